@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Huebit needs to build, test and run.
+# Quiet and quick when everything is already there; apt-get runs only for what is missing.
+set -euo pipefail
+
+packages=(
+    cmake make g++ pkg-config
+    qt6-base-dev qt6-svg-dev qt6-qpa-plugins
+    libjpeg62-turbo-dev libxcb-shm0-dev libx11-xcb-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth xdotool xclip imagemagick fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null

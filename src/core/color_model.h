@@ -1,0 +1,149 @@
+#pragma once
+// The current colour and everything derived from it. Every change of the colour goes through
+// ApplyColor, which refreshes the views' state in a fixed order and then tells the views what
+// changed.
+
+#include "core/color.h"
+#include "core/color_origin.h"
+#include "core/component_texts.h"
+#include "core/floating_panel_state.h"
+#include "core/model_change.h"
+#include "core/template_list.h"
+#include "output/sample.h"
+#include "palettes/refine_palette.h"
+#include "palettes/swatch_strip.h"
+
+#include <QObject>
+#include <array>
+
+namespace huebit {
+
+/// Fill widths of the six component bars, in pixels.
+struct ComponentBars {
+    int red = 0, green = 0, blue = 0;   // of RgbBarWidth
+    int hue = 0, sat = 0, val = 0;      // of HsvBarWidth
+};
+
+/// The component swatches RGB(r,0,0) ... and the component greys RGB(r,r,r) ...
+struct ComponentSwatches {
+    std::array<Color, 3> swatch{};
+    std::array<Color, 3> grey{};
+};
+
+struct MatchingColors {
+    Color main = 0, complement = 0, mainPlusGrey = 0, complementPlusGrey = 0;
+};
+
+struct GradientState {
+    Color start = 0;
+    Color end = 0;
+    bool autoSubstitute = false;
+    PixelBuffer strip;
+};
+
+class ColorModel : public QObject {
+    Q_OBJECT
+public:
+    ColorModel();
+
+    void ApplyColor(Color colour, ColorOrigin origin);
+
+    // Bars: set from a component value, read a component back from the fill.
+    void SetRedBar(int value);
+    void SetGreenBar(int value);
+    void SetBlueBar(int value);
+    int RedFromBar() const { return ComponentFromBarFill(m_bars.red, RgbBarWidth); }
+    int GreenFromBar() const { return ComponentFromBarFill(m_bars.green, RgbBarWidth); }
+    int BlueFromBar() const { return ComponentFromBarFill(m_bars.blue, RgbBarWidth); }
+    Color ColorFromBars() const { return RGB(RedFromBar(), GreenFromBar(), BlueFromBar()); }
+    void UpdateHsvFromRgb();
+
+    void DrawRefinePalette(Color c);
+    void DrawSaturationStrip(Color c);
+    void PushPreviousColor();
+    void ClearPreviousColors();
+    void ClearUserPalette();
+
+    // Colour target. Selecting a target that is already on does nothing; otherwise the newly
+    // targeted sample colour becomes current without a history entry.
+    void SelectBackgroundTarget();
+    void SelectTextTarget();
+    /// The selection step itself, run even when the target is already on.
+    void RunTargetSelection(ColorTarget target);
+
+    void ToggleSampleText();
+    void SetSampleTextColor(Color c);
+    void SetSampleText(const QString& text);
+
+    /// Renders the active template into the text line.
+    void RenderColorText(bool zeroPad);
+    void SetGradientAutoSubstitution(bool on);
+    void DrawGradient();
+
+    void SetStartupDone(bool done) { m_startupDone = done; }
+
+    // State for the views.
+    Color LastColor() const { return m_lastColor; }
+    ColorTarget Target() const { return m_target; }
+    const Sample& SampleState() const { return m_sample; }
+    const ComponentBars& Bars() const { return m_bars; }
+    const ComponentTexts& Texts() const { return m_texts; }
+    const ComponentSwatches& Swatches() const { return m_swatches; }
+    const MatchingColors& Matching() const { return m_matching; }
+    const PixelBuffer& RefinePalette() const { return m_refinePalette; }
+    const PixelBuffer& SaturationStrip() const { return m_saturationStrip; }
+    const SaturationMarkers& Markers() const { return m_markers; }
+    const SwatchStrip& PreviousColors() const { return m_previousColors; }
+    const SwatchStrip& UserPalette() const { return m_userPalette; }
+    const TemplateList& Templates() const { return m_templates; }
+    const QString& TextLine() const { return m_textLine; }
+    const GradientState& Gradient() const { return m_gradient; }
+    const FloatingPanelState& FloatingPanel() const { return m_panel; }
+    bool StartupDone() const { return m_startupDone; }
+
+signals:
+    /// `what` is a set of ModelChange flags; sent once per outermost operation.
+    void changed(unsigned what);
+    /// The keyboard focus should move to the title strip's check box.
+    void focusRequested();
+
+private:
+    class Batch;
+    void notify(unsigned what) {
+        if (m_batchDepth == 0) emit changed(what);
+        else m_pending |= what;
+    }
+    void applyComponents(Color colour);
+    void applyToTarget(Color colour);
+    void applyMatching(Color colour);
+
+    Color m_lastColor = 0;
+    ColorTarget m_target = ColorTarget::Background;
+    Sample m_sample;
+    ComponentBars m_bars;
+    ComponentTexts m_texts;
+    ComponentSwatches m_swatches;
+    MatchingColors m_matching;
+    PixelBuffer m_refinePalette;
+    PixelBuffer m_saturationStrip;
+    SaturationMarkers m_markers;
+    SwatchStrip m_previousColors;
+    SwatchStrip m_userPalette;
+    TemplateList m_templates;
+    QString m_textLine;
+    GradientState m_gradient;
+    FloatingPanelState m_panel;
+    bool m_startupDone = false;
+
+    int m_batchDepth = 0;
+    unsigned m_pending = 0;
+};
+
+} // namespace huebit
+
+namespace huebit {
+/// The refinement palette is drawn around this before the first colour is applied.
+constexpr Color InitialRefineColor = RGB(128, 0, 0);
+/// The colour every run starts with, on the background target.
+constexpr Color StartColor = RGB(136, 87, 249);
+} // namespace huebit

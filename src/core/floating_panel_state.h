@@ -1,0 +1,18 @@
+#pragma once
+// What the floating colour panel shows; the panel window paints from this.
+
+#include "core/color.h"
+
+#include <QString>
+
+namespace huebit {
+
+struct FloatingPanelState {
+    Color face = 0;
+    Color faceText = 0xFFFFFF;
+    Color readoutText = 0;
+    QString caption;
+    bool frozen = false;
+};
+
+} // namespace huebit
