@@ -1,3 +1,5 @@
+#include "ui/app_look.h"
+#include "ui/col_panel.h"
 #include "ui/huebit_window.h"
 
 #include <QApplication>
@@ -5,8 +7,11 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Huebit"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Huebit"));
+    huebit::ApplyAppLook();
+
     huebit::THuebit window;
+    huebit::TColPanel panel(window.model());
+    window.setColPanel(&panel);
     window.show();
     return app.exec();
 }

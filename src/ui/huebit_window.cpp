@@ -1,10 +1,211 @@
 #include "ui/huebit_window.h"
 
+#include "core/fade_step.h"
+#include "ui/about_page.h"
+#include "ui/col_panel.h"
+#include "ui/color_swatch.h"
+#include "ui/component_bar.h"
+#include "ui/component_editors.h"
+#include "ui/decoration.h"
+#include "ui/element_hint.h"
+#include "ui/image_button.h"
+#include "ui/qt_color.h"
+#include "ui/selection_page.h"
+#include "ui/title_strip.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QUrl>
+#include <QWindow>
+
 namespace huebit {
 
-THuebit::THuebit(QWidget* parent) : QWidget(parent) {
+THuebit::THuebit(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("Huebit"));
     setWindowTitle(QStringLiteral(" Huebit"));
-    resize(404, 507);
+    setWindowIcon(QIcon(DecorationIcon(QStringLiteral(":/assets/icon32.png"))));
+    setFixedSize(ClientWidth, ClientHeight);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, ToQColor(EmptySlotColor));
+    setPalette(pal);
+    setWindowOpacity(0);
+
+    m_titleStrip = new TitleStrip(this);
+    buildPages();
+    buildStatusStrip();
+    wire();
+    FormCreate();
+}
+
+void THuebit::buildPages() {
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(0, 23, ClientWidth, 483 - 23);
+    m_selection = new SelectionPage(m_model);
+    auto* screen = NewPage(QStringLiteral("TabSheet2"));
+    auto* settings = NewPage(QStringLiteral("TabSheet3"));
+    m_about = new AboutPage;
+    PageControl1->addTab(m_selection, QStringLiteral("Подбор "));
+    PageControl1->addTab(screen, QStringLiteral("Экран "));
+    PageControl1->addTab(settings, QStringLiteral("Настройка "));
+    PageControl1->addTab(m_about, QStringLiteral("О программе "));
+}
+
+void THuebit::buildStatusStrip() {
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setGeometry(0, 483, 380, 24);
+    StatusBar1->setAccessibleName(QStringLiteral("Строка состояния"));
+    Image5 = new ImageButton(QStringLiteral("Image5"), QStringLiteral("О программе"),
+                             DecorationIcon(QStringLiteral(":/assets/about_icon.png")), this);
+    Image5->setGeometry(384, 487, 16, 16);
+    Image17 = new ImageButton(QStringLiteral("Image17"), QStringLiteral("Помощь"),
+                              DecorationIcon(QStringLiteral(":/assets/help_icon.png")), this);
+    Image17->setGeometry(364, 487, 16, 16);
+    Image17->hide();
+    Panel56 = new ColorSwatch(QStringLiteral("Panel56"),
+                              QStringLiteral("Текущий поисковый цвет (дв.щелч.: подбор наложением)"),
+                              this);
+    Panel56->setGeometry(4, 474, 29, 29);
+    Panel56->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel56->hide();
+}
+
+void THuebit::wire() {
+    connect(&m_model, &ColorModel::changed, m_selection, &SelectionPage::refresh);
+    connect(&m_model, &ColorModel::focusRequested, this, [this] {
+        // A control that cannot take the focus (hidden in the mini-window) is left alone.
+        QCheckBox* box = m_titleStrip->CheckBox4;
+        if (box->isVisible() && box->isEnabled()) box->setFocus(Qt::OtherFocusReason);
+    });
+    connect(m_titleStrip->Image10, &ImageButton::clicked, this, [this] { StartClosing(); });
+    connect(Image5, &ImageButton::clicked, this, [this] { ShowAbout(); });
+    connect(Image17, &ImageButton::clicked, this, [] {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().filePath("hHuebit.pdf")));
+    });
+    m_fadeTick.setInterval(FadeIntervalMs);
+    connect(&m_fadeTick, &QTimer::timeout, this, [this] { FadeTickTimer(); });
+}
+
+// The creation sequence. Steps whose subsystems do not exist yet are left out in place.
+void THuebit::FormCreate() {
+    m_dialogOpen = false;
+    m_miniHeight = 23;
+    m_miniWidth = 34;
+    m_fullClientHeight = height();
+    m_fullClientWidth = width();
+    m_uiTexts.reset();
+    m_windowShown = true;
+    m_closingFade = false;
+    m_model.SetStartupDone(false);
+    m_fadeTick.start();
+    m_model.DrawRefinePalette(InitialRefineColor);
+    m_model.ClearPreviousColors();
+    m_model.ClearUserPalette();
+    m_model.SetSampleTextColor(DefaultSampleTextColor);
+    m_model.ApplyColor(StartColor, coNormal);
+    m_model.SetSampleText(m_uiTexts[0]);
+    LoadSettings();
+    m_model.SetStartupDone(true);
+    m_model.DrawGradient();
+}
+
+void THuebit::setColPanel(TColPanel* panel) {
+    m_colPanel = panel;
+    connect(&m_model, &ColorModel::changed, panel, &TColPanel::refresh);
+}
+
+// The settings file arrives later; for now a start leaves every default in place and only
+// puts the window at the top-left corner, as a missing settings file does.
+void THuebit::LoadSettings() { move(0, 0); }
+
+// The settings file arrives later; closing writes nothing yet.
+void THuebit::SaveSettings() {}
+
+void THuebit::FormActivate() {
+    // Repaint the six bars, red to value: inner fill first, then the trough.
+    const ComponentEditors* e = m_selection->editors;
+    for (ComponentBar* bar : {e->rgbBars[0], e->rgbBars[1], e->rgbBars[2], e->hsvBars[0],
+                              e->hsvBars[1], e->hsvBars[2]}) {
+        bar->update();
+    }
+}
+
+void THuebit::FormCloseQuery() {
+    SaveSettings();
+    move(-500, y());
+}
+
+void THuebit::StartClosing() {
+    if (m_colPanel) m_colPanel->hide();
+    m_closingFade = true;
+    m_fadeTick.start();
+}
+
+void THuebit::ShowAbout() { PageControl1->setCurrentIndex(3); }
+
+void THuebit::FadeTickTimer() {
+    const FadeResult r = FadeTick({m_opacity, m_closingFade, true, width() == m_miniWidth,
+                                   m_transparency});
+    if (r.stop) m_fadeTick.stop();
+    if (r.close) {
+        close();
+        return;
+    }
+    if (r.opaqueAtOnce) {
+        setOpacity(255);
+        return;
+    }
+    setOpacity(r.opacity);
+}
+
+void THuebit::setOpacity(int value) {
+    m_opacity = value;
+    setWindowOpacity(value / 255.0);
+}
+
+bool THuebit::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        StatusBar1->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    if (event->type() == QEvent::WindowActivate) FormActivate();
+    return QWidget::event(event);
+}
+
+void THuebit::closeEvent(QCloseEvent* event) {
+    FormCloseQuery();
+    event->accept();
+}
+
+void THuebit::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    // Every bare point of the window drags it, as a title bar would.
+    if (windowHandle() && windowHandle()->startSystemMove()) return;
+    m_manualMove = true;
+    m_moveOffset = event->globalPosition().toPoint() - pos();
+}
+
+void THuebit::mouseMoveEvent(QMouseEvent* event) {
+    if (m_manualMove && (event->buttons() & Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - m_moveOffset);
+    }
+}
+
+void THuebit::mouseReleaseEvent(QMouseEvent*) { m_manualMove = false; }
+
+void THuebit::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), ToQColor(EmptySlotColor));
 }
 
 } // namespace huebit

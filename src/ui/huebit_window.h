@@ -1,21 +1,101 @@
 #pragma once
+// The main window: builds the layout, wires the widgets to the model and runs the window's own
+// life (creation sequence, fade, close). The colour logic lives in the model.
 
 #include "core/color_model.h"
+#include "core/ui_texts.h"
 
+#include <QPoint>
+#include <QTimer>
 #include <QWidget>
+
+class QLabel;
+class QStatusBar;
+class QTabWidget;
 
 namespace huebit {
 
-/// The main window.
+class AboutPage;
+class ColorSwatch;
+class ImageButton;
+class SelectionPage;
+class TColPanel;
+class TitleStrip;
+
 class THuebit : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int ClientWidth = 404;
+    static constexpr int ClientHeight = 507;
+
     explicit THuebit(QWidget* parent = nullptr);
 
+    /// Attaches the floating panel, created right after the main window.
+    void setColPanel(TColPanel* panel);
+
     ColorModel& model() { return m_model; }
+    const UiTexts& uiTexts() const { return m_uiTexts; }
+    TitleStrip* titleStrip() const { return m_titleStrip; }
+    SelectionPage* selectionPage() const { return m_selection; }
+    QTabWidget* pages() const { return PageControl1; }
+    QStatusBar* statusBar() const { return StatusBar1; }
+    int opacity() const { return m_opacity; }
+    bool closingFade() const { return m_closingFade; }
+
+    /// The close icon: hide the floating panel and fade out; the fade closes the window.
+    void StartClosing();
+    /// Shows the About page (page 3).
+    void ShowAbout();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    void FormCreate();
+    void FormActivate();
+    void FormCloseQuery();
+    void LoadSettings();
+    void SaveSettings();
+    void FadeTickTimer();
+    void setOpacity(int value);
+    void buildPages();
+    void buildStatusStrip();
+    void wire();
+
     ColorModel m_model;
+    UiTexts m_uiTexts;
+    TColPanel* m_colPanel = nullptr;
+
+    // Window state set by the creation sequence.
+    bool m_dialogOpen = false;
+    bool m_windowShown = true;
+    bool m_closingFade = false;
+    int m_miniWidth = 34;
+    int m_miniHeight = 23;
+    int m_fullClientWidth = ClientWidth;
+    int m_fullClientHeight = ClientHeight;
+    int m_transparency = 128;
+    QString m_hiddenWindows;
+    int m_opacity = 0;
+
+    TitleStrip* m_titleStrip = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    SelectionPage* m_selection = nullptr;
+    AboutPage* m_about = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    ImageButton* Image5 = nullptr;  // About icon
+    ImageButton* Image17 = nullptr; // help icon, hidden
+    ColorSwatch* Panel56 = nullptr; // colour indicator, hidden
+    QTimer m_fadeTick;
+
+    // A manual move for platforms that refuse the interactive one (no window manager).
+    bool m_manualMove = false;
+    QPoint m_moveOffset;
 };
 
 } // namespace huebit

@@ -1,0 +1,98 @@
+#include "ui/about_page.h"
+
+#include "ui/decoration.h"
+#include "ui/element_hint.h"
+
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QUrl>
+
+namespace huebit {
+
+namespace {
+
+QLabel* fixedText(const QString& text, QWidget* parent, QRect geometry) {
+    auto* l = new QLabel(text, parent);
+    l->setAccessibleName(text);
+    l->setGeometry(geometry);
+    SetElementTag(l, 100); // fixed: never translated nor resized
+    return l;
+}
+
+QLabel* linkText(const QString& text, const QString& hint, const QString& url, QWidget* parent,
+                 QRect geometry) {
+    QLabel* l = fixedText(text, parent, geometry);
+    SetElementHint(l, hint, text);
+    l->setStyleSheet(QStringLiteral("color: #1a3fb0; text-decoration: underline;"));
+    l->setCursor(Qt::PointingHandCursor);
+    l->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    l->setText(QStringLiteral("<a href=\"%1\" style=\"color:#1a3fb0\">%2</a>").arg(url, text));
+    QObject::connect(l, &QLabel::linkActivated,
+                     [](const QString& link) { QDesktopServices::openUrl(QUrl(link)); });
+    return l;
+}
+
+} // namespace
+
+QString ReleaseNotesText() {
+    return QStringLiteral(
+        "5.1.2\n"
+        "[*] Более точное усреднение цвета с экрана;\n"
+        "[-] Подсказки строки состояния не мерцают при перетаскивании.\n"
+        "\n"
+        "5.1.1\n"
+        "[+] Векторный экземпляр цвета в буфере обмена;\n"
+        "[-] Палитра уточнения не перерисовывается под указателем.\n"
+        "\n"
+        "5.1\n"
+        "[+] Выносная панель с заморозкой;\n"
+        "[+] Пользовательская палитра сохраняется между запусками;\n"
+        "[*] Шаблоны текстового представления можно редактировать.\n"
+        "\n"
+        "5.0\n"
+        "[+] Выбор цвета с экрана с лупой и усреднением;\n"
+        "[+] HSV-компонентный подбор.\n"
+        "\n"
+        "[+] — новая возможность;\n"
+        "[*] — изменено;\n"
+        "[-] — исправлено.");
+}
+
+AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("TabSheet4"));
+    setAutoFillBackground(true);
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Image4"));
+    picture->setPixmap(DecorationPicture(QStringLiteral(":/assets/about.jpg"), QSize(120, 120)));
+    picture->setGeometry(10, 10, 120, 120);
+    SetElementTag(picture, 100);
+
+    QLabel* name = fixedText(QStringLiteral("Huebit"), this, QRect(146, 14, 240, 28));
+    QFont big = name->font();
+    big.setPixelSize(22);
+    big.setBold(true);
+    name->setFont(big);
+    fixedText(QStringLiteral("version 5.1.2"), this, QRect(146, 46, 240, 16));
+    fixedText(QStringLiteral("2019–2026"), this, QRect(146, 64, 240, 16));
+    fixedText(QStringLiteral("Команда Huebit"), this, QRect(146, 82, 240, 16));
+    fixedText(QStringLiteral("Freeware"), this, QRect(146, 100, 240, 16));
+    linkText(QStringLiteral("huebit.app"), QStringLiteral("Открыть web-страницу программы"),
+             QString::fromLatin1(WebPage), this, QRect(146, 118, 110, 16));
+    linkText(QStringLiteral("author@huebit.app"), QStringLiteral("Написать письмо автору программы"),
+             QString::fromLatin1(MailTo), this, QRect(260, 118, 130, 16));
+
+    auto* history = new QGroupBox(QStringLiteral(" История версий "), this);
+    history->setObjectName(QStringLiteral("GroupBox5"));
+    history->setGeometry(8, 140, 382, 285);
+    releaseNotes = new QPlainTextEdit(history);
+    releaseNotes->setObjectName(QStringLiteral("Memo1"));
+    releaseNotes->setReadOnly(true);
+    releaseNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    releaseNotes->setPlainText(ReleaseNotesText());
+    releaseNotes->setAccessibleName(QStringLiteral(" История версий "));
+    releaseNotes->setGeometry(8, 20, 366, 256);
+}
+
+} // namespace huebit

@@ -1,0 +1,53 @@
+#include "ui/component_bar.h"
+
+#include "ui/qt_color.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace huebit {
+
+namespace {
+constexpr Color TroughColor = RGB(250, 250, 255);
+constexpr Color TroughEdge = RGB(150, 150, 190);
+} // namespace
+
+ComponentBar::ComponentBar(const QString& name, const QString& fillName, int width,
+                           Color fillColor, QWidget* parent)
+    : QWidget(parent), m_fillName(fillName), m_width(width), m_fillColor(fillColor) {
+    setObjectName(name);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(width, 12);
+}
+
+void ComponentBar::setFill(int fill) {
+    if (fill == m_fill) return;
+    m_fill = fill;
+    update();
+}
+
+void ComponentBar::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), ToQColor(TroughColor));
+    p.fillRect(0, 0, m_fill, height(), ToQColor(m_fillColor));
+    p.setPen(ToQColor(TroughEdge));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void ComponentBar::mousePressEvent(QMouseEvent* event) {
+    emit pointerDown(event->position().toPoint().x(), event->button());
+    event->accept();
+}
+
+void ComponentBar::mouseMoveEvent(QMouseEvent* event) {
+    emit pointerMoved(event->position().toPoint().x(), event->buttons(), event->modifiers());
+    event->accept();
+}
+
+void ComponentBar::mouseReleaseEvent(QMouseEvent* event) {
+    emit pointerUp(event->position().toPoint().x(), event->button());
+    event->accept();
+}
+
+} // namespace huebit

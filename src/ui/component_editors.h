@@ -1,0 +1,42 @@
+#pragma once
+// The component editors' page control: RGB bars with their swatches, greys and fields, and the
+// HSV bars with their fields.
+
+#include "core/color_model.h"
+
+#include <QTabWidget>
+#include <array>
+
+class QLineEdit;
+class QToolButton;
+
+namespace huebit {
+
+class ColorSwatch;
+class ComponentBar;
+
+class ComponentEditors : public QTabWidget {
+    Q_OBJECT
+public:
+    ComponentEditors(const ColorModel& model, QWidget* parent);
+
+    void refresh(unsigned what);
+
+    // Red, green, blue; then hue, saturation, value.
+    std::array<ComponentBar*, 3> rgbBars{};
+    std::array<ComponentBar*, 3> hsvBars{};
+    std::array<QToolButton*, 6> minButtons{};
+    std::array<QToolButton*, 6> maxButtons{};
+    std::array<QLineEdit*, 3> decimalEdits{}; // RdEdit, GdEdit, BdEdit
+    std::array<QLineEdit*, 3> hexEdits{};     // RhEdit, GhEdit, BhEdit
+    std::array<QLineEdit*, 3> hsvEdits{};     // Edit3, Edit5, Edit7
+    std::array<ColorSwatch*, 3> swatches{};   // RPanel, GPanel, BPanel
+    std::array<ColorSwatch*, 3> greys{};      // Panel36, Panel37, Panel38
+
+private:
+    QWidget* buildRgbPage();
+    QWidget* buildHsvPage();
+    const ColorModel& m_model;
+};
+
+} // namespace huebit

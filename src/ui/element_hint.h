@@ -1,0 +1,32 @@
+#pragma once
+// Hints go to the status line (as status tips), never to pop-up tooltips; the accessible name
+// is the caption, else the hint, so screen readers and automation can find every control.
+
+#include <QWidget>
+
+namespace huebit {
+
+inline void SetElementHint(QWidget* w, const QString& hint, const QString& caption = {}) {
+    w->setStatusTip(hint);
+    w->setAccessibleName(caption.isEmpty() ? hint : caption);
+    if (!hint.isEmpty()) w->setAccessibleDescription(hint);
+}
+
+/// Element tags: 1, 2 and -1 offset the interface font size, -100 keeps an element out of font
+/// changes, 100 marks the fixed About texts.
+inline void SetElementTag(QWidget* w, int tag) { w->setProperty("tag", tag); }
+
+} // namespace huebit
+
+namespace huebit {
+
+/// A page of a page control, filled with the window colour so that markers and empty swatches
+/// in that colour disappear into it.
+inline QWidget* NewPage(const QString& name) {
+    auto* page = new QWidget;
+    page->setObjectName(name);
+    page->setAutoFillBackground(true);
+    return page;
+}
+
+} // namespace huebit

@@ -1,0 +1,172 @@
+#include "ui/selection_page.h"
+
+#include "ui/component_editors.h"
+#include "ui/element_hint.h"
+#include "ui/pixel_buffer_view.h"
+#include "ui/refine_pages.h"
+#include "ui/sample_view.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace huebit {
+
+namespace {
+
+QToolButton* makeFlatButton(const QString& name, const QString& text, const QString& hint,
+                            QWidget* parent) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setText(text);
+    b->setAutoRaise(true);
+    SetElementHint(b, hint);
+    return b;
+}
+
+// A thin sunken frame around a strip, so an empty strip still shows where it is.
+void frameAround(QWidget* w) {
+    auto* frame = new QFrame(w->parentWidget());
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    frame->setStyleSheet(QStringLiteral("color: #9a9ac8;"));
+    frame->setGeometry(w->geometry().adjusted(-1, -1, 1, 1));
+    frame->lower();
+}
+
+QLabel* makeLabel(const QString& text, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setAccessibleName(text);
+    return l;
+}
+
+} // namespace
+
+SelectionPage::SelectionPage(const ColorModel& model, QWidget* parent)
+    : QWidget(parent), m_model(model), m_tileBuffer(256, 128, EmptySlotColor),
+      m_ringBuffer(128, 128, EmptySlotColor), m_flowBuffer(120, 128, EmptySlotColor),
+      m_greyBuffer(12, 128, EmptySlotColor) {
+    setObjectName(QStringLiteral("TabSheet1"));
+    setAutoFillBackground(true);
+    buildPalettes();
+    buildStrips();
+    editors = new ComponentEditors(model, this);
+    editors->setGeometry(2, 214, 392, 106);
+    buildTargetAndText();
+    buildSample();
+    refresh(~0u);
+}
+
+void SelectionPage::buildPalettes() {
+    PageControl2 = new QTabWidget(this);
+    PageControl2->setObjectName(QStringLiteral("PageControl2"));
+    PageControl2->setGeometry(2, 2, 266, 160);
+    auto* tiles = NewPage(QStringLiteral("TabSheetTiles"));
+    aPalImage1 = new PixelBufferView(QStringLiteral("aPalImage1"), m_tileBuffer, tiles);
+    aPalImage1->setGeometry(2, 2, 256, 127);
+    auto* ring = NewPage(QStringLiteral("TabSheetRing"));
+    aPalImage2 = new PixelBufferView(QStringLiteral("aPalImage2"), m_ringBuffer, ring);
+    aPalImage2->move(2, 2);
+    cPalImage2 = new PixelBufferView(QStringLiteral("cPalImage2"), m_flowBuffer, ring);
+    cPalImage2->move(136, 2);
+    auto* web = NewPage(QStringLiteral("TabSheetWeb"));
+    aPalImage4 = new QWidget(web);
+    aPalImage4->setObjectName(QStringLiteral("aPalImage4"));
+    SetElementHint(aPalImage4, QStringLiteral("Цвета для экранного дизайна"));
+    aPalImage4->setGeometry(8, 40, 240, 84);
+    auto* win = NewPage(QStringLiteral("TabSheetWin"));
+    PageControl2->addTab(tiles, QStringLiteral("Черепица "));
+    PageControl2->addTab(ring, QStringLiteral("Круг "));
+    PageControl2->addTab(web, QStringLiteral("Web "));
+    PageControl2->addTab(win, QStringLiteral("Win "));
+
+    refinePages = new RefinePages(m_model, m_greyBuffer, this);
+    refinePages->setGeometry(270, 2, 124, 160);
+}
+
+void SelectionPage::buildStrips() {
+    makeLabel(QStringLiteral("Пал.:"), this)->setGeometry(4, 168, 34, 17);
+    Image1 = new PixelBufferView(QStringLiteral("Image1"), m_model.UserPalette().pixels(), this);
+    SetElementHint(Image1, QStringLiteral("Пользовательская палитра"));
+    Image1->move(40, 168);
+    frameAround(Image1);
+    addToPaletteButton = makeFlatButton(QStringLiteral("SpeedButton36"), QStringLiteral("+"),
+                                        QStringLiteral("Занести текущий цвет в палитру"), this);
+    addToPaletteButton->setGeometry(344, 167, 19, 19);
+    SpeedButton37 = makeFlatButton(QStringLiteral("SpeedButton37"), QStringLiteral("▾"),
+                                   QStringLiteral("Меню палитры"), this);
+    SpeedButton37->setGeometry(365, 167, 19, 19);
+    makeLabel(QStringLiteral("Пред.:"), this)->setGeometry(4, 190, 34, 17);
+    Image2 = new PixelBufferView(QStringLiteral("Image2"), m_model.PreviousColors().pixels(), this);
+    SetElementHint(Image2, QStringLiteral("Палитра предыдущих цветов"));
+    Image2->move(40, 190);
+    frameAround(Image2);
+}
+
+void SelectionPage::buildTargetAndText() {
+    RadioButton1 = new QRadioButton(this);
+    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
+    SetElementHint(RadioButton1, QStringLiteral("Цвет фона примера (левая клавиша мыши)"));
+    RadioButton1->setGeometry(4, 328, 16, 20);
+    backgroundLabel = makeLabel(QStringLiteral("Ф"), this);
+    backgroundLabel->setGeometry(20, 328, 12, 20);
+    RadioButton2 = new QRadioButton(this);
+    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+    SetElementHint(RadioButton2, QStringLiteral("Цвет текста примера (правая клавиша мыши)"));
+    RadioButton2->setGeometry(34, 328, 16, 20);
+    textLabel = makeLabel(QStringLiteral("Т"), this);
+    textLabel->setGeometry(50, 328, 12, 20);
+
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    SetElementHint(ComboBox1, QStringLiteral("Шаблон текстового представления"));
+    ComboBox1->setEditable(true);
+    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox1->addItems(m_model.Templates().entries());
+    ComboBox1->setCurrentIndex(m_model.Templates().selected());
+    ComboBox1->setGeometry(66, 327, 176, 22);
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    SetElementHint(Edit1, QStringLiteral("Текстовое представление цвета"));
+    Edit1->setGeometry(246, 327, 148, 22);
+}
+
+void SelectionPage::buildSample() {
+    Panel4 = new SampleView(QStringLiteral("Panel4"), this);
+    SetElementHint(Panel4, QStringLiteral("Пример использования цвета"));
+    Panel4->setGeometry(4, 358, 295, 65);
+    panelButton = makeFlatButton(QStringLiteral("SpeedButton20"), QStringLiteral("▣"),
+                                 QStringLiteral("Показать/скрыть выносную панель"), this);
+    panelButton->setGeometry(304, 358, 90, 21);
+    panelButton->setText(QStringLiteral("Панель"));
+    swapButton = makeFlatButton(QStringLiteral("SpeedButton21"), QStringLiteral("Обмен"),
+                                QStringLiteral("Поменять цвета местами"), this);
+    swapButton->setGeometry(304, 380, 90, 21);
+    textButton = makeFlatButton(QStringLiteral("SpeedButton22"), QStringLiteral("Текст"),
+                                QStringLiteral("Показать/скрыть текст"), this);
+    textButton->setGeometry(304, 402, 90, 21);
+}
+
+void SelectionPage::refresh(unsigned what) {
+    refinePages->refresh(what);
+    editors->refresh(what);
+    if (what & ChangedPreviousColors) Image2->refresh();
+    if (what & ChangedUserPalette) Image1->refresh();
+    if (what & (ChangedSample | ChangedTarget)) {
+        const Sample& s = m_model.SampleState();
+        Panel4->showSample(s.background, s.text, s.caption);
+        RadioButton2->setEnabled(s.textSwitchEnabled);
+        textLabel->setEnabled(s.textSwitchEnabled);
+        swapButton->setVisible(s.textSwitchEnabled);
+        const bool background = m_model.Target() == ColorTarget::Background;
+        RadioButton1->setChecked(background);
+        RadioButton2->setChecked(!background);
+    }
+    if ((what & ChangedTextLine) && Edit1->text() != m_model.TextLine()) {
+        Edit1->setText(m_model.TextLine());
+    }
+}
+
+} // namespace huebit

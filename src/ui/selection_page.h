@@ -1,0 +1,67 @@
+#pragma once
+// The colour selection page: palettes, refinement tools, swatch strips, component editors,
+// target switches, the template selector with the text line, and the sample.
+
+#include "core/color_model.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QTabWidget;
+class QToolButton;
+
+namespace huebit {
+
+class ComponentEditors;
+class PixelBufferView;
+class RefinePages;
+class SampleView;
+
+class SelectionPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit SelectionPage(const ColorModel& model, QWidget* parent = nullptr);
+
+    /// Repaints what `what` (ModelChange flags) names.
+    void refresh(unsigned what);
+
+    QTabWidget* PageControl2 = nullptr; // the palette page set
+    PixelBufferView* aPalImage1 = nullptr; // tile palette
+    PixelBufferView* aPalImage2 = nullptr; // ring palette
+    PixelBufferView* cPalImage2 = nullptr; // flow palette
+    QWidget* aPalImage4 = nullptr;         // named-colour grid's place
+    RefinePages* refinePages = nullptr;
+    PixelBufferView* Image1 = nullptr;     // user palette
+    PixelBufferView* Image2 = nullptr;     // previous colours
+    QToolButton* addToPaletteButton = nullptr;
+    QToolButton* SpeedButton37 = nullptr;  // user palette menu
+    ComponentEditors* editors = nullptr;
+    QRadioButton* RadioButton1 = nullptr;  // background target
+    QRadioButton* RadioButton2 = nullptr;  // text target
+    QLabel* backgroundLabel = nullptr;     // "Ф"
+    QLabel* textLabel = nullptr;           // "Т"
+    QComboBox* ComboBox1 = nullptr;        // template selector
+    QLineEdit* Edit1 = nullptr;            // the text line
+    SampleView* Panel4 = nullptr;          // the sample
+    QToolButton* panelButton = nullptr;    // show/hide the floating panel
+    QToolButton* swapButton = nullptr;
+    QToolButton* textButton = nullptr;     // show/hide the sample text
+
+private:
+    void buildPalettes();
+    void buildStrips();
+    void buildTargetAndText();
+    void buildSample();
+
+    const ColorModel& m_model;
+    // Until their palettes arrive, these places show the window colour at their real sizes.
+    PixelBuffer m_tileBuffer;
+    PixelBuffer m_ringBuffer;
+    PixelBuffer m_flowBuffer;
+    PixelBuffer m_greyBuffer;
+};
+
+} // namespace huebit
