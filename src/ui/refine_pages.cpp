@@ -100,6 +100,7 @@ QWidget* RefinePages::buildGradientPage() {
     gradientStartButton->setGeometry(30, 0, 41, 10);
     Image3 = new PixelBufferView(QStringLiteral("Image3"), m_model.Gradient().strip, page);
     Image3->move(30, 11);
+    SetElementHint(Image3, QStringLiteral("Градиент"));
     gradientEndButton = makeButton(QStringLiteral("GradientEndButton"),
                                    QStringLiteral("Установить конечный цвет"), Qt::DownArrow, page);
     gradientEndButton->setGeometry(30, 139, 41, 10);

@@ -66,11 +66,14 @@ void SelectionPage::buildPalettes() {
     auto* tiles = NewPage(QStringLiteral("TabSheetTiles"));
     aPalImage1 = new PixelBufferView(QStringLiteral("aPalImage1"), m_tileBuffer, tiles);
     aPalImage1->setGeometry(2, 2, 256, 127);
+    SetElementHint(aPalImage1, QStringLiteral("Цветовые оттенки"));
     auto* ring = NewPage(QStringLiteral("TabSheetRing"));
     aPalImage2 = new PixelBufferView(QStringLiteral("aPalImage2"), m_ringBuffer, ring);
     aPalImage2->move(2, 2);
+    SetElementHint(aPalImage2, QStringLiteral("Цветовой круг"));
     cPalImage2 = new PixelBufferView(QStringLiteral("cPalImage2"), m_flowBuffer, ring);
     cPalImage2->move(136, 2);
+    SetElementHint(cPalImage2, QStringLiteral("Перетекание"));
     auto* web = NewPage(QStringLiteral("TabSheetWeb"));
     aPalImage4 = new QWidget(web);
     aPalImage4->setObjectName(QStringLiteral("aPalImage4"));
