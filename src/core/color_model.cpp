@@ -129,6 +129,37 @@ void ColorModel::UpdateHsvFromRgb() {
     notify(ChangedComponentTexts | ChangedHsvBars);
 }
 
+void ColorModel::SetBarFill(Bar bar, int fill) {
+    m_bars[bar] = fill;
+    notify(IsRgbBar(bar) ? ChangedBars : ChangedHsvBars);
+}
+
+void ColorModel::SetComponentText(ComponentField field, const QString& text) {
+    if (m_texts[field] == text) return;
+    m_texts[field] = text;
+    notify(ChangedComponentTexts);
+}
+
+void ColorModel::SelectTemplate(int index) {
+    Batch batch(*this);
+    m_templates.select(index);
+    notify(ChangedTemplates);
+    RenderColorText(false);
+}
+
+void ColorModel::SetActiveTemplateText(const QString& text) {
+    Batch batch(*this);
+    m_templates.setActiveEntry(text);
+    notify(ChangedTemplates);
+    RenderColorText(false);
+}
+
+void ColorModel::ApplyTemplateLines(const QStringList& lines) {
+    // The text line follows the new list only at its next render.
+    m_templates.applyLines(lines);
+    notify(ChangedTemplates);
+}
+
 void ColorModel::DrawRefinePalette(Color c) {
     huebit::DrawRefinePalette(m_refinePalette, c);
     notify(ChangedRefinePalette);

@@ -18,10 +18,20 @@
 
 namespace huebit {
 
+enum class Bar { Red, Green, Blue, Hue, Sat, Val };
+constexpr bool IsRgbBar(Bar b) { return b == Bar::Red || b == Bar::Green || b == Bar::Blue; }
+constexpr int BarWidth(Bar b) { return IsRgbBar(b) ? RgbBarWidth : HsvBarWidth; }
+
 /// Fill widths of the six component bars, in pixels.
 struct ComponentBars {
     int red = 0, green = 0, blue = 0;   // of RgbBarWidth
     int hue = 0, sat = 0, val = 0;      // of HsvBarWidth
+
+    int& operator[](Bar b) {
+        int* fills[] = {&red, &green, &blue, &hue, &sat, &val};
+        return *fills[int(b)];
+    }
+    int operator[](Bar b) const { return const_cast<ComponentBars&>(*this)[b]; }
 };
 
 /// The component swatches RGB(r,0,0) ... and the component greys RGB(r,r,r) ...
@@ -57,6 +67,16 @@ public:
     int BlueFromBar() const { return ComponentFromBarFill(m_bars.blue, RgbBarWidth); }
     Color ColorFromBars() const { return RGB(RedFromBar(), GreenFromBar(), BlueFromBar()); }
     void UpdateHsvFromRgb();
+    /// Sets a bar's fill directly, as a pointer on the bar does.
+    void SetBarFill(Bar bar, int fill);
+    /// A component text as the user typed it; templates insert it as it stands.
+    void SetComponentText(ComponentField field, const QString& text);
+
+    /// The template selector: choosing an entry, or typing into its field.
+    void SelectTemplate(int index);
+    void SetActiveTemplateText(const QString& text);
+    /// The list editor's apply: entries from the lines, empty ones skipped.
+    void ApplyTemplateLines(const QStringList& lines);
 
     void DrawRefinePalette(Color c);
     void DrawSaturationStrip(Color c);

@@ -9,19 +9,29 @@ namespace huebit {
 
 class TemplateList {
 public:
+    /// The list editor takes and gives at most this many entries.
+    static constexpr int MaxEditorEntries = 255;
+
     TemplateList() : m_entries(DefaultTemplates()) { select(DefaultTemplateIndex); }
 
     const QStringList& entries() const { return m_entries; }
+    /// The selected position, or -1 while the active text was typed rather than chosen.
     int selected() const { return m_selected; }
     /// The selector's text: the selected entry, or what the user typed into its field.
     const QString& activeEntry() const { return m_active; }
 
-    void select(int index) {
-        m_selected = (index >= 0 && index < m_entries.size()) ? index : -1;
-        if (m_selected >= 0) m_active = m_entries[m_selected];
-    }
-    void setActiveEntry(const QString& text) { m_active = text; }
-    void setEntries(const QStringList& entries) { m_entries = entries; }
+    /// Choosing an entry makes it the active text; an index outside the list selects nothing
+    /// and leaves the text as it is.
+    void select(int index);
+    /// Typing into the selector's field: selected only if the text is one of the entries.
+    void setActiveEntry(const QString& text);
+    void setEntries(const QStringList& entries);
+
+    /// The list editor's lines: the entries, at most MaxEditorEntries of them.
+    QStringList editorLines() const;
+    /// Replaces the entries by the non-empty lines (at most MaxEditorEntries), keeping the
+    /// selected position; a typed active text stays as typed, with nothing selected.
+    void applyLines(const QStringList& lines);
 
 private:
     QStringList m_entries;

@@ -11,6 +11,8 @@
 #include "ui/image_button.h"
 #include "ui/qt_color.h"
 #include "ui/selection_page.h"
+#include "ui/selection_wiring.h"
+#include "ui/settings_page.h"
 #include "ui/title_strip.h"
 
 #include <QCheckBox>
@@ -51,11 +53,11 @@ void THuebit::buildPages() {
     PageControl1->setGeometry(0, 23, ClientWidth, 483 - 23);
     m_selection = new SelectionPage(m_model);
     auto* screen = NewPage(QStringLiteral("TabSheet2"));
-    auto* settings = NewPage(QStringLiteral("TabSheet3"));
+    m_settings = new SettingsPage(m_model);
     m_about = new AboutPage;
     PageControl1->addTab(m_selection, QStringLiteral("Подбор "));
     PageControl1->addTab(screen, QStringLiteral("Экран "));
-    PageControl1->addTab(settings, QStringLiteral("Настройка "));
+    PageControl1->addTab(m_settings, QStringLiteral("Настройка "));
     PageControl1->addTab(m_about, QStringLiteral("О программе "));
 }
 
@@ -86,6 +88,14 @@ void THuebit::wire() {
         // A control that cannot take the focus (hidden in the mini-window) is left alone.
         QCheckBox* box = m_titleStrip->CheckBox4;
         if (box->isVisible() && box->isEnabled()) box->setFocus(Qt::OtherFocusReason);
+    });
+    WireSelectionPage(*m_selection, m_model, m_editing);
+    connect(&m_editing, &ComponentEditing::statusMessage, StatusBar1,
+            [this](const QString& text) { StatusBar1->showMessage(text); });
+    connect(&m_editing, &ComponentEditing::barHintChanged, StatusBar1,
+            [this](Bar, const QString& hint) { StatusBar1->showMessage(hint); });
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
+        if (!m_programSwitchesPage) PageControl1Change(index);
     });
     connect(m_titleStrip->Image10, &ImageButton::clicked, this, [this] { StartClosing(); });
     connect(Image5, &ImageButton::clicked, this, [this] { ShowAbout(); });
@@ -151,7 +161,18 @@ void THuebit::StartClosing() {
     m_fadeTick.start();
 }
 
-void THuebit::ShowAbout() { PageControl1->setCurrentIndex(3); }
+void THuebit::ShowAbout() { ShowPage(3); }
+
+void THuebit::ShowPage(int index) {
+    m_programSwitchesPage = true;
+    PageControl1->setCurrentIndex(index);
+    m_programSwitchesPage = false;
+}
+
+// Runs when the user switches the main pages.
+void THuebit::PageControl1Change(int index) {
+    if (index == 2) m_settings->ResetTemplateEditor();
+}
 
 void THuebit::FadeTickTimer() {
     const FadeResult r = FadeTick({m_opacity, m_closingFade, true, width() == m_miniWidth,

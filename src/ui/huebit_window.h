@@ -3,6 +3,7 @@
 // life (creation sequence, fade, close). The colour logic lives in the model.
 
 #include "core/color_model.h"
+#include "core/component_editing.h"
 #include "core/ui_texts.h"
 
 #include <QPoint>
@@ -19,6 +20,7 @@ class AboutPage;
 class ColorSwatch;
 class ImageButton;
 class SelectionPage;
+class SettingsPage;
 class TColPanel;
 class TitleStrip;
 
@@ -37,6 +39,8 @@ public:
     const UiTexts& uiTexts() const { return m_uiTexts; }
     TitleStrip* titleStrip() const { return m_titleStrip; }
     SelectionPage* selectionPage() const { return m_selection; }
+    SettingsPage* settingsPage() const { return m_settings; }
+    ComponentEditing& editing() { return m_editing; }
     QTabWidget* pages() const { return PageControl1; }
     QStatusBar* statusBar() const { return StatusBar1; }
     int opacity() const { return m_opacity; }
@@ -46,6 +50,8 @@ public:
     void StartClosing();
     /// Shows the About page (page 3).
     void ShowAbout();
+    /// Switches pages as the program does: the page-change handler does not run.
+    void ShowPage(int index);
 
 protected:
     bool event(QEvent* event) override;
@@ -66,9 +72,11 @@ private:
     void buildPages();
     void buildStatusStrip();
     void wire();
+    void PageControl1Change(int index);
 
     ColorModel m_model;
     UiTexts m_uiTexts;
+    ComponentEditing m_editing{m_model, m_uiTexts};
     TColPanel* m_colPanel = nullptr;
 
     // Window state set by the creation sequence.
@@ -86,7 +94,9 @@ private:
     TitleStrip* m_titleStrip = nullptr;
     QTabWidget* PageControl1 = nullptr;
     SelectionPage* m_selection = nullptr;
+    SettingsPage* m_settings = nullptr;
     AboutPage* m_about = nullptr;
+    bool m_programSwitchesPage = false;
     QStatusBar* StatusBar1 = nullptr;
     ImageButton* Image5 = nullptr;  // About icon
     ImageButton* Image17 = nullptr; // help icon, hidden

@@ -5,11 +5,13 @@
 #include "ui/pixel_buffer_view.h"
 #include "ui/refine_pages.h"
 #include "ui/sample_view.h"
+#include "ui/text_line.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -127,10 +129,8 @@ void SelectionPage::buildTargetAndText() {
     SetElementHint(ComboBox1, QStringLiteral("Шаблон текстового представления"));
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox1->addItems(m_model.Templates().entries());
-    ComboBox1->setCurrentIndex(m_model.Templates().selected());
     ComboBox1->setGeometry(66, 327, 176, 22);
-    Edit1 = new QLineEdit(this);
+    Edit1 = new TextLine(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     SetElementHint(Edit1, QStringLiteral("Текстовое представление цвета"));
     Edit1->setGeometry(246, 327, 148, 22);
@@ -167,9 +167,24 @@ void SelectionPage::refresh(unsigned what) {
         RadioButton1->setChecked(background);
         RadioButton2->setChecked(!background);
     }
+    if (what & ChangedTemplates) refreshTemplates();
     if ((what & ChangedTextLine) && Edit1->text() != m_model.TextLine()) {
         Edit1->setText(m_model.TextLine());
     }
+}
+
+void SelectionPage::refreshTemplates() {
+    // The model already knows about the change; the selector must not report it back.
+    const QSignalBlocker blocker(ComboBox1);
+    const TemplateList& t = m_model.Templates();
+    QStringList shown;
+    for (int i = 0; i < ComboBox1->count(); ++i) shown.append(ComboBox1->itemText(i));
+    if (shown != t.entries()) {
+        ComboBox1->clear();
+        ComboBox1->addItems(t.entries());
+    }
+    ComboBox1->setCurrentIndex(t.selected());
+    if (ComboBox1->currentText() != t.activeEntry()) ComboBox1->setEditText(t.activeEntry());
 }
 
 } // namespace huebit

@@ -19,6 +19,7 @@ class ComponentEditors;
 class PixelBufferView;
 class RefinePages;
 class SampleView;
+class TextLine;
 
 class SelectionPage : public QWidget {
     Q_OBJECT
@@ -27,6 +28,8 @@ public:
 
     /// Repaints what `what` (ModelChange flags) names.
     void refresh(unsigned what);
+    /// Shows the template list and selection as the model holds them.
+    void refreshTemplates();
 
     QTabWidget* PageControl2 = nullptr; // the palette page set
     PixelBufferView* aPalImage1 = nullptr; // tile palette
@@ -44,7 +47,7 @@ public:
     QLabel* backgroundLabel = nullptr;     // "Ф"
     QLabel* textLabel = nullptr;           // "Т"
     QComboBox* ComboBox1 = nullptr;        // template selector
-    QLineEdit* Edit1 = nullptr;            // the text line
+    TextLine* Edit1 = nullptr;             // the text line
     SampleView* Panel4 = nullptr;          // the sample
     QToolButton* panelButton = nullptr;    // show/hide the floating panel
     QToolButton* swapButton = nullptr;

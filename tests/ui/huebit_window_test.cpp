@@ -11,6 +11,7 @@
 #include "ui/refine_pages.h"
 #include "ui/sample_view.h"
 #include "ui/selection_page.h"
+#include "ui/text_line.h"
 #include "ui/title_strip.h"
 
 #include <QAbstractButton>

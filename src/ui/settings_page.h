@@ -1,0 +1,37 @@
+#pragma once
+// The settings page: sub-pages "Окно", "Шаблоны " (the template list editor) and "Пример ".
+
+#include "core/color_model.h"
+
+#include <QWidget>
+
+class QPlainTextEdit;
+class QTabWidget;
+class QToolButton;
+
+namespace huebit {
+
+class SettingsPage : public QWidget {
+    Q_OBJECT
+public:
+    SettingsPage(ColorModel& model, QWidget* parent = nullptr);
+
+    /// The editor's lines := the selector's entries; unapplied edits are dropped.
+    void ResetTemplateEditor();
+    void ApplyTemplateEditor();
+
+    QTabWidget* PageControl5 = nullptr; // the sub-pages
+    QWidget* windowPage = nullptr;      // "Окно"
+    QWidget* samplePage = nullptr;      // "Пример "
+    QPlainTextEdit* Memo2 = nullptr;
+    QToolButton* SpeedButton7 = nullptr;  // "Применить"
+    QToolButton* SpeedButton10 = nullptr; // "  Сброс"
+
+    static constexpr int TemplatesSubPage = 1;
+
+private:
+    QWidget* buildTemplatesPage();
+    ColorModel& m_model;
+};
+
+} // namespace huebit
