@@ -182,6 +182,11 @@ void ColorModel::ClearPreviousColors() {
     notify(ChangedPreviousColors);
 }
 
+void ColorModel::AddToUserPalette() {
+    m_userPalette.push(ColorFromBars());
+    notify(ChangedUserPalette);
+}
+
 void ColorModel::ClearUserPalette() {
     m_userPalette.clear();
     notify(ChangedUserPalette);
@@ -223,6 +228,19 @@ void ColorModel::SetSampleTextColor(Color c) {
     Batch batch(*this);
     m_sample.text = c;
     notify(ChangedSample);
+}
+
+void ColorModel::SetSampleColor(ColorTarget which, Color c) {
+    Batch batch(*this);
+    if (which == ColorTarget::Background) {
+        m_sample.background = c;
+        m_panel.face = c;
+        m_panel.readoutText = Complement(c);
+    } else {
+        m_sample.text = c;
+        m_panel.faceText = c;
+    }
+    notify(ChangedSample | ChangedFloatingPanel);
 }
 
 void ColorModel::SetSampleText(const QString& text) {

@@ -81,6 +81,8 @@ public:
     void DrawRefinePalette(Color c);
     void DrawSaturationStrip(Color c);
     void PushPreviousColor();
+    /// The current colour as the RGB bars hold it, pushed onto the user palette.
+    void AddToUserPalette();
     void ClearPreviousColors();
     void ClearUserPalette();
 
@@ -93,6 +95,9 @@ public:
 
     void ToggleSampleText();
     void SetSampleTextColor(Color c);
+    /// Sets one sample colour at once, without making it current; the floating panel follows,
+    /// frozen or not.
+    void SetSampleColor(ColorTarget which, Color c);
     void SetSampleText(const QString& text);
 
     /// Renders the active template into the text line.
