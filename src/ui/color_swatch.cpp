@@ -13,6 +13,7 @@ ColorSwatch::ColorSwatch(const QString& name, const QString& hint, QWidget* pare
     setObjectName(name);
     SetElementHint(this, hint);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
 }
 
 void ColorSwatch::setColor(Color c) {
@@ -31,6 +32,11 @@ void ColorSwatch::paintEvent(QPaintEvent* event) {
 
 void ColorSwatch::mousePressEvent(QMouseEvent* event) {
     emit pressed(event->button());
+    event->accept();
+}
+
+void ColorSwatch::mouseMoveEvent(QMouseEvent* event) {
+    emit hovered();
     event->accept();
 }
 

@@ -17,10 +17,12 @@ public:
 
 signals:
     void pressed(Qt::MouseButton button);
+    void hovered();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     Color m_color = EmptySlotColor;

@@ -9,6 +9,7 @@
 #include "ui/decoration.h"
 #include "ui/element_hint.h"
 #include "ui/image_button.h"
+#include "ui/palette_wiring.h"
 #include "ui/qt_color.h"
 #include "ui/selection_page.h"
 #include "ui/selection_wiring.h"
@@ -51,7 +52,7 @@ void THuebit::buildPages() {
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(0, 23, ClientWidth, 483 - 23);
-    m_selection = new SelectionPage(m_model);
+    m_selection = new SelectionPage(m_model, m_paletteImages);
     auto* screen = NewPage(QStringLiteral("TabSheet2"));
     m_settings = new SettingsPage(m_model);
     m_about = new AboutPage;
@@ -90,6 +91,11 @@ void THuebit::wire() {
         if (box->isVisible() && box->isEnabled()) box->setFocus(Qt::OtherFocusReason);
     });
     WireSelectionPage(*m_selection, m_model, m_editing);
+    WirePalettes({*m_selection, m_model, m_palettePicking, m_swatchPicking,
+                  [this]() -> ColorDialog& { return *m_colorDialog; },
+                  [this](const QString& text) { StatusBar1->showMessage(text); }});
+    connect(&m_palettePicking, &PalettePicking::indicatorChanged, Panel56,
+            [this](Color c) { Panel56->setColor(c); });
     connect(&m_editing, &ComponentEditing::statusMessage, StatusBar1,
             [this](const QString& text) { StatusBar1->showMessage(text); });
     connect(&m_editing, &ComponentEditing::barHintChanged, StatusBar1,
@@ -108,14 +114,14 @@ void THuebit::wire() {
 
 // The creation sequence. Steps whose subsystems do not exist yet are left out in place.
 void THuebit::FormCreate() {
-    m_dialogOpen = false;
-    m_miniHeight = 23;
-    m_miniWidth = 34;
-    m_fullClientHeight = height();
-    m_fullClientWidth = width();
+    m_shell.dialogOpen = false;
+    m_shell.miniHeight = 23;
+    m_shell.miniWidth = 34;
+    m_shell.fullClientHeight = height();
+    m_shell.fullClientWidth = width();
     m_uiTexts.reset();
-    m_windowShown = true;
-    m_closingFade = false;
+    m_shell.windowShown = true;
+    m_shell.closingFade = false;
     m_model.SetStartupDone(false);
     m_fadeTick.start();
     m_model.DrawRefinePalette(InitialRefineColor);
@@ -157,7 +163,7 @@ void THuebit::FormCloseQuery() {
 
 void THuebit::StartClosing() {
     if (m_colPanel) m_colPanel->hide();
-    m_closingFade = true;
+    m_shell.closingFade = true;
     m_fadeTick.start();
 }
 
@@ -175,8 +181,8 @@ void THuebit::PageControl1Change(int index) {
 }
 
 void THuebit::FadeTickTimer() {
-    const FadeResult r = FadeTick({m_opacity, m_closingFade, true, width() == m_miniWidth,
-                                   m_transparency});
+    const FadeResult r = FadeTick({m_opacity, m_shell.closingFade, true,
+                                   width() == m_shell.miniWidth, m_transparency});
     if (r.stop) m_fadeTick.stop();
     if (r.close) {
         close();

@@ -4,7 +4,12 @@
 
 #include "core/color_model.h"
 #include "core/component_editing.h"
+#include "core/shell_state.h"
 #include "core/ui_texts.h"
+#include "output/hint_options.h"
+#include "palettes/palette_images.h"
+#include "palettes/swatch_picking.h"
+#include "ui/qt_color_dialog.h"
 
 #include <QPoint>
 #include <QTimer>
@@ -41,10 +46,16 @@ public:
     SelectionPage* selectionPage() const { return m_selection; }
     SettingsPage* settingsPage() const { return m_settings; }
     ComponentEditing& editing() { return m_editing; }
+    PalettePicking& palettePicking() { return m_palettePicking; }
+    HintOptions& hintOptions() { return m_hintOptions; }
+    const ShellState& shell() const { return m_shell; }
+    ColorSwatch* indicator() const { return Panel56; }
+    /// Replaces the platform colour dialog (tests answer it themselves).
+    void setColorDialog(ColorDialog* dialog) { m_colorDialog = dialog; }
     QTabWidget* pages() const { return PageControl1; }
     QStatusBar* statusBar() const { return StatusBar1; }
     int opacity() const { return m_opacity; }
-    bool closingFade() const { return m_closingFade; }
+    bool closingFade() const { return m_shell.closingFade; }
 
     /// The close icon: hide the floating panel and fade out; the fade closes the window.
     void StartClosing();
@@ -76,19 +87,17 @@ private:
 
     ColorModel m_model;
     UiTexts m_uiTexts;
+    ShellState m_shell;
+    HintOptions m_hintOptions;
+    PaletteImages m_paletteImages;
     ComponentEditing m_editing{m_model, m_uiTexts};
+    PalettePicking m_palettePicking{m_model, m_uiTexts, m_hintOptions, m_shell};
+    SwatchPicking m_swatchPicking{m_model, m_uiTexts, m_hintOptions, m_palettePicking};
+    QtColorDialog m_qtColorDialog{this};
+    ColorDialog* m_colorDialog = &m_qtColorDialog;
     TColPanel* m_colPanel = nullptr;
 
-    // Window state set by the creation sequence.
-    bool m_dialogOpen = false;
-    bool m_windowShown = true;
-    bool m_closingFade = false;
-    int m_miniWidth = 34;
-    int m_miniHeight = 23;
-    int m_fullClientWidth = ClientWidth;
-    int m_fullClientHeight = ClientHeight;
     int m_transparency = 128;
-    QString m_hiddenWindows;
     int m_opacity = 0;
 
     TitleStrip* m_titleStrip = nullptr;

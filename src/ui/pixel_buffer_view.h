@@ -17,8 +17,16 @@ public:
     /// Re-reads the buffer; call when the model says it changed.
     void refresh();
 
+signals:
+    void pressed(Qt::MouseButton button, int x, int y);
+    void moved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
+    void released(Qt::MouseButton button, int x, int y);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     const PixelBuffer& m_buffer;

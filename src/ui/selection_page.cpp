@@ -46,10 +46,9 @@ QLabel* makeLabel(const QString& text, QWidget* parent) {
 
 } // namespace
 
-SelectionPage::SelectionPage(const ColorModel& model, QWidget* parent)
-    : QWidget(parent), m_model(model), m_tileBuffer(256, 128, EmptySlotColor),
-      m_ringBuffer(128, 128, EmptySlotColor), m_flowBuffer(120, 128, EmptySlotColor),
-      m_greyBuffer(12, 128, EmptySlotColor) {
+SelectionPage::SelectionPage(const ColorModel& model, const PaletteImages& images,
+                             QWidget* parent)
+    : QWidget(parent), m_model(model), m_images(images) {
     setObjectName(QStringLiteral("TabSheet1"));
     setAutoFillBackground(true);
     buildPalettes();
@@ -66,14 +65,14 @@ void SelectionPage::buildPalettes() {
     PageControl2->setObjectName(QStringLiteral("PageControl2"));
     PageControl2->setGeometry(2, 2, 266, 160);
     auto* tiles = NewPage(QStringLiteral("TabSheetTiles"));
-    aPalImage1 = new PixelBufferView(QStringLiteral("aPalImage1"), m_tileBuffer, tiles);
+    aPalImage1 = new PixelBufferView(QStringLiteral("aPalImage1"), m_images.tile, tiles);
     aPalImage1->setGeometry(2, 2, 256, 127);
     SetElementHint(aPalImage1, QStringLiteral("Цветовые оттенки"));
     auto* ring = NewPage(QStringLiteral("TabSheetRing"));
-    aPalImage2 = new PixelBufferView(QStringLiteral("aPalImage2"), m_ringBuffer, ring);
+    aPalImage2 = new PixelBufferView(QStringLiteral("aPalImage2"), m_images.ring, ring);
     aPalImage2->move(2, 2);
     SetElementHint(aPalImage2, QStringLiteral("Цветовой круг"));
-    cPalImage2 = new PixelBufferView(QStringLiteral("cPalImage2"), m_flowBuffer, ring);
+    cPalImage2 = new PixelBufferView(QStringLiteral("cPalImage2"), m_images.flow, ring);
     cPalImage2->move(136, 2);
     SetElementHint(cPalImage2, QStringLiteral("Перетекание"));
     auto* web = NewPage(QStringLiteral("TabSheetWeb"));
@@ -87,7 +86,7 @@ void SelectionPage::buildPalettes() {
     PageControl2->addTab(web, QStringLiteral("Web "));
     PageControl2->addTab(win, QStringLiteral("Win "));
 
-    refinePages = new RefinePages(m_model, m_greyBuffer, this);
+    refinePages = new RefinePages(m_model, m_images.grey, this);
     refinePages->setGeometry(270, 2, 124, 160);
 }
 

@@ -3,6 +3,7 @@
 // target switches, the template selector with the text line, and the sample.
 
 #include "core/color_model.h"
+#include "palettes/palette_images.h"
 
 #include <QWidget>
 
@@ -24,10 +25,11 @@ class TextLine;
 class SelectionPage : public QWidget {
     Q_OBJECT
 public:
-    explicit SelectionPage(const ColorModel& model, QWidget* parent = nullptr);
+    SelectionPage(const ColorModel& model, const PaletteImages& images, QWidget* parent = nullptr);
 
     /// Repaints what `what` (ModelChange flags) names.
     void refresh(unsigned what);
+    const PaletteImages& images() const { return m_images; }
     /// Shows the template list and selection as the model holds them.
     void refreshTemplates();
 
@@ -60,11 +62,7 @@ private:
     void buildSample();
 
     const ColorModel& m_model;
-    // Until their palettes arrive, these places show the window colour at their real sizes.
-    PixelBuffer m_tileBuffer;
-    PixelBuffer m_ringBuffer;
-    PixelBuffer m_flowBuffer;
-    PixelBuffer m_greyBuffer;
+    const PaletteImages& m_images;
 };
 
 } // namespace huebit

@@ -1,0 +1,30 @@
+#pragma once
+// Connects the selection page's palettes, markers, strips and matching colours to the pickers.
+
+#include <functional>
+
+class QString;
+
+namespace huebit {
+
+class ColorDialog;
+class ColorModel;
+class PalettePicking;
+class SelectionPage;
+class SwatchPicking;
+
+struct PaletteWiring {
+    SelectionPage& page;
+    ColorModel& model;
+    PalettePicking& palettes;
+    SwatchPicking& swatches;
+    /// Opens the colour dialog of the "Win " page; returns the dialog to use.
+    std::function<ColorDialog&()> colorDialog;
+    /// Writes the status line.
+    std::function<void(const QString&)> showStatus;
+};
+
+/// Registers the palette elements with the picker and connects every pickable view.
+void WirePalettes(const PaletteWiring& w);
+
+} // namespace huebit
