@@ -1,0 +1,129 @@
+// Real mouse events on the palette views, strips and matching colours.
+#include "ui/app_look.h"
+#include "ui/color_swatch.h"
+#include "ui/huebit_window.h"
+#include "ui/pixel_buffer_view.h"
+#include "ui/refine_pages.h"
+#include "ui/selection_page.h"
+
+#include <QMenu>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace huebit;
+
+namespace {
+
+void sendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button,
+               Qt::MouseButtons buttons, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QMouseEvent event(type, QPointF(pos), w->mapToGlobal(QPointF(pos)), button, buttons, mods);
+    QApplication::sendEvent(w, &event);
+}
+
+int history(const ColorModel& m) {
+    int n = 0;
+    while (n < 20 && m.PreviousColors().slotColor(n) != EmptySlotColor) ++n;
+    return n;
+}
+
+class AnsweringDialog : public ColorDialog {
+public:
+    std::optional<Color> pick(Color) override { return RGB(10, 20, 30); }
+};
+
+} // namespace
+
+class PalettesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { ApplyAppLook(); }
+    void rightDragEditsTheTextColourAndRecordsOnRelease();
+    void modifierDragOnlyRewritesTheStatusText();
+    void previousColourSlotsArePressable();
+    void matchingSwatchTakesTheComplement();
+    void winPageAppliesTheDialogColourAndReturns();
+    void paletteMenuOpensBesideTheStrip();
+};
+
+void PalettesTest::rightDragEditsTheTextColourAndRecordsOnRelease() {
+    THuebit w;
+    PixelBufferView* refine = w.selectionPage()->refinePages->bPalImage2;
+    const ColorModel& m = w.model();
+    const int before = history(m);
+    // The text colour becomes current first, which redraws the palette around it.
+    sendMouse(refine, QEvent::MouseButtonPress, {5, 5}, Qt::RightButton, Qt::RightButton);
+    const PixelBuffer drawn = m.RefinePalette();
+    sendMouse(refine, QEvent::MouseMove, {20, 40}, Qt::NoButton, Qt::RightButton);
+    QCOMPARE(m.SampleState().text, drawn.pixel(20, 40));
+    QCOMPARE(m.SampleState().background, StartColor);
+    QCOMPARE(history(m), before);
+    sendMouse(refine, QEvent::MouseButtonRelease, {20, 40}, Qt::RightButton, Qt::NoButton);
+    QCOMPARE(history(m), before + 1);
+    QCOMPARE(m.RefinePalette(), drawn);
+    QVERIFY(w.selectionPage()->RadioButton2->isChecked());
+}
+
+void PalettesTest::modifierDragOnlyRewritesTheStatusText() {
+    THuebit w;
+    PixelBufferView* refine = w.selectionPage()->refinePages->bPalImage2;
+    const Color pixel = w.model().RefinePalette().pixel(0, 0);
+    sendMouse(refine, QEvent::MouseMove, {0, 0}, Qt::NoButton, Qt::LeftButton, Qt::ControlModifier);
+    QCOMPARE(w.model().LastColor(), StartColor);
+    const QString want = QStringLiteral("Уточнение цвета ( r=%1 g=%2 b=%3 )")
+                             .arg(GetRValue(pixel)).arg(GetGValue(pixel)).arg(GetBValue(pixel));
+    QCOMPARE(refine->statusTip(), want);
+    QCOMPARE(w.statusBar()->currentMessage(), want);
+    QCOMPARE(w.indicator()->color(), pixel);
+}
+
+void PalettesTest::previousColourSlotsArePressable() {
+    THuebit w;
+    w.model().ApplyColor(RGB(1, 2, 3), coNormal);
+    PixelBufferView* previous = w.selectionPage()->Image2;
+    sendMouse(previous, QEvent::MouseButtonPress, {20, 8}, Qt::LeftButton, Qt::LeftButton);
+    QCOMPARE(w.model().LastColor(), StartColor);
+    sendMouse(previous, QEvent::MouseMove, {299, 8}, Qt::NoButton, Qt::NoButton);
+    QCOMPARE(previous->statusTip(), QStringLiteral("Предыдущие цвета"));
+}
+
+void PalettesTest::matchingSwatchTakesTheComplement() {
+    THuebit w;
+    QTest::mouseClick(w.selectionPage()->refinePages->Panel15, Qt::LeftButton);
+    QCOMPARE(w.model().LastColor(), Complement(StartColor));
+}
+
+void PalettesTest::winPageAppliesTheDialogColourAndReturns() {
+    THuebit w;
+    AnsweringDialog dialog;
+    w.setColorDialog(&dialog);
+    QTabWidget* palettes = w.selectionPage()->PageControl2;
+    palettes->setCurrentIndex(3);
+    QCOMPARE(palettes->currentIndex(), 0);
+    QCOMPARE(w.model().LastColor(), RGB(10, 20, 30));
+    QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Оттеночная палитра цветов RGB"));
+    QVERIFY(!w.shell().dialogOpen);
+}
+
+void PalettesTest::paletteMenuOpensBesideTheStrip() {
+    THuebit w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTest::mouseClick(w.selectionPage()->SpeedButton37, Qt::LeftButton);
+    auto* menu = w.findChild<QMenu*>("PopupMenu2");
+    QVERIFY(menu);
+    QTRY_VERIFY(menu->isVisible());
+    QCOMPARE(menu->actions().size(), 3);
+    QCOMPARE(menu->actions()[0]->text(), QStringLiteral("Добавить цвет"));
+    QVERIFY(menu->actions()[1]->isSeparator());
+    QCOMPARE(menu->actions()[2]->text(), QStringLiteral("Очистить палитру"));
+    QCOMPARE(menu->pos(), w.geometry().topLeft() + QPoint(370, 305));
+    menu->actions()[0]->trigger();
+    QCOMPARE(w.model().UserPalette().slotColor(0), w.model().ColorFromBars());
+    menu->close();
+}
+
+QTEST_MAIN(PalettesTest)
+#include "palettes_test.moc"
