@@ -15,6 +15,11 @@ inline void ApplyAppLook() {
     QPalette palette = QApplication::palette();
     palette.setColor(QPalette::Window, QColor(225, 225, 255));
     QApplication::setPalette(palette);
+    // Group titles sit on the frame line, as the layout's coordinates assume.
+    qApp->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid #a0a0cc; border-radius: 2px; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+        " left: 6px; padding: 0 1px; }"));
 }
 
 } // namespace huebit

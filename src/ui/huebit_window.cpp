@@ -11,6 +11,7 @@
 #include "ui/image_button.h"
 #include "ui/palette_wiring.h"
 #include "ui/qt_color.h"
+#include "ui/screen_page.h"
 #include "ui/selection_page.h"
 #include "ui/selection_wiring.h"
 #include "ui/settings_page.h"
@@ -53,11 +54,11 @@ void THuebit::buildPages() {
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(0, 23, ClientWidth, 483 - 23);
     m_selection = new SelectionPage(m_model, m_paletteImages);
-    auto* screen = NewPage(QStringLiteral("TabSheet2"));
+    m_screen = new ScreenPage;
     m_settings = new SettingsPage(m_model);
     m_about = new AboutPage;
     PageControl1->addTab(m_selection, QStringLiteral("Подбор "));
-    PageControl1->addTab(screen, QStringLiteral("Экран "));
+    PageControl1->addTab(m_screen, QStringLiteral("Экран "));
     PageControl1->addTab(m_settings, QStringLiteral("Настройка "));
     PageControl1->addTab(m_about, QStringLiteral("О программе "));
 }

@@ -24,6 +24,7 @@ namespace huebit {
 class AboutPage;
 class ColorSwatch;
 class ImageButton;
+class ScreenPage;
 class SelectionPage;
 class SettingsPage;
 class TColPanel;
@@ -45,6 +46,7 @@ public:
     TitleStrip* titleStrip() const { return m_titleStrip; }
     SelectionPage* selectionPage() const { return m_selection; }
     SettingsPage* settingsPage() const { return m_settings; }
+    ScreenPage* screenPage() const { return m_screen; }
     ComponentEditing& editing() { return m_editing; }
     PalettePicking& palettePicking() { return m_palettePicking; }
     HintOptions& hintOptions() { return m_hintOptions; }
@@ -103,6 +105,7 @@ private:
     TitleStrip* m_titleStrip = nullptr;
     QTabWidget* PageControl1 = nullptr;
     SelectionPage* m_selection = nullptr;
+    ScreenPage* m_screen = nullptr;
     SettingsPage* m_settings = nullptr;
     AboutPage* m_about = nullptr;
     bool m_programSwitchesPage = false;

@@ -1,0 +1,38 @@
+#include "ui/image_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace huebit {
+
+ImageView::ImageView(const QString& name, QSize size, QWidget* parent) : QWidget(parent) {
+    setObjectName(name);
+    setMouseTracking(true);
+    resize(size);
+}
+
+void ImageView::setImage(const QImage& image) {
+    m_image = image;
+    update();
+}
+
+void ImageView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (m_image.isNull()) p.fillRect(rect(), palette().window());
+    else p.drawImage(rect(), m_image);
+}
+
+void ImageView::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit pressed(event->button(), at.x(), at.y());
+    event->accept();
+}
+
+void ImageView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit moved(event->buttons(), event->modifiers(), at.x(), at.y());
+    event->accept();
+}
+
+} // namespace huebit

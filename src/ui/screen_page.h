@@ -1,0 +1,53 @@
+#pragma once
+// The "Экран " page: the reduced screen image with its marker, the magnified views with the
+// arrow cross, the current and chosen readouts, the step and diameter edits, the copy buttons,
+// " Применить" and "Обновить ".
+
+#include <QWidget>
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QSpinBox;
+class QToolButton;
+class QPushButton;
+
+namespace huebit {
+
+class ColorSwatch;
+class ImageView;
+
+class ScreenPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit ScreenPage(QWidget* parent = nullptr);
+
+    QGroupBox* areaGroup = nullptr;   // " Выберите участок "
+    ImageView* Image14 = nullptr;     // the overview
+    QGroupBox* colorGroup = nullptr;  // " Выберите цвет "
+    ImageView* Image15 = nullptr;     // large view 160 x 120
+    ImageView* Image16 = nullptr;     // medium view 40 x 30
+    std::array<QToolButton*, 4> arrows{}; // left, up, right, down
+    ColorSwatch* Panel61 = nullptr;   // hover readout swatch
+    ColorSwatch* Panel62 = nullptr;   // chosen readout swatch
+    std::array<QLabel*, 3> hoverLabels{};
+    std::array<QLabel*, 3> pickedLabels{};
+    QSpinBox* SpinEdit1 = nullptr;    // "Сдвижка" 1-30
+    QSpinBox* SpinEdit2 = nullptr;    // "Диаметр" 1-200
+    std::array<QToolButton*, 3> copyButtons{}; // text, bitmap, vector
+    QPushButton* applyButton = nullptr;   // " Применить"
+    QPushButton* refreshButton = nullptr; // "Обновить "
+    QToolButton* saveButton = nullptr;    // hidden
+
+    /// Places the overview as a capture fitted it, in the group box's coordinates.
+    void placeOverview(QRect geometry);
+
+private:
+    void buildAreaGroup();
+    void buildColorGroup();
+    void buildReadouts();
+    void buildArrowCross();
+    void buildButtons();
+};
+
+} // namespace huebit
