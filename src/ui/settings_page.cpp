@@ -2,7 +2,11 @@
 
 #include "ui/element_hint.h"
 
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -31,6 +35,7 @@ SettingsPage::SettingsPage(ColorModel& model, QWidget* parent) : QWidget(parent)
     PageControl5->addTab(windowPage, QStringLiteral("Окно"));
     PageControl5->addTab(buildTemplatesPage(), QStringLiteral("Шаблоны "));
     PageControl5->addTab(samplePage, QStringLiteral("Пример "));
+    buildSampleGroup();
     connect(PageControl5, &QTabWidget::currentChanged, this, [this](int index) {
         if (index == TemplatesSubPage) ResetTemplateEditor();
     });
@@ -51,6 +56,39 @@ QWidget* SettingsPage::buildTemplatesPage() {
     connect(SpeedButton7, &QToolButton::clicked, this, [this] { ApplyTemplateEditor(); });
     connect(SpeedButton10, &QToolButton::clicked, this, [this] { ResetTemplateEditor(); });
     return page;
+}
+
+void SettingsPage::buildSampleGroup() {
+    auto* group = new QGroupBox(QStringLiteral(" Параметры графических экземпляров "), windowPage);
+    group->setObjectName(QStringLiteral("GroupBox8"));
+    group->setGeometry(6, 330, 376, 64);
+    auto makeSize = [group](const char* name, const char* hint, int x) {
+        auto* spin = new QSpinBox(group);
+        spin->setObjectName(QString::fromLatin1(name));
+        SetElementHint(spin, QString::fromUtf8(hint));
+        spin->setRange(1, 100);
+        spin->setValue(20);
+        spin->setGeometry(x, 24, 48, 22);
+        return spin;
+    };
+    SpinEdit4 = makeSize("SpinEdit4", "Ширина экземпляра", 10);
+    (new QLabel(QStringLiteral("×"), group))->setGeometry(62, 26, 10, 18);
+    SpinEdit5 = makeSize("SpinEdit5", "Высота экземпляра", 74);
+    (new QLabel(QStringLiteral("пикс."), group))->setGeometry(126, 26, 34, 18);
+    CheckBox11 = new QCheckBox(QStringLiteral("квадрат"), group);
+    CheckBox11->setObjectName(QStringLiteral("CheckBox11"));
+    CheckBox11->setAccessibleName(CheckBox11->text());
+    CheckBox11->setGeometry(170, 26, 90, 18);
+    CheckBox10 = new QCheckBox(QStringLiteral("создавать контур"), group);
+    CheckBox10->setObjectName(QStringLiteral("CheckBox10"));
+    CheckBox10->setAccessibleName(CheckBox10->text());
+    CheckBox10->setChecked(true);
+    CheckBox10->setGeometry(260, 26, 110, 18);
+    CheckBox10->hide();
+    // While the sample is square the height follows the width.
+    connect(CheckBox11, &QCheckBox::toggled, SpinEdit5, [this](bool square) {
+        SpinEdit5->setEnabled(!square);
+    });
 }
 
 void SettingsPage::ResetTemplateEditor() {

@@ -5,7 +5,9 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QPlainTextEdit;
+class QSpinBox;
 class QTabWidget;
 class QToolButton;
 
@@ -26,11 +28,16 @@ public:
     QPlainTextEdit* Memo2 = nullptr;
     QToolButton* SpeedButton7 = nullptr;  // "Применить"
     QToolButton* SpeedButton10 = nullptr; // "  Сброс"
+    QSpinBox* SpinEdit4 = nullptr;        // sample width
+    QSpinBox* SpinEdit5 = nullptr;        // sample height
+    QCheckBox* CheckBox11 = nullptr;      // "квадрат"
+    QCheckBox* CheckBox10 = nullptr;      // "создавать контур", hidden
 
     static constexpr int TemplatesSubPage = 1;
 
 private:
     QWidget* buildTemplatesPage();
+    void buildSampleGroup();
     ColorModel& m_model;
 };
 
