@@ -60,15 +60,11 @@ void ColorModel::ApplyColor(Color colour, ColorOrigin origin) {
 
 void ColorModel::applyComponents(Color colour) {
     const std::array<int, 3> c{GetRValue(colour), GetGValue(colour), GetBValue(colour)};
-    static constexpr ComponentField decimal[] = {ComponentField::DecRed, ComponentField::DecGreen,
-                                                 ComponentField::DecBlue};
-    static constexpr ComponentField hex[] = {ComponentField::HexRed, ComponentField::HexGreen,
-                                             ComponentField::HexBlue};
     for (int i = 0; i < 3; ++i) {
         m_swatches.swatch[i] = RGB(i == 0 ? c[0] : 0, i == 1 ? c[1] : 0, i == 2 ? c[2] : 0);
         m_swatches.grey[i] = RGB(c[i], c[i], c[i]);
-        m_texts[decimal[i]] = DecimalText(c[i]);
-        m_texts[hex[i]] = HexText(c[i]);
+        m_texts[DecimalFields[i]] = DecimalText(c[i]);
+        m_texts[HexFields[i]] = HexText(c[i]);
     }
     SetRedBar(c[0]);
     SetGreenBar(c[1]);

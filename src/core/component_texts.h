@@ -21,3 +21,15 @@ private:
 };
 
 } // namespace huebit
+
+namespace huebit {
+
+/// The fields of each kind, red / green / blue and hue / saturation / value.
+constexpr ComponentField DecimalFields[3] = {ComponentField::DecRed, ComponentField::DecGreen,
+                                             ComponentField::DecBlue};
+constexpr ComponentField HexFields[3] = {ComponentField::HexRed, ComponentField::HexGreen,
+                                         ComponentField::HexBlue};
+constexpr ComponentField HsvFields[3] = {ComponentField::Hue, ComponentField::Sat,
+                                         ComponentField::Val};
+
+} // namespace huebit

@@ -117,15 +117,10 @@ void ComponentEditors::refresh(unsigned what) {
     }
     if (what & ChangedComponentTexts) {
         const ComponentTexts& t = m_model.Texts();
-        const ComponentField dec[] = {ComponentField::DecRed, ComponentField::DecGreen,
-                                      ComponentField::DecBlue};
-        const ComponentField hex[] = {ComponentField::HexRed, ComponentField::HexGreen,
-                                      ComponentField::HexBlue};
-        const ComponentField hsv[] = {ComponentField::Hue, ComponentField::Sat, ComponentField::Val};
         for (int i = 0; i < 3; ++i) {
-            setTextIfChanged(decimalEdits[i], t[dec[i]]);
-            setTextIfChanged(hexEdits[i], t[hex[i]]);
-            setTextIfChanged(hsvEdits[i], t[hsv[i]]);
+            setTextIfChanged(decimalEdits[i], t[DecimalFields[i]]);
+            setTextIfChanged(hexEdits[i], t[HexFields[i]]);
+            setTextIfChanged(hsvEdits[i], t[HsvFields[i]]);
         }
     }
     if (what & ChangedSwatches) {

@@ -13,6 +13,8 @@ ImageView::ImageView(const QString& name, QSize size, QWidget* parent) : QWidget
 
 void ImageView::setImage(const QImage& image) {
     m_image = image;
+    // An image that covers the view paints every pixel itself: nothing to erase behind it.
+    setAttribute(Qt::WA_OpaquePaintEvent, !image.isNull());
     update();
 }
 
@@ -32,6 +34,12 @@ void ImageView::mousePressEvent(QMouseEvent* event) {
 void ImageView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     emit moved(event->buttons(), event->modifiers(), at.x(), at.y());
+    event->accept();
+}
+
+void ImageView::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit released(event->button(), at.x(), at.y());
     event->accept();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Shows a QImage stretched to the widget without smoothing and reports the pointer, for the
-// screen page's overview and magnified views.
+// Shows a QImage stretched to the widget without smoothing and reports the pointer in the
+// widget's own coordinates, which are the shown element's area coordinates.
 
 #include <QImage>
 #include <QWidget>
@@ -18,11 +18,13 @@ public:
 signals:
     void pressed(Qt::MouseButton button, int x, int y);
     void moved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
+    void released(Qt::MouseButton button, int x, int y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QImage m_image;

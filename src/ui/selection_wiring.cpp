@@ -54,15 +54,10 @@ void wireEditors(ComponentEditors& e, ComponentEditing& editing) {
         QObject::connect(e.maxButtons[i], &QToolButton::clicked, &editing,
                          [&editing, bar] { editing.BarMaximum(bar); });
     }
-    const ComponentField dec[] = {ComponentField::DecRed, ComponentField::DecGreen,
-                                  ComponentField::DecBlue};
-    const ComponentField hex[] = {ComponentField::HexRed, ComponentField::HexGreen,
-                                  ComponentField::HexBlue};
-    const ComponentField hsv[] = {ComponentField::Hue, ComponentField::Sat, ComponentField::Val};
     for (int i = 0; i < 3; ++i) {
-        wireField(e.decimalEdits[i], dec[i], editing, &ComponentEditing::EnterDecimal);
-        wireField(e.hexEdits[i], hex[i], editing, &ComponentEditing::EnterHex);
-        wireField(e.hsvEdits[i], hsv[i], editing, &ComponentEditing::ApplyHsvEdits);
+        wireField(e.decimalEdits[i], DecimalFields[i], editing, &ComponentEditing::EnterDecimal);
+        wireField(e.hexEdits[i], HexFields[i], editing, &ComponentEditing::EnterHex);
+        wireField(e.hsvEdits[i], HsvFields[i], editing, &ComponentEditing::ApplyHsvEdits);
         QObject::connect(e.swatches[i], &ColorSwatch::pressed, &editing,
                          [&editing, i](Qt::MouseButton b) { editing.SwatchDown(i, b); });
         QObject::connect(e.greys[i], &ColorSwatch::pressed, &editing,

@@ -1,5 +1,6 @@
 // Real key and mouse events on the component editors, the template selector and the text line.
 #include "ui/app_look.h"
+#include "widget_events.h"
 #include "ui/color_swatch.h"
 #include "ui/component_bar.h"
 #include "ui/component_editors.h"
@@ -20,14 +21,9 @@
 #include <QtTest>
 
 using namespace huebit;
+using huebit::test::sendMouse;
 
 namespace {
-
-void sendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button,
-               Qt::MouseButtons buttons, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QMouseEvent event(type, QPointF(pos), w->mapToGlobal(QPointF(pos)), button, buttons, mods);
-    QApplication::sendEvent(w, &event);
-}
 
 void showActive(THuebit& w) {
     w.show();

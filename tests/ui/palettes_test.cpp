@@ -1,5 +1,6 @@
 // Real mouse events on the palette views, strips and matching colours.
 #include "ui/app_look.h"
+#include "widget_events.h"
 #include "ui/color_swatch.h"
 #include "ui/huebit_window.h"
 #include "ui/pixel_buffer_view.h"
@@ -14,14 +15,9 @@
 #include <QtTest>
 
 using namespace huebit;
+using huebit::test::sendMouse;
 
 namespace {
-
-void sendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button,
-               Qt::MouseButtons buttons, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QMouseEvent event(type, QPointF(pos), w->mapToGlobal(QPointF(pos)), button, buttons, mods);
-    QApplication::sendEvent(w, &event);
-}
 
 int history(const ColorModel& m) {
     int n = 0;
