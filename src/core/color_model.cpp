@@ -258,6 +258,12 @@ void ColorModel::SetGradientAutoSubstitution(bool on) {
     notify(ChangedGradient);
 }
 
+void ColorModel::SetGradientColors(Color start, Color end) {
+    m_gradient.start = start;
+    m_gradient.end = end;
+    notify(ChangedGradient);
+}
+
 void ColorModel::DrawGradient() {
     Batch batch(*this);
     huebit::DrawGradient(m_gradient.strip, m_gradient.start, m_gradient.end);

@@ -103,6 +103,7 @@ public:
     /// Renders the active template into the text line.
     void RenderColorText(bool zeroPad);
     void SetGradientAutoSubstitution(bool on);
+    void SetGradientColors(Color start, Color end);
     void DrawGradient();
 
     void SetStartupDone(bool done) { m_startupDone = done; }

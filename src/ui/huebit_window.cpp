@@ -1,6 +1,7 @@
 #include "ui/huebit_window.h"
 
 #include "core/fade_step.h"
+#include "palettes/gradient.h"
 #include "ui/about_page.h"
 #include "ui/col_panel.h"
 #include "ui/color_swatch.h"
@@ -133,6 +134,7 @@ void THuebit::FormCreate() {
     m_model.SetSampleText(m_uiTexts[0]);
     LoadSettings();
     m_model.SetStartupDone(true);
+    m_model.SetGradientColors(DefaultGradientStart, DefaultGradientEnd);
     m_model.DrawGradient();
 }
 
