@@ -1,0 +1,23 @@
+#pragma once
+// Our own small JPEG decoder over libjpeg, for the window's decoration pictures, which are
+// compiled in as resources.
+
+#include <QByteArrayView>
+#include <QImage>
+#include <QString>
+
+namespace huebit {
+
+struct JpegResult {
+    QImage image;  ///< RGB32; null on failure
+    QString error; ///< empty on success
+    bool ok() const { return error.isEmpty(); }
+};
+
+/// Decodes JPEG bytes (baseline or progressive, colour or grey). Empty, truncated or garbage
+/// input gives an error text and a null image, never a crash.
+JpegResult DecodeJpeg(QByteArrayView bytes);
+/// Reads a compiled-in resource such as ":/assets/title.jpg" and decodes it.
+JpegResult LoadJpegResource(const QString& path);
+
+} // namespace huebit
