@@ -17,6 +17,7 @@
 #include "ui/selection_wiring.h"
 #include "ui/settings_page.h"
 #include "ui/title_strip.h"
+#include "ui/window_opacity.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -41,7 +42,7 @@ THuebit::THuebit(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ToQColor(EmptySlotColor));
     setPalette(pal);
-    setWindowOpacity(0);
+    setOpacity(0); // created invisible; the fade brings it in
 
     m_titleStrip = new TitleStrip(this);
     buildPages();
@@ -200,7 +201,7 @@ void THuebit::FadeTickTimer() {
 
 void THuebit::setOpacity(int value) {
     m_opacity = value;
-    setWindowOpacity(value / 255.0);
+    SetWindowAlpha(this, value);
 }
 
 bool THuebit::event(QEvent* event) {

@@ -1,0 +1,255 @@
+#include "e2e/e2e_harness.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace huebit::e2e {
+
+namespace {
+
+QProcessEnvironment environmentFor(const QString& display) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display);
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    return env;
+}
+
+bool waitFor(int timeoutMs, const std::function<bool()>& condition) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > timeoutMs) return false;
+        QThread::msleep(20);
+    }
+    return true;
+}
+
+// Reads the display number Xvfb writes to its -displayfd, within a few seconds.
+QString readDisplayNumber(int fd) {
+    QByteArray got;
+    QElapsedTimer clock;
+    clock.start();
+    while (!got.contains('\n') && clock.elapsed() < 10000) {
+        pollfd p{fd, POLLIN, 0};
+        if (poll(&p, 1, 200) <= 0) continue;
+        char buffer[32];
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n <= 0) break;
+        got.append(buffer, n);
+    }
+    return QString::fromLatin1(got).trimmed();
+}
+
+} // namespace
+
+std::optional<QByteArray> Run(const QString& display, const QString& program,
+                              const QStringList& args, int timeoutMs, const QByteArray& input) {
+    QProcess p;
+    p.setProcessEnvironment(environmentFor(display));
+    p.start(program, args);
+    if (!p.waitForStarted(5000)) return std::nullopt;
+    if (!input.isEmpty()) p.write(input);
+    p.closeWriteChannel();
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        return std::nullopt;
+    }
+    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) return std::nullopt;
+    return p.readAllStandardOutput();
+}
+
+QStringList MissingTools() {
+    QStringList missing;
+    for (const char* tool : {"Xvfb", "xdotool", "xprop", "xclip", "import"}) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) missing << tool;
+    }
+    return missing;
+}
+
+XvfbDisplay::XvfbDisplay(QSize screen) : m_size(screen) {
+    int fds[2];
+    if (pipe(fds) != 0) return;
+    const std::string fd = std::to_string(fds[1]);
+    const std::string geometry =
+        std::to_string(screen.width()) + "x" + std::to_string(screen.height()) + "x24";
+    const char* argv[] = {"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", geometry.c_str(),
+                          "-nolisten", "tcp", "-noreset", nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addclose(&actions, fds[0]);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    const int rc = posix_spawnp(&pid, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(fds[1]);
+    if (rc == 0) {
+        m_pid = pid;
+        const QString number = readDisplayNumber(fds[0]);
+        if (!number.isEmpty()) m_name = QLatin1Char(':') + number;
+    }
+    close(fds[0]);
+}
+
+XvfbDisplay::~XvfbDisplay() {
+    if (m_pid > 0) {
+        kill(m_pid, SIGTERM);
+        waitpid(m_pid, nullptr, 0);
+    }
+}
+
+QImage XvfbDisplay::screenshot() const {
+    const auto png = Run(m_name, QStringLiteral("import"),
+                         {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")});
+    if (!png) return {};
+    return QImage::fromData(*png, "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+HuebitProcess::HuebitProcess(const XvfbDisplay& display) : m_display(display) {}
+
+HuebitProcess::~HuebitProcess() {
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.kill();
+        m_process.waitForFinished(3000);
+    }
+}
+
+bool HuebitProcess::start(int timeoutMs) {
+    const QString copy = m_dir.filePath(QStringLiteral("huebit"));
+    if (!QFile::copy(QStringLiteral(HUEBIT_BINARY), copy)) return false;
+    QFile::setPermissions(copy, QFileInfo(QStringLiteral(HUEBIT_BINARY)).permissions());
+    m_process.setProcessEnvironment(environmentFor(m_display.name()));
+    m_process.setWorkingDirectory(m_dir.path());
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.start(copy, {});
+    if (!m_process.waitForStarted(5000)) return false;
+    return waitFor(timeoutMs, [this] {
+        const QStringList ids = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                         QStringLiteral("--name"), QStringLiteral("^ Huebit$")});
+        if (ids.isEmpty()) return false;
+        m_window = ids.first();
+        return true;
+    });
+}
+
+bool HuebitProcess::waitUntilOpaque(int timeoutMs) {
+    // Fully opaque is 0xFFFFFFFF, or no property at all.
+    return waitFor(timeoutMs, [this] {
+        const QString p = property(QStringLiteral("_NET_WM_WINDOW_OPACITY"));
+        return !p.contains(QLatin1Char('=')) || p.endsWith(QLatin1String("= 4294967295"));
+    });
+}
+
+std::optional<int> HuebitProcess::waitForExit(int timeoutMs) {
+    if (!m_process.waitForFinished(timeoutMs)) return std::nullopt;
+    if (m_process.exitStatus() != QProcess::NormalExit) return -1;
+    return m_process.exitCode();
+}
+
+QStringList HuebitProcess::xdotool(const QStringList& args) const {
+    const auto out = Run(m_display.name(), QStringLiteral("xdotool"), args);
+    if (!out) return {};
+    return QString::fromUtf8(*out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QRect HuebitProcess::geometry() const {
+    QRect r;
+    for (const QString& line :
+         xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), m_window})) {
+        const QString key = line.section(QLatin1Char('='), 0, 0);
+        const int value = line.section(QLatin1Char('='), 1).toInt();
+        if (key == QLatin1String("X")) r.moveLeft(value);
+        if (key == QLatin1String("Y")) r.moveTop(value);
+        if (key == QLatin1String("WIDTH")) r.setWidth(value);
+        if (key == QLatin1String("HEIGHT")) r.setHeight(value);
+    }
+    return r;
+}
+
+QString HuebitProcess::windowName() const {
+    const auto out = Run(m_display.name(), QStringLiteral("xdotool"),
+                         {QStringLiteral("getwindowname"), m_window});
+    return out ? QString::fromUtf8(*out).chopped(out->endsWith('\n') ? 1 : 0) : QString();
+}
+
+QString HuebitProcess::property(const QString& atom) const {
+    const auto out = Run(m_display.name(), QStringLiteral("xprop"),
+                         {QStringLiteral("-id"), m_window, atom});
+    return out ? QString::fromUtf8(*out).trimmed() : QString();
+}
+
+void HuebitProcess::moveTo(QPoint at) const {
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), m_window,
+             QString::number(at.x()), QString::number(at.y())});
+}
+
+void HuebitProcess::click(QPoint at, int button) const {
+    moveTo(at);
+    xdotool({QStringLiteral("click"), QString::number(button)});
+}
+
+void HuebitProcess::press(QPoint at, int button) const {
+    moveTo(at);
+    xdotool({QStringLiteral("mousedown"), QString::number(button)});
+}
+
+void HuebitProcess::release(int button) const {
+    xdotool({QStringLiteral("mouseup"), QString::number(button)});
+}
+
+void HuebitProcess::key(const QString& keys) const {
+    xdotool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("30"), keys});
+}
+
+void HuebitProcess::type(const QString& text) const {
+    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text});
+}
+
+QByteArray HuebitProcess::clipboard(const QString& mimeType) const {
+    const auto out = Run(m_display.name(), QStringLiteral("xclip"),
+                         {QStringLiteral("-o"), QStringLiteral("-selection"),
+                          QStringLiteral("clipboard"), QStringLiteral("-t"), mimeType});
+    return out.value_or(QByteArray());
+}
+
+QString HuebitProcess::clipboardText() const {
+    return QString::fromUtf8(clipboard(QStringLiteral("UTF8_STRING")));
+}
+
+std::optional<QPoint> FindExactly(const QImage& screen, const PixelBuffer& part) {
+    const QRgb first = qRgb(GetRValue(part.pixel(0, 0)), GetGValue(part.pixel(0, 0)),
+                            GetBValue(part.pixel(0, 0)));
+    auto matchesAt = [&](int left, int top) {
+        for (int y = 0; y < part.height(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(screen.constScanLine(top + y)) + left;
+            for (int x = 0; x < part.width(); ++x) {
+                const Color c = part.pixel(x, y);
+                if ((line[x] & 0xFFFFFF) != (qRgb(GetRValue(c), GetGValue(c), GetBValue(c)) & 0xFFFFFF))
+                    return false;
+            }
+        }
+        return true;
+    };
+    for (int top = 0; top + part.height() <= screen.height(); ++top) {
+        const auto* line = reinterpret_cast<const QRgb*>(screen.constScanLine(top));
+        for (int left = 0; left + part.width() <= screen.width(); ++left) {
+            if ((line[left] & 0xFFFFFF) == (first & 0xFFFFFF) && matchesAt(left, top)) {
+                return QPoint(left, top);
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace huebit::e2e

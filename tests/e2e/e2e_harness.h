@@ -1,0 +1,92 @@
+#pragma once
+// End-to-end harness: a private Xvfb, the real Huebit binary in a scratch directory, and the
+// X tools a user's desktop would offer (xdotool to click and type, import for screenshots,
+// xclip for the clipboard, xprop for window properties).
+
+#include "core/pixel_buffer.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QRect>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <optional>
+
+namespace huebit::e2e {
+
+/// Runs a command to completion (at most `timeoutMs`) and returns its standard output, or
+/// nothing when it failed to start, timed out or exited non-zero.
+std::optional<QByteArray> Run(const QString& display, const QString& program,
+                              const QStringList& args, int timeoutMs = 10000,
+                              const QByteArray& input = {});
+
+/// Which of the tools the tests drive are missing from this machine.
+QStringList MissingTools();
+
+/// An Xvfb server on a display number it chooses itself, stopped on destruction.
+class XvfbDisplay {
+public:
+    explicit XvfbDisplay(QSize screen = {1024, 768});
+    ~XvfbDisplay();
+    XvfbDisplay(const XvfbDisplay&) = delete;
+    XvfbDisplay& operator=(const XvfbDisplay&) = delete;
+
+    bool ok() const { return !m_name.isEmpty(); }
+    const QString& name() const { return m_name; } ///< ":N"
+    QSize size() const { return m_size; }
+
+    /// The whole screen as the X server holds it.
+    QImage screenshot() const;
+    /// Fills the root window with a picture (for tests that capture the screen).
+    bool showBackground(const QImage& picture) const;
+
+private:
+    int m_pid = -1;
+    QString m_name;
+    QSize m_size;
+};
+
+/// The program under test, started from a copy in a scratch directory so its settings file
+/// never lands in the build tree.
+class HuebitProcess {
+public:
+    explicit HuebitProcess(const XvfbDisplay& display);
+    ~HuebitProcess();
+
+    /// Starts the program and waits until its main window is mapped.
+    bool start(int timeoutMs = 10000);
+    /// Waits until the fade-in has finished (the window carries no opacity below 1).
+    bool waitUntilOpaque(int timeoutMs = 3000);
+    /// The exit code, or nothing if it has not exited within `timeoutMs`.
+    std::optional<int> waitForExit(int timeoutMs);
+
+    QString windowId() const { return m_window; }
+    QRect geometry() const;
+    QString windowName() const;
+    QString property(const QString& atom) const;
+
+    // Input in window coordinates, as a user would give it.
+    void click(QPoint at, int button = 1) const;
+    void press(QPoint at, int button = 1) const;
+    void moveTo(QPoint at) const;
+    void release(int button = 1) const;
+    void key(const QString& keys) const;
+    void type(const QString& text) const;
+
+    QString clipboardText() const;
+    QByteArray clipboard(const QString& mimeType) const;
+    QString workDir() const { return m_dir.path(); }
+
+private:
+    QStringList xdotool(const QStringList& args) const;
+
+    const XvfbDisplay& m_display;
+    QTemporaryDir m_dir;
+    QProcess m_process;
+    QString m_window;
+};
+
+/// Where `part` appears exactly in `screen`, or nothing.
+std::optional<QPoint> FindExactly(const QImage& screen, const PixelBuffer& part);
+
+} // namespace huebit::e2e
