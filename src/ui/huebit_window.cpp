@@ -15,6 +15,7 @@
 #include "ui/screen_page.h"
 #include "ui/selection_page.h"
 #include "ui/selection_wiring.h"
+#include "ui/text_line.h"
 #include "ui/settings_page.h"
 #include "ui/title_strip.h"
 #include "ui/window_opacity.h"
@@ -25,9 +26,11 @@
 #include <QDir>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QUrl>
 #include <QWindow>
 
@@ -111,8 +114,23 @@ void THuebit::wire() {
     connect(Image17, &ImageButton::clicked, this, [] {
         QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().filePath("hHuebit.pdf")));
     });
+    wireClipboard();
     m_fadeTick.setInterval(FadeIntervalMs);
     connect(&m_fadeTick, &QTimer::timeout, this, [this] { FadeTickTimer(); });
+}
+
+void THuebit::wireClipboard() {
+    SelectionPage* page = m_selection;
+    connect(page->copyButtons[0], &QToolButton::clicked, this,
+            [this, page] { m_export.CopyColorText(page->Edit1->text()); });
+    connect(page->copyButtons[1], &QToolButton::clicked, this, [this] { m_export.CopySampleBitmap(); });
+    connect(page->copyButtons[2], &QToolButton::clicked, this,
+            [this] { m_export.CopySampleMetafile(); });
+    SettingsPage* s = m_settings;
+    connect(s->SpinEdit4, &QSpinBox::valueChanged, this, [this](int v) { m_sampleOptions.width = v; });
+    connect(s->SpinEdit5, &QSpinBox::valueChanged, this, [this](int v) { m_sampleOptions.height = v; });
+    connect(s->CheckBox11, &QCheckBox::toggled, this, [this](bool on) { m_sampleOptions.square = on; });
+    connect(s->CheckBox10, &QCheckBox::toggled, this, [this](bool on) { m_sampleOptions.contour = on; });
 }
 
 // The creation sequence. Steps whose subsystems do not exist yet are left out in place.

@@ -6,9 +6,11 @@
 #include "core/component_editing.h"
 #include "core/shell_state.h"
 #include "core/ui_texts.h"
+#include "output/clipboard_export.h"
 #include "output/hint_options.h"
 #include "palettes/palette_images.h"
 #include "palettes/swatch_picking.h"
+#include "ui/qt_clipboard.h"
 #include "ui/qt_color_dialog.h"
 
 #include <QPoint>
@@ -86,6 +88,7 @@ private:
     void buildStatusStrip();
     void wire();
     void PageControl1Change(int index);
+    void wireClipboard();
 
     ColorModel m_model;
     UiTexts m_uiTexts;
@@ -95,6 +98,9 @@ private:
     ComponentEditing m_editing{m_model, m_uiTexts};
     PalettePicking m_palettePicking{m_model, m_uiTexts, m_hintOptions, m_shell};
     SwatchPicking m_swatchPicking{m_model, m_uiTexts, m_hintOptions, m_palettePicking};
+    SampleOptions m_sampleOptions;
+    QtClipboard m_clipboard;
+    ClipboardExport m_export{m_model, m_sampleOptions, m_clipboard};
     QtColorDialog m_qtColorDialog{this};
     ColorDialog* m_colorDialog = &m_qtColorDialog;
     TColPanel* m_colPanel = nullptr;

@@ -139,16 +139,27 @@ void SelectionPage::buildSample() {
     Panel4 = new SampleView(QStringLiteral("Panel4"), this);
     SetElementHint(Panel4, QStringLiteral("Пример использования цвета"));
     Panel4->setGeometry(4, 358, 295, 65);
+    // Beside the sample: its three commands above, the three copies below.
     panelButton = makeFlatButton(QStringLiteral("SpeedButton20"), QStringLiteral("▣"),
                                  QStringLiteral("Показать/скрыть выносную панель"), this);
-    panelButton->setGeometry(304, 358, 90, 21);
-    panelButton->setText(QStringLiteral("Панель"));
-    swapButton = makeFlatButton(QStringLiteral("SpeedButton21"), QStringLiteral("Обмен"),
+    swapButton = makeFlatButton(QStringLiteral("SpeedButton21"), QStringLiteral("⇄"),
                                 QStringLiteral("Поменять цвета местами"), this);
-    swapButton->setGeometry(304, 380, 90, 21);
-    textButton = makeFlatButton(QStringLiteral("SpeedButton22"), QStringLiteral("Текст"),
+    textButton = makeFlatButton(QStringLiteral("SpeedButton22"), QStringLiteral("A"),
                                 QStringLiteral("Показать/скрыть текст"), this);
-    textButton->setGeometry(304, 402, 90, 21);
+    const char* copyNames[] = {"SpeedButton23", "SpeedButton24", "SpeedButton25"};
+    const char* copyHints[] = {"Скопировать текстовое представление",
+                               "Скопировать растровый экземпляр", "Скопировать векторный экземпляр"};
+    const char* copyGlyphs[] = {"T", "▦", "◇"};
+    for (int i = 0; i < 3; ++i) {
+        copyButtons[i] = makeFlatButton(QString::fromLatin1(copyNames[i]),
+                                        QString::fromUtf8(copyGlyphs[i]),
+                                        QString::fromUtf8(copyHints[i]), this);
+    }
+    const std::array<QToolButton*, 3> top{panelButton, swapButton, textButton};
+    for (int i = 0; i < 3; ++i) {
+        top[i]->setGeometry(304 + 31 * i, 360, 28, 28);
+        copyButtons[i]->setGeometry(304 + 31 * i, 394, 28, 28);
+    }
 }
 
 void SelectionPage::refresh(unsigned what) {

@@ -6,6 +6,7 @@
 #include "palettes/palette_images.h"
 
 #include <QWidget>
+#include <array>
 
 class QComboBox;
 class QLabel;
@@ -54,6 +55,7 @@ public:
     QToolButton* panelButton = nullptr;    // show/hide the floating panel
     QToolButton* swapButton = nullptr;
     QToolButton* textButton = nullptr;     // show/hide the sample text
+    std::array<QToolButton*, 3> copyButtons{}; // text, bitmap, vector
 
 private:
     void buildPalettes();
