@@ -209,7 +209,8 @@ void HuebitProcess::release(int button) const {
 }
 
 void HuebitProcess::key(const QString& keys) const {
-    xdotool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("30"), keys});
+    xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("30")} +
+            keys.split(QLatin1Char(' '), Qt::SkipEmptyParts));
 }
 
 void HuebitProcess::type(const QString& text) const {

@@ -70,6 +70,7 @@ public:
     void press(QPoint at, int button = 1) const;
     void moveTo(QPoint at) const;
     void release(int button = 1) const;
+    /// Key names as xdotool spells them, several separated by blanks ("ctrl+a Return").
     void key(const QString& keys) const;
     void type(const QString& text) const;
 
