@@ -1,9 +1,11 @@
 #include "palettes/palette_images.h"
 
+#include "palettes/embedded_palettes.h"
+
 namespace huebit {
 
 PaletteImages::PaletteImages()
-    : tile(256, 128, EmptySlotColor), ring(128, 128, EmptySlotColor),
-      flow(120, 128, EmptySlotColor), grey(12, 128, EmptySlotColor) {}
+    : tile(MakeTilePalette()), ring(MakeRingPalette()), flow(MakeFlowPalette()),
+      grey(MakeGreyPalette()) {}
 
 } // namespace huebit
