@@ -12,7 +12,9 @@
 #include "ui/image_button.h"
 #include "ui/palette_wiring.h"
 #include "ui/qt_color.h"
+#include "screen/x11_shm_capture.h"
 #include "ui/screen_page.h"
+#include "ui/screen_wiring.h"
 #include "ui/selection_page.h"
 #include "ui/selection_wiring.h"
 #include "ui/text_line.h"
@@ -24,6 +26,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSpinBox>
@@ -115,6 +118,7 @@ void THuebit::wire() {
         QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().filePath("hHuebit.pdf")));
     });
     wireClipboard();
+    wireScreen();
     m_fadeTick.setInterval(FadeIntervalMs);
     connect(&m_fadeTick, &QTimer::timeout, this, [this] { FadeTickTimer(); });
 }
@@ -131,6 +135,45 @@ void THuebit::wireClipboard() {
     connect(s->SpinEdit5, &QSpinBox::valueChanged, this, [this](int v) { m_sampleOptions.height = v; });
     connect(s->CheckBox11, &QCheckBox::toggled, this, [this](bool on) { m_sampleOptions.square = on; });
     connect(s->CheckBox10, &QCheckBox::toggled, this, [this](bool on) { m_sampleOptions.contour = on; });
+}
+
+void THuebit::wireScreen() {
+    m_capture = MakeScreenCapture();
+    WireScreenPage({*m_screen, m_screenPicker, m_export, [this] { CaptureScreen(); },
+                    [this] {
+                        m_model.ApplyColor(m_screenPicker.PickedScreenColor(), coNormal);
+                        ShowPage(0);
+                    },
+                    [this] { SaveScreenImage(); }});
+    connect(&m_screenPicker, &ScreenPicker::hovered, Panel56, [this](Color c) { Panel56->setColor(c); });
+    // Entering the screen page captures two ticks later, once the page has been painted.
+    m_delayedScreenRefresh.setInterval(10);
+    connect(&m_delayedScreenRefresh, &QTimer::timeout, this, [this] {
+        if (m_delayedScreenTicks <= 0) {
+            ++m_delayedScreenTicks;
+            return;
+        }
+        m_delayedScreenRefresh.stop();
+        m_delayedScreenTicks = 0;
+        CaptureScreen();
+    });
+}
+
+void THuebit::CaptureScreen() {
+    const bool shown = isVisible();
+    if (shown) hide(); // out of the picture; nothing waits for the windows below to repaint
+    m_screenPicker.CaptureScreen(*m_capture);
+    if (shown) {
+        resize(m_shell.fullClientWidth, m_shell.fullClientHeight);
+        show();
+    }
+}
+
+void THuebit::SaveScreenImage() {
+    const QString chosen = QFileDialog::getSaveFileName(this, QString(), QString(),
+                                                        QStringLiteral("Bitmaps (*.bmp)"));
+    if (chosen.isEmpty()) return;
+    m_screenPicker.ScreenImage().save(BmpFileName(chosen), "BMP");
 }
 
 // The creation sequence. Steps whose subsystems do not exist yet are left out in place.
@@ -155,6 +198,7 @@ void THuebit::FormCreate() {
     m_model.SetStartupDone(true);
     m_model.SetGradientColors(DefaultGradientStart, DefaultGradientEnd);
     m_model.DrawGradient();
+    CaptureScreen();
 }
 
 void THuebit::setColPanel(TColPanel* panel) {
@@ -199,6 +243,8 @@ void THuebit::ShowPage(int index) {
 
 // Runs when the user switches the main pages.
 void THuebit::PageControl1Change(int index) {
+    if (m_hintOptions.interactiveHints) StatusBar1->showMessage(m_uiTexts[25 + index]);
+    if (index == 1) m_delayedScreenRefresh.start();
     if (index == 2) m_settings->ResetTemplateEditor();
 }
 

@@ -10,6 +10,7 @@
 #include "output/hint_options.h"
 #include "palettes/palette_images.h"
 #include "palettes/swatch_picking.h"
+#include "screen/screen_picker.h"
 #include "ui/qt_clipboard.h"
 #include "ui/qt_color_dialog.h"
 
@@ -54,6 +55,12 @@ public:
     HintOptions& hintOptions() { return m_hintOptions; }
     const ShellState& shell() const { return m_shell; }
     ColorSwatch* indicator() const { return Panel56; }
+    ScreenPicker& screenPicker() { return m_screenPicker; }
+    /// Replaces the screen copy (tests hand in their own screen).
+    void setScreenCapture(std::unique_ptr<ScreenCapture> capture) { m_capture = std::move(capture); }
+    /// "Обновить ": copies the screen with this window kept out of the picture.
+    void CaptureScreen();
+    void SaveScreenImage();
     /// Replaces the platform colour dialog (tests answer it themselves).
     void setColorDialog(ColorDialog* dialog) { m_colorDialog = dialog; }
     QTabWidget* pages() const { return PageControl1; }
@@ -89,6 +96,7 @@ private:
     void wire();
     void PageControl1Change(int index);
     void wireClipboard();
+    void wireScreen();
 
     ColorModel m_model;
     UiTexts m_uiTexts;
@@ -101,6 +109,10 @@ private:
     SampleOptions m_sampleOptions;
     QtClipboard m_clipboard;
     ClipboardExport m_export{m_model, m_sampleOptions, m_clipboard};
+    ScreenPicker m_screenPicker;
+    std::unique_ptr<ScreenCapture> m_capture;
+    QTimer m_delayedScreenRefresh;
+    int m_delayedScreenTicks = 0;
     QtColorDialog m_qtColorDialog{this};
     ColorDialog* m_colorDialog = &m_qtColorDialog;
     TColPanel* m_colPanel = nullptr;
