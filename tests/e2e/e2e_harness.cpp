@@ -72,7 +72,7 @@ std::optional<QByteArray> Run(const QString& display, const QString& program,
 
 QStringList MissingTools() {
     QStringList missing;
-    for (const char* tool : {"Xvfb", "xdotool", "xprop", "xclip", "import"}) {
+    for (const char* tool : {"Xvfb", "xdotool", "xprop", "xclip", "import", "display"}) {
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) missing << tool;
     }
     return missing;
@@ -114,6 +114,19 @@ QImage XvfbDisplay::screenshot() const {
                          {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")});
     if (!png) return {};
     return QImage::fromData(*png, "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+bool XvfbDisplay::showBackground(const QImage& picture) const {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("background.png"));
+    if (!picture.save(file, "PNG")) return false;
+    // ImageMagick paints the picture on the root window (and reports failure to find a window
+    // manager to tell, which does not matter here).
+    Run(m_name, QStringLiteral("display"), {QStringLiteral("-window"), QStringLiteral("root"), file});
+    const QImage shown = screenshot();
+    return !shown.isNull() && shown.pixel(0, 0) == picture.pixel(0, 0) &&
+           shown.pixel(shown.width() - 1, shown.height() - 1) ==
+               picture.pixel(picture.width() - 1, picture.height() - 1);
 }
 
 HuebitProcess::HuebitProcess(const XvfbDisplay& display) : m_display(display) {}
