@@ -207,6 +207,10 @@ void HuebitProcess::moveTo(QPoint at) const {
              QString::number(at.x()), QString::number(at.y())});
 }
 
+void HuebitProcess::moveToScreen(QPoint at) const {
+    xdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y())});
+}
+
 void HuebitProcess::click(QPoint at, int button) const {
     moveTo(at);
     xdotool({QStringLiteral("click"), QString::number(button)});

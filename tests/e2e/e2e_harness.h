@@ -69,6 +69,8 @@ public:
     void click(QPoint at, int button = 1) const;
     void press(QPoint at, int button = 1) const;
     void moveTo(QPoint at) const;
+    /// The pointer to a point of the screen, wherever the window is.
+    void moveToScreen(QPoint at) const;
     void release(int button = 1) const;
     /// Key names as xdotool spells them, several separated by blanks ("ctrl+a Return").
     void key(const QString& keys) const;

@@ -3,6 +3,7 @@
 #include "palettes/refine_palette.h"
 #include "core/color_model.h"
 
+#include <QThread>
 #include <gtest/gtest.h>
 
 using namespace huebit;
@@ -46,4 +47,19 @@ TEST_F(MainWindowE2E, StartsShowsRefinePaletteAndClosesCleanly) {
     const auto code = app.waitForExit(2000);
     ASSERT_TRUE(code.has_value()) << "still running 2 s after the close icon";
     EXPECT_EQ(*code, 0);
+}
+
+TEST_F(MainWindowE2E, BarePointsDragTheWindowAndIconsDoNot) {
+    ASSERT_TRUE(app.waitUntilOpaque());
+    app.press({200, 12}); // the title strip's picture; the window starts at the screen's corner
+    app.moveToScreen({260, 40});
+    app.moveToScreen({300, 62});
+    app.release();
+    QThread::msleep(200);
+    EXPECT_EQ(app.geometry().topLeft(), QPoint(100, 50));
+    app.press({339, 11}); // the hide icon takes the press itself
+    app.moveToScreen({500, 200});
+    app.release();
+    QThread::msleep(200);
+    EXPECT_EQ(app.geometry().topLeft(), QPoint(100, 50));
 }
