@@ -8,7 +8,6 @@ TColPanel::TColPanel(const ColorModel& model)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_model(model) {
     setObjectName(QStringLiteral("ColPanel"));
-    setWindowTitle(QStringLiteral("Huebit"));
     setGeometry(220, 582, 247, 73);
     m_face = new SampleView(QStringLiteral("Panel1"), this);
     m_face->setGeometry(rect());
