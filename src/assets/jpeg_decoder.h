@@ -14,8 +14,8 @@ struct JpegResult {
     bool ok() const { return error.isEmpty(); }
 };
 
-/// Decodes JPEG bytes (baseline or progressive, colour or grey). Empty, truncated or garbage
-/// input gives an error text and a null image, never a crash.
+/// Decodes JPEG bytes (baseline or progressive; colour, grey or CMYK) into an RGB32 image.
+/// Empty, truncated or garbage input gives an error text and a null image, never a crash.
 JpegResult DecodeJpeg(QByteArrayView bytes);
 /// Reads a compiled-in resource such as ":/assets/title.jpg" and decodes it.
 JpegResult LoadJpegResource(const QString& path);
