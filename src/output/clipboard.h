@@ -13,8 +13,9 @@ public:
     virtual ~Clipboard() = default;
     virtual void setText(const QString& text) = 0;
     /// A bitmap sample.
-    virtual void setBitmap(const QImage& bitmap) = 0;
-    /// A vector sample as SVG.
+    virtual void setSample(const QImage& bitmap) = 0;
+    /// A vector sample as SVG, and nothing else: a paste target that cannot take SVG gets
+    /// nothing, as the bitmap has a command of its own.
     virtual void setVector(const QByteArray& svg) = 0;
 };
 

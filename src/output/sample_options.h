@@ -6,13 +6,13 @@
 namespace huebit {
 
 struct SampleOptions {
-    int width = 20;       ///< "Ширина экземпляра", 1-100
-    int height = 20;      ///< "Высота экземпляра", 1-100
-    bool square = false;  ///< "квадрат": the width serves for both sides
-    bool contour = true;  ///< "создавать контур"
+    int width = 20;      ///< SpinEdit4 "Ширина экземпляра", 1-100
+    int height = 20;     ///< SpinEdit5 "Высота экземпляра", 1-100
+    bool square = false; ///< CheckBox11 "квадрат": the width serves for both sides
+    bool contour = true; ///< CheckBox10 "создавать контур"
 
-    /// W x H of the next sample: values below 1 count as 1.
-    QSize sampleSize() const {
+    /// W x H of the next sample. A value below 1 (a settings file can hold one) counts as 1.
+    QSize SampleSize() const {
         const int w = width < 1 ? 1 : width;
         const int h = height < 1 ? 1 : height;
         return {w, square ? w : h};

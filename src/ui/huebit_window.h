@@ -8,10 +8,10 @@
 #include "core/ui_texts.h"
 #include "output/clipboard_export.h"
 #include "output/hint_options.h"
+#include "output/qt_clipboard.h"
 #include "palettes/palette_images.h"
 #include "palettes/swatch_picking.h"
 #include "screen/screen_picker.h"
-#include "ui/qt_clipboard.h"
 #include "ui/qt_color_dialog.h"
 
 #include <QPoint>

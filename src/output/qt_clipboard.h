@@ -1,6 +1,6 @@
 #pragma once
-// The system clipboard through Qt. On X11 a bitmap is offered as image/png (and the other
-// image types Qt converts to); a vector sample as image/svg+xml.
+// The system clipboard through Qt. A bitmap goes out as image/png (and whatever other image
+// types the platform converts to); a vector sample as image/svg+xml only.
 
 #include "output/clipboard.h"
 
@@ -9,7 +9,7 @@ namespace huebit {
 class QtClipboard : public Clipboard {
 public:
     void setText(const QString& text) override;
-    void setBitmap(const QImage& bitmap) override;
+    void setSample(const QImage& bitmap) override;
     void setVector(const QByteArray& svg) override;
 };
 
