@@ -1,6 +1,7 @@
 #include "screen/screen_picker.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace huebit {
 
@@ -11,22 +12,41 @@ bool alone(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, Qt::MouseB
     return buttons == button && keys == Qt::NoModifier;
 }
 
-Color colorOf(QRgb p) { return RGB(qRed(p), qGreen(p), qBlue(p)); }
-QRgb rgbOf(Color c) { return qRgb(GetRValue(c), GetGValue(c), GetBValue(c)); }
+Color colorOf(QRgb p) {
+    return RGB(qRed(p), qGreen(p), qBlue(p));
+}
+QRgb rgbOf(Color c) {
+    return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
+}
 
-// Stretches `src`'s rectangle onto `size` by dropping or repeating pixels, never blending.
+// Stretches `src`'s rectangle onto `size` by dropping or repeating pixels, never blending: each
+// target pixel takes the source pixel its top-left corner falls on.
 QImage stretchWithoutSmoothing(const QImage& src, QRect from, QSize size) {
     QImage out(size, QImage::Format_RGB32);
+    std::vector<int> columns(size.width());
+    for (int x = 0; x < size.width(); ++x) {
+        columns[x] = std::clamp(from.left() + int((long long)x * from.width() / size.width()), 0,
+                                src.width() - 1);
+    }
     for (int y = 0; y < size.height(); ++y) {
         const int sy = std::clamp(from.top() + int((long long)y * from.height() / size.height()), 0,
                                   src.height() - 1);
         const auto* in = reinterpret_cast<const QRgb*>(src.constScanLine(sy));
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
-            const int sx = std::clamp(from.left() + int((long long)x * from.width() / size.width()),
-                                      0, src.width() - 1);
-            line[x] = in[sx];
-        }
+        for (int x = 0; x < size.width(); ++x)
+            line[x] = in[columns[x]];
+    }
+    return out;
+}
+
+// Every pixel of `src` becomes a `factor` x `factor` block.
+QImage replicate(const QImage& src, int factor) {
+    QImage out(src.size() * factor, QImage::Format_RGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(src.constScanLine(y / factor));
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            line[x] = in[x / factor];
     }
     return out;
 }
@@ -43,8 +63,10 @@ QRect FitOverview(QSize screen, QSize reference) {
     const long double rh = (long double)screen.height() / reference.height();
     int w = reference.width(), h = reference.height();
     // Adding 0.4 before rounding makes any fraction above 0.1 round up.
-    if (rw > rh) h = Round((long double)reference.width() * screen.height() / screen.width() + 0.4L);
-    else w = Round((long double)reference.height() * screen.width() / screen.height() + 0.4L);
+    if (rw > rh)
+        h = Round((long double)reference.width() * screen.height() / screen.width() + 0.4L);
+    else
+        w = Round((long double)reference.height() * screen.width() / screen.height() + 0.4L);
     const int left = Round((long double)(reference.width() - w) / 2) + 2;
     const int top = Round((long double)(reference.height() - h) / 2) + 15;
     return {left, top, w, h};
@@ -61,6 +83,10 @@ QString BmpFileName(const QString& chosen) {
     return chosen + QLatin1String(".bmp");
 }
 
+bool SaveScreenImage(const QImage& screen, const QString& chosen) {
+    return !screen.isNull() && !chosen.isEmpty() && screen.save(BmpFileName(chosen), "BMP");
+}
+
 ScreenPicker::ScreenPicker()
     : m_medium(MediumSize, QImage::Format_RGB32), m_large(LargeSize, QImage::Format_RGB32) {
     // Blank until the first fragment is selected.
@@ -68,23 +94,28 @@ ScreenPicker::ScreenPicker()
     m_large.fill(rgbOf(EmptySlotColor));
 }
 
-void ScreenPicker::CaptureScreen(ScreenCapture& capture) {
-    SetScreenImage(capture.capturePrimaryScreen());
+bool ScreenPicker::CaptureScreen(ScreenCapture& capture) {
+    return SetScreenImage(capture.capturePrimaryScreen());
 }
 
-void ScreenPicker::SetScreenImage(const QImage& screen) {
-    m_fragmentX = -100;
-    if (screen.isNull()) return;
+bool ScreenPicker::SetScreenImage(const QImage& screen) {
+    // A failed copy keeps the old picture together with its marker; forgetting the marker while
+    // it is still drawn would leave it in the overview for good.
+    if (screen.isNull()) return false;
+    m_fragmentX = NoMarker;
     m_screen = screen.convertToFormat(QImage::Format_RGB32);
+    m_screen.setDevicePixelRatio(1);
     // Every capture is fitted into the layout's rectangle, so repeated captures stay centred.
     m_overviewRect = FitOverview(m_screen.size(), LayoutOverview);
     m_clean = stretchWithoutSmoothing(m_screen, m_screen.rect(), m_overviewRect.size());
     m_overview = m_clean;
     emit changed(ChangedOverview);
+    return true;
 }
 
-// The marker is drawn with an inverting pen: each outline pixel once, so a second drawing
-// restores the picture exactly.
+// The outline of (x-4, y-3)..(x+4, y+3) in "not" mode. A pen draws each segment of a polyline
+// without its end point, and the closing segment ends where the first began, so every outline
+// pixel, corners included, is inverted exactly once and a second drawing restores the picture.
 void ScreenPicker::drawMarker(int x, int y) {
     if (m_overview.isNull()) return;
     auto invert = [this](int px, int py) {
@@ -92,14 +123,14 @@ void ScreenPicker::drawMarker(int x, int y) {
         QRgb& p = reinterpret_cast<QRgb*>(m_overview.scanLine(py))[px];
         p = 0xFF000000u | (~p & 0xFFFFFFu);
     };
-    for (int px = x - 4; px <= x + 4; ++px) {
-        invert(px, y - 3);
-        invert(px, y + 3);
-    }
-    for (int py = y - 2; py <= y + 2; ++py) {
-        invert(x - 4, py);
-        invert(x + 4, py);
-    }
+    for (int px = x - 4; px < x + 4; ++px)
+        invert(px, y - 3); // top, left to right
+    for (int py = y - 3; py < y + 3; ++py)
+        invert(x + 4, py); // right, downwards
+    for (int px = x + 4; px > x - 4; --px)
+        invert(px, y + 3); // bottom, right to left
+    for (int py = y + 3; py > y - 3; --py)
+        invert(x - 4, py); // left, upwards
 }
 
 Color ScreenPicker::overviewPixel(int x, int y) const {
@@ -129,9 +160,11 @@ void ScreenPicker::OverviewPressed(Qt::MouseButton button, int x, int y) {
 void ScreenPicker::OverviewMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x,
                                  int y) {
     if (m_clean.isNull()) return;
-    showHover(overviewPixel(x, y), true);
-    if (alone(buttons, modifiers, Qt::LeftButton)) SelectFragment(x, y, false);
-    else if (alone(buttons, modifiers, Qt::RightButton)) SelectFragment(x, y, true);
+    HoverUpdate(overviewPixel(x, y));
+    if (alone(buttons, modifiers, Qt::LeftButton))
+        SelectFragment(x, y, false);
+    else if (alone(buttons, modifiers, Qt::RightButton))
+        SelectFragment(x, y, true);
 }
 
 void ScreenPicker::Arrow(ArrowDirection direction) {
@@ -142,9 +175,11 @@ void ScreenPicker::Arrow(ArrowDirection direction) {
 }
 
 void ScreenPicker::RefreshMagnifier(int cx, int cy) {
+    if (m_screen.isNull() || m_overview.isNull()) return;
+    // The overview keeps the screen's aspect, so one factor serves both axes.
     const long double k = (long double)m_screen.width() / m_overview.width();
     m_medium = stretchWithoutSmoothing(m_screen, MagnifierSource(cx, cy, k), MediumSize);
-    m_large = m_medium.scaled(LargeSize, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    m_large = replicate(m_medium, LargeSize.width() / MediumSize.width());
     emit changed(ChangedViews);
 }
 
@@ -154,13 +189,23 @@ void ScreenPicker::showHover(Color c, bool indicator) {
     if (indicator) emit hovered(c);
 }
 
+void ScreenPicker::HoverUpdate(Color c) {
+    showHover(c, true);
+}
+
 void ScreenPicker::SetPickedColor(Color c) {
     m_picked = c;
     emit changed(ChangedPicked);
 }
 
+void ScreenPicker::SetStep(int step) {
+    m_step = std::clamp(step, MinStep, MaxStep);
+    if (m_step != step) emit changed(ChangedSpinEdits);
+}
+
 void ScreenPicker::MediumPressed(int x, int y) {
     if (!insideView(m_medium, x, y)) return;
+    // A press shows the colour in the readout but leaves the window's indicator alone.
     const Color c = colorOf(m_medium.pixel(x, y));
     showHover(c, false);
     SetPickedColor(c);
@@ -169,7 +214,7 @@ void ScreenPicker::MediumPressed(int x, int y) {
 void ScreenPicker::MediumMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x,
                                int y) {
     if (!insideView(m_medium, x, y)) return;
-    showHover(colorOf(m_medium.pixel(x, y)), true);
+    HoverUpdate(colorOf(m_medium.pixel(x, y)));
     if (alone(buttons, modifiers, Qt::LeftButton)) MediumPressed(x, y);
 }
 
@@ -180,26 +225,36 @@ void ScreenPicker::LargePressed(int x, int y) {
 void ScreenPicker::LargeMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x,
                               int y) {
     if (!insideView(m_large, x, y)) return;
-    showHover(colorOf(m_large.pixel(x, y)), true);
+    HoverUpdate(colorOf(m_large.pixel(x, y)));
     if (alone(buttons, modifiers, Qt::LeftButton)) PickAveraged(x, y);
 }
 
 // The square is clipped to the view, not shifted, so near an edge fewer pixels count.
-void ScreenPicker::PickAveraged(int x, int y) {
+bool ScreenPicker::PickAveraged(int x, int y) {
+    const auto fail = [this] {
+        m_diameter = DefaultDiameter;
+        emit changed(ChangedSpinEdits);
+        return false;
+    };
+    if (m_diameter < MinDiameter || m_diameter > MaxDiameter) return fail();
     const long double d = m_diameter;
+    // round((d - 1.1) / 2) and round((d - 0.9) / 2) are the floor and the ceiling of (d - 1) / 2
+    // for whole d, so the square is exactly d wide.
     const int lo = Round((d - 1.1L) / 2), hi = Round((d - 0.9L) / 2);
-    const int x0 = std::max(0, x - lo), y0 = std::max(0, y - lo);
-    const int x1 = std::min(m_large.width() - 1, x + hi);
-    const int y1 = std::min(m_large.height() - 1, y + hi);
+    const int left = std::max(0, x - lo), top = std::max(0, y - lo);
+    const int right = std::min(m_large.width() - 1, x + hi);
+    const int bottom = std::min(m_large.height() - 1, y + hi);
+    if (left > right || top > bottom) return fail(); // a point far outside the view
     long long r = 0, g = 0, b = 0;
-    for (int px = x0; px <= x1; ++px) {
-        for (int py = y0; py <= y1; ++py) {
-            const QRgb p = m_large.pixel(px, py);
+    for (int px = left; px <= right; ++px) {
+        for (int py = top; py <= bottom; ++py) {
+            const QRgb p = reinterpret_cast<const QRgb*>(m_large.constScanLine(py))[px];
             r += qRed(p), g += qGreen(p), b += qBlue(p);
         }
     }
-    const long double n = (long double)(x1 - x0 + 1) * (y1 - y0 + 1);
+    const long double n = (long double)(right - left + 1) * (bottom - top + 1);
     SetPickedColor(RGB(Round(r / n), Round(g / n), Round(b / n)));
+    return true;
 }
 
 } // namespace huebit

@@ -1,6 +1,7 @@
 #pragma once
 // The screen page's state: the captured screen, its reduced overview with the marker, the two
-// magnified views, and the colours under the pointer and chosen.
+// magnified views, and the colours under the pointer and chosen. Widgets forward presses and
+// moves in their own pixel coordinates and repaint what `changed` names.
 
 #include "core/color.h"
 #include "screen/screen_capture.h"
@@ -10,18 +11,22 @@
 
 namespace huebit {
 
-/// Overview size and place in its group box for a screen, fitted into `reference`.
+/// Overview size and place in its group box for a screen, fitted into `reference` (the place is
+/// centred on `reference` put at (2, 15) of the group box).
 QRect FitOverview(QSize screen, QSize reference);
 /// The part of the screen under a marker centred at (cx, cy) of an overview `k` times smaller.
 QRect MagnifierSource(int cx, int cy, long double k);
 /// ".bmp" appended unless the name already ends in it (in any case).
 QString BmpFileName(const QString& chosen);
+/// Writes `screen` at full resolution as a BMP file named after `chosen`; false if it could not.
+bool SaveScreenImage(const QImage& screen, const QString& chosen);
 
 enum ScreenChange : unsigned {
-    ChangedOverview = 1u << 0, ///< the overview picture, its place or the marker
-    ChangedViews = 1u << 1,    ///< the medium and large views
-    ChangedHover = 1u << 2,    ///< the current readout
-    ChangedPicked = 1u << 3,   ///< the chosen readout
+    ChangedOverview = 1u << 0,  ///< the overview picture, its place or the marker
+    ChangedViews = 1u << 1,     ///< the medium and large views
+    ChangedHover = 1u << 2,     ///< the current readout
+    ChangedPicked = 1u << 3,    ///< the chosen readout
+    ChangedSpinEdits = 1u << 4, ///< the model corrected the step or the diameter
 };
 
 enum class ArrowDirection { Left, Up, Right, Down };
@@ -30,33 +35,59 @@ class ScreenPicker : public QObject {
     Q_OBJECT
 public:
     static constexpr QSize LayoutOverview{383, 219};
+    static constexpr QPoint LayoutOverviewPlace{2, 16};
     static constexpr QSize MediumSize{40, 30};
     static constexpr QSize LargeSize{160, 120};
     static constexpr Color Silver = 0xC0C0C0;
+    static constexpr int NoMarker = -100; ///< `FragmentX` after a capture
+    static constexpr int MinStep = 1, MaxStep = 30, DefaultStep = 3;
+    static constexpr int MinDiameter = 1, MaxDiameter = 200, DefaultDiameter = 1;
 
     ScreenPicker();
 
-    /// Takes a new screen picture and fits the overview; the marker is gone, the views stay.
-    void CaptureScreen(ScreenCapture& capture);
-    void SetScreenImage(const QImage& screen);
+    /// Takes a new screen picture and fits the overview into the layout's 383 x 219, so repeated
+    /// captures stay centred; the marker is gone, the views and the chosen colour stay. A failed
+    /// capture changes nothing and returns false.
+    bool CaptureScreen(ScreenCapture& capture);
+    bool SetScreenImage(const QImage& screen);
 
+    /// Moves the marker to (x, y) clamped into the overview, magnifies the fragment and, with
+    /// `pick`, chooses the overview pixel under (x, y).
     void SelectFragment(int x, int y, bool pick);
+    /// The right button picks at once; the left and any other only select.
     void OverviewPressed(Qt::MouseButton button, int x, int y);
+    /// Hover readout always; selection only while exactly one of left or right is held and no
+    /// modifier. Positions past the edges read the nearest edge pixel.
     void OverviewMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
+    /// A left press one step away from the marker.
     void Arrow(ArrowDirection direction);
+    /// Redraws both views from the fragment around the overview point (cx, cy).
+    void RefreshMagnifier(int cx, int cy);
 
+    // The views ignore their last column and last row, and anything outside.
     void MediumPressed(int x, int y);
     void MediumMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
     void LargePressed(int x, int y);
     void LargeMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
-    void PickAveraged(int x, int y);
+    /// Chooses the average of the large view over the diameter's square around (x, y), clipped
+    /// to the view. With a diameter outside 1-200 or nothing to average the pick fails: the
+    /// diameter goes back to 1 and nothing else changes.
+    bool PickAveraged(int x, int y);
     void SetPickedColor(Color c);
+    /// Shows `c` in the hover readout and, through `hovered`, in the colour indicator.
+    void HoverUpdate(Color c);
 
-    void SetStep(int step) { m_step = step; }
+    /// Clamped to 1-30; a correction is announced as ChangedSpinEdits.
+    void SetStep(int step);
+    /// Kept as given; PickAveraged judges it.
     void SetDiameter(int diameter) { m_diameter = diameter; }
 
     const QImage& ScreenImage() const { return m_screen; }
+    /// What the page shows: the reduced capture with the marker.
     const QImage& Overview() const { return m_overview; }
+    /// The reduced capture without the marker, where picks read.
+    const QImage& CleanOverview() const { return m_clean; }
+    /// The overview's place and size in group-box coordinates.
     QRect OverviewRect() const { return m_overviewRect; }
     const QImage& MediumView() const { return m_medium; }
     const QImage& LargeView() const { return m_large; }
@@ -64,6 +95,7 @@ public:
     int FragmentY() const { return m_fragmentY; }
     Color PickedScreenColor() const { return m_picked; }
     Color HoverColor() const { return m_hover; }
+    int Step() const { return m_step; }
     int Diameter() const { return m_diameter; }
 
 signals:
@@ -73,20 +105,19 @@ signals:
 
 private:
     void drawMarker(int x, int y);
-    void RefreshMagnifier(int cx, int cy);
     void showHover(Color c, bool indicator);
     Color overviewPixel(int x, int y) const;
 
     QImage m_screen;
-    QImage m_clean;    ///< the reduced capture without the marker
-    QImage m_overview; ///< what the page shows: the reduction with the marker
-    QRect m_overviewRect{QPoint(2, 16), LayoutOverview};
+    QImage m_clean;
+    QImage m_overview;
+    QRect m_overviewRect{LayoutOverviewPlace, LayoutOverview};
     QImage m_medium;
     QImage m_large;
-    int m_fragmentX = -100;
+    int m_fragmentX = NoMarker;
     int m_fragmentY = 0;
-    int m_step = 3;
-    int m_diameter = 1;
+    int m_step = DefaultStep;
+    int m_diameter = DefaultDiameter;
     Color m_picked = Silver;
     Color m_hover = Silver;
 };

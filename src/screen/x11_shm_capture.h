@@ -5,40 +5,43 @@
 
 #include "screen/screen_capture.h"
 
+#include <QRect>
+#include <cstddef>
+
 struct xcb_connection_t;
 
 namespace huebit {
 
 class X11ShmCapture : public ScreenCapture {
 public:
-    /// Uses `connection` (not owned); capture fails cleanly if it is null.
+    /// Uses `connection` (not owned); every capture fails cleanly if it is null, broken, or the
+    /// root visual is not 24- or 32-bit true colour with 8 bits per component.
     explicit X11ShmCapture(xcb_connection_t* connection);
     ~X11ShmCapture() override;
+    X11ShmCapture(const X11ShmCapture&) = delete;
+    X11ShmCapture& operator=(const X11ShmCapture&) = delete;
+
     QImage capturePrimaryScreen() override;
+    QSize primaryScreenSize() override;
+
+    /// Whether the next capture goes through shared memory.
+    bool usesSharedMemory() const { return m_shm; }
+    /// Forces the socket path from now on (a remote server, or a comparison).
+    void disableSharedMemory();
 
 private:
-    QImage captureThroughShm(int width, int height);
-    QImage captureThroughSocket(int width, int height);
+    QRect primaryArea();
+    QImage captureThroughShm(QRect area);
+    QImage captureThroughSocket(QRect area);
     void releaseSegment();
 
-    xcb_connection_t* m_connection;
+    xcb_connection_t* m_connection = nullptr;
     unsigned m_root = 0;
-    int m_depth = 0;
     bool m_shm = false;
-    // A segment kept between captures, resized when the screen grows.
-    int m_shmId = -1;
+    // A segment kept between captures, replaced when the screen grows.
     unsigned m_segment = 0;
     void* m_memory = nullptr;
     std::size_t m_size = 0;
 };
-
-/// Qt's generic grab of the primary screen, scaled back to device pixels when needed.
-class QtScreenCapture : public ScreenCapture {
-public:
-    QImage capturePrimaryScreen() override;
-};
-
-/// The X11 path on the xcb platform, Qt's grab elsewhere.
-std::unique_ptr<ScreenCapture> MakeScreenCapture();
 
 } // namespace huebit
