@@ -35,7 +35,9 @@ Hsv RgbToHsv(int r, int g, int b) {
     const double s = max != 0 ? double(((long double)max - min) / max) : 0.0;
     double h = 0;
     if (s != 0) {
-        const double d = double((long double)max - min);
+        // d stays in extended precision: stored as a double it loses the low bits that decide
+        // exact ties, so (12, 43, 3) would read 107 instead of 106 (106.5 to even).
+        const long double d = (long double)max - min;
         const double rc = double(((long double)max - R) / d);
         const double gc = double(((long double)max - G) / d);
         const double bc = double(((long double)max - B) / d);

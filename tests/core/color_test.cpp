@@ -75,6 +75,8 @@ TEST(ColorHsv, RgbToHsvReadouts) {
         {255, 255, 0, {60, 100, 100}}, {0, 255, 0, {120, 100, 100}}, {0, 255, 255, {180, 100, 100}},
         {0, 0, 255, {240, 100, 100}},  {255, 0, 255, {300, 100, 100}}, {0, 0, 0, {0, 0, 0}},
         {128, 128, 128, {0, 0, 50}},   {255, 255, 255, {0, 0, 100}}, {136, 87, 249, {258, 65, 98}},
+        // Exact ties, decided by max - min held in extended precision: 106.5 and 103.5 to even.
+        {12, 43, 3, {106, 93, 17}},    {35, 93, 13, {104, 86, 36}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(HsvReadoutOf(RgbToHsv(c.r, c.g, c.b)), c.want) << c.r << "," << c.g << "," << c.b;
