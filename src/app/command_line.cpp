@@ -1,0 +1,106 @@
+#include "app/command_line.h"
+
+#include "app/app_identity.h"
+
+#include <cstdio>
+
+namespace huebit {
+
+CommandLine::CommandLine()
+    : m_help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+             QStringLiteral("Show this help and exit.")),
+      m_version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                QStringLiteral("Show the version and exit.")) {
+    m_parser.setApplicationDescription(
+        QStringLiteral("Huebit, a colour picker for people who design screens and write code."));
+    // "-reverse" is one of Qt's own options, not "-r -e -v …": single-dash words stay whole.
+    m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    m_parser.addOption(m_help);
+    m_parser.addOption(m_version);
+}
+
+QString CommandLine::usage() const {
+    // The parser names the program only once an application object exists.
+    QString text = m_parser.helpText();
+    text.replace(QLatin1String("<executable_name>"), QLatin1String(ExecutableName));
+    return text;
+}
+
+std::optional<CommandLineRequest> CommandLine::answerHelpOrVersion() const {
+    if (m_parser.isSet(m_help)) return CommandLineRequest{false, 0, usage(), {}};
+    if (m_parser.isSet(m_version)) {
+        return CommandLineRequest{
+            false, 0,
+            QStringLiteral("%1 %2\n").arg(QLatin1String(ApplicationName),
+                                          QLatin1String(ApplicationVersion)),
+            {}};
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+// Options the Qt application object takes out of the command line itself (QGuiApplication,
+// QApplication and the xcb platform), in either dash form.
+bool isQtOption(const QString& name) {
+    static const QStringList names = {
+        QStringLiteral("platform"),   QStringLiteral("platformpluginpath"),
+        QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+        QStringLiteral("qwindowgeometry"), QStringLiteral("geometry"),
+        QStringLiteral("qwindowicon"), QStringLiteral("icon"),
+        QStringLiteral("qwindowtitle"), QStringLiteral("title"),
+        QStringLiteral("reverse"),    QStringLiteral("session"),
+        QStringLiteral("testability"), QStringLiteral("display"),
+        QStringLiteral("name"),       QStringLiteral("dialogs"),
+        QStringLiteral("nograb"),     QStringLiteral("dograb"),
+        QStringLiteral("sync"),       QStringLiteral("style"),
+        QStringLiteral("stylesheet"), QStringLiteral("widgetcount"),
+        QStringLiteral("qmljsdebugger")};
+    return names.contains(name);
+}
+
+} // namespace
+
+CommandLineRequest CommandLine::usageError(const QString& message) const {
+    return {false, UsageExitCode, {},
+            QStringLiteral("%1: %2\n\n%3").arg(QLatin1String(ExecutableName), message, usage())};
+}
+
+CommandLineRequest CommandLine::early(const QStringList& arguments) {
+    // Qt's own options are still in the list; only other unknown options are errors yet, so
+    // they are reported even where no display is at hand. Positional words may be the values
+    // of Qt's options and wait for the full parse.
+    if (!m_parser.parse(arguments)) {
+        const QStringList unknown = m_parser.unknownOptionNames();
+        if (unknown.isEmpty()) return usageError(m_parser.errorText());
+        for (const QString& name : unknown) {
+            if (!isQtOption(name)) return usageError(QStringLiteral("Unknown option '%1'.").arg(name));
+        }
+    }
+    return answerHelpOrVersion().value_or(CommandLineRequest{});
+}
+
+CommandLineRequest CommandLine::parse(const QStringList& arguments) {
+    if (!m_parser.parse(arguments)) return usageError(m_parser.errorText());
+    if (auto answer = answerHelpOrVersion()) return *answer;
+    if (!m_parser.positionalArguments().isEmpty()) {
+        return usageError(QStringLiteral("Unexpected argument '%1'.")
+                              .arg(m_parser.positionalArguments().first()));
+    }
+    return {};
+}
+
+QStringList ArgumentList(int argc, char* argv[]) {
+    QStringList list;
+    for (int i = 0; i < argc; ++i) list << QString::fromLocal8Bit(argv[i]);
+    return list;
+}
+
+int PrintRequest(const CommandLineRequest& request) {
+    if (!request.out.isEmpty()) std::fputs(request.out.toLocal8Bit().constData(), stdout);
+    if (!request.err.isEmpty()) std::fputs(request.err.toLocal8Bit().constData(), stderr);
+    std::fflush(stdout);
+    return request.exitCode;
+}
+
+} // namespace huebit

@@ -1,0 +1,71 @@
+// The command line: what each argument list asks for, before and after Qt takes its own options.
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+using namespace huebit;
+
+namespace {
+
+struct Case {
+    const char* name;
+    QStringList arguments;
+    bool run;
+    int exitCode;
+    const char* outHas; ///< a piece standard output holds; empty: no output at all
+    const char* errHas; ///< likewise for standard error
+};
+
+void expectRequest(const CommandLineRequest& r, const Case& c) {
+    EXPECT_EQ(r.run, c.run);
+    EXPECT_EQ(r.exitCode, c.exitCode);
+    if (*c.outHas) EXPECT_TRUE(r.out.contains(QLatin1String(c.outHas))) << r.out.toStdString();
+    else EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+    if (*c.errHas) EXPECT_TRUE(r.err.contains(QLatin1String(c.errHas))) << r.err.toStdString();
+    else EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+}
+
+const QString exe = QStringLiteral("/usr/bin/huebit");
+
+} // namespace
+
+TEST(CommandLine, ParsesWhatIsLeftAfterQt) {
+    const Case cases[] = {
+        {"nothing", {exe}, true, 0, "", ""},
+        {"version", {exe, "--version"}, false, 0, "Huebit 5.1.2\n", ""},
+        {"short version", {exe, "-v"}, false, 0, "Huebit 5.1.2\n", ""},
+        {"help", {exe, "--help"}, false, 0, "Usage: huebit [options]", ""},
+        {"short help", {exe, "-h"}, false, 0, "--version", ""},
+        {"unknown long", {exe, "--bogus"}, false, 2, "", "'bogus'"},
+        {"unknown short", {exe, "-x"}, false, 2, "", "Usage: huebit"},
+        {"help with an unknown one", {exe, "--help", "--bogus"}, false, 2, "", "bogus"},
+        {"a value where none is taken", {exe, "--version=1"}, false, 2, "", "Usage: huebit"},
+        {"stray argument", {exe, "picture.png"}, false, 2, "", "Unexpected argument 'picture.png'."},
+        {"option after the end marker", {exe, "--", "--version"}, false, 2, "", "'--version'"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CommandLine line;
+        expectRequest(line.parse(c.arguments), c);
+    }
+}
+
+TEST(CommandLine, EarlyAnswersOnlyHelpAndVersionAndLeavesQtOptionsAlone) {
+    const Case cases[] = {
+        {"nothing", {exe}, true, 0, "", ""},
+        {"Qt's options", {exe, "-platform", "xcb", "-display", ":1"}, true, 0, "", ""},
+        // Read letter by letter "-reverse" would hold a -v.
+        {"Qt's -reverse", {exe, "-reverse"}, true, 0, "", ""},
+        {"version among Qt's options", {exe, "-reverse", "--version"}, false, 0, "Huebit 5.1.2", ""},
+        {"help among Qt's options", {exe, "-style", "fusion", "-h"}, false, 0, "Options:", ""},
+        {"unknown option", {exe, "--bogus"}, false, 2, "", "Unknown option 'bogus'."},
+        {"unknown among Qt's options", {exe, "-platform", "xcb", "-q"}, false, 2, "", "'q'"},
+        {"help with an unknown one", {exe, "--help", "--bogus"}, false, 2, "", "Usage: huebit"},
+        {"a stray word may be a Qt option's value", {exe, "picture.png"}, true, 0, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CommandLine line;
+        expectRequest(line.early(c.arguments), c);
+    }
+}
