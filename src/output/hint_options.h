@@ -10,6 +10,8 @@ struct HintOptions {
     bool componentsInHint = true; ///< "Компоненты в подсказке"
     bool hsvNotation = false;     ///< "HSV" rather than "RGB" in the readout
     bool useIndicator = true;     ///< "Использовать индикатор цвета"
+
+    bool operator==(const HintOptions&) const = default;
 };
 
 } // namespace huebit

@@ -11,6 +11,8 @@ struct SampleOptions {
     bool square = false; ///< CheckBox11 "квадрат": the width serves for both sides
     bool contour = true; ///< CheckBox10 "создавать контур"
 
+    bool operator==(const SampleOptions&) const = default;
+
     /// W x H of the next sample. A value below 1 (a settings file can hold one) counts as 1.
     QSize SampleSize() const {
         const int w = width < 1 ? 1 : width;

@@ -1,0 +1,48 @@
+#pragma once
+// The settings file as a list of lines. The file is positional: a line's index is its meaning.
+// It is stored in the single-byte Cyrillic code page windows-1251, so existing files written by
+// earlier versions keep loading.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+
+namespace huebit {
+
+/// The number of lines the program writes, and the most it ever reads.
+constexpr int SettingsLineCount = 194;
+/// A line is read up to this many characters; the rest of it is skipped.
+constexpr int SettingsMaxLineLength = 4096;
+
+class SettingsBuffer {
+public:
+    SettingsBuffer() = default;
+    explicit SettingsBuffer(QStringList lines) : m_lines(std::move(lines)) {}
+
+    /// Line `index`; a line beyond the end reads as empty, so a short file behaves as if the
+    /// missing lines were empty.
+    QString line(int index) const {
+        return index >= 0 && index < m_lines.size() ? m_lines[index] : QString();
+    }
+    const QStringList& lines() const { return m_lines; }
+    int size() const { return int(m_lines.size()); }
+    bool operator==(const SettingsBuffer&) const = default;
+
+    /// Bytes to lines: CR LF, a lone CR or a lone LF ends a line, and a last line without an
+    /// ending counts. Only the first SettingsLineCount lines are kept.
+    static SettingsBuffer FromBytes(const QByteArray& bytes);
+    /// Reads a device the same way, in chunks; stops after SettingsLineCount lines or
+    /// `maxBytes`, so a huge or endless file cannot exhaust memory or hang the start.
+    static SettingsBuffer Read(QIODevice& device, qint64 maxBytes = 16 * 1024 * 1024);
+
+    /// Exactly SettingsLineCount lines, each ended by CR LF; missing lines are written empty.
+    /// A CR or LF inside a value would shift every later line, so it is written as a blank.
+    QByteArray toBytes() const;
+
+private:
+    QStringList m_lines;
+};
+
+} // namespace huebit

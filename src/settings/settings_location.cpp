@@ -1,0 +1,36 @@
+#include "settings/settings_location.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <unistd.h>
+
+namespace huebit {
+
+QString ConfigSettingsPath(const QString& xdgConfigHome, const QString& home) {
+    const QString base = QDir::isAbsolutePath(xdgConfigHome)
+                             ? xdgConfigHome
+                             : QDir(home).filePath(QStringLiteral(".config"));
+    return QDir::cleanPath(base + QStringLiteral("/Huebit/") + QLatin1String(SettingsFileName));
+}
+
+SettingsLocation ChooseSettingsLocation(const QString& executableDir, bool executableDirWritable,
+                                        bool fileBesideExists, const QString& configPath) {
+    const QString beside = QDir(executableDir).filePath(QLatin1String(SettingsFileName));
+    return {fileBesideExists ? beside : configPath, executableDirWritable ? beside : configPath};
+}
+
+SettingsLocation ProgramSettingsLocation() {
+    const QString dir = QCoreApplication::applicationDirPath();
+    // access() asks the kernel with this process's own identity, which is what a write will face.
+    const bool writable = ::access(QFile::encodeName(dir).constData(), W_OK | X_OK) == 0;
+    const bool beside = QFileInfo::exists(QDir(dir).filePath(QLatin1String(SettingsFileName)));
+    QString home = qEnvironmentVariable("HOME");
+    if (!QDir::isAbsolutePath(home)) home = QDir::homePath();
+    return ChooseSettingsLocation(
+        dir, writable, beside, ConfigSettingsPath(qEnvironmentVariable("XDG_CONFIG_HOME"), home));
+}
+
+QString SettingsFilePath() { return ProgramSettingsLocation().savePath; }
+
+} // namespace huebit

@@ -1,0 +1,35 @@
+#pragma once
+// Where the settings file lives. A copy of the program in a directory the user can write (a
+// portable copy) keeps its settings beside the executable; an installed one, whose directory is
+// not writable, keeps them in the user's configuration directory.
+
+#include <QString>
+
+namespace huebit {
+
+inline constexpr char SettingsFileName[] = "Huebit.cnf";
+
+/// The two files a run uses: the one it loads (which may not exist) and the one it writes.
+struct SettingsLocation {
+    QString loadPath;
+    QString savePath;
+    bool operator==(const SettingsLocation&) const = default;
+};
+
+/// $XDG_CONFIG_HOME/Huebit/Huebit.cnf; a missing, empty or relative XDG_CONFIG_HOME stands for
+/// `home`/.config, as the base-directory rules say.
+QString ConfigSettingsPath(const QString& xdgConfigHome, const QString& home);
+
+/// The choice itself: write beside the executable when its directory is writable, otherwise in
+/// the configuration directory; load the file beside the executable when it exists, otherwise
+/// the configuration one.
+SettingsLocation ChooseSettingsLocation(const QString& executableDir, bool executableDirWritable,
+                                        bool fileBesideExists, const QString& configPath);
+
+/// The location for this process, from the executable's directory and the environment.
+SettingsLocation ProgramSettingsLocation();
+
+/// The file this program writes its settings to; one installation, one path.
+QString SettingsFilePath();
+
+} // namespace huebit

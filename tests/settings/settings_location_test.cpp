@@ -1,0 +1,77 @@
+// Where the settings file lives, and writing it whole.
+#include "settings/settings_file.h"
+#include "settings/settings_location.h"
+#include "settings/settings_record.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace huebit;
+
+TEST(SettingsLocation, ConfigDirectoryFollowsTheBaseDirectoryRules) {
+    const struct {
+        const char* xdg;
+        const char* expected;
+    } cases[] = {
+        {"/x/cfg", "/x/cfg/Huebit/Huebit.cnf"},
+        {"/x/cfg/", "/x/cfg/Huebit/Huebit.cnf"},
+        {"", "/home/u/.config/Huebit/Huebit.cnf"},
+        {"relative/cfg", "/home/u/.config/Huebit/Huebit.cnf"}, // a relative path is ignored
+        {"./cfg", "/home/u/.config/Huebit/Huebit.cnf"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ConfigSettingsPath(c.xdg, "/home/u"), c.expected) << c.xdg;
+    }
+}
+
+TEST(SettingsLocation, BesideTheExecutableWhenItsDirectoryIsWritable) {
+    const QString config = "/home/u/.config/Huebit/Huebit.cnf";
+    const QString beside = "/opt/huebit/Huebit.cnf";
+    const struct {
+        bool writable, exists;
+        SettingsLocation expected;
+    } cases[] = {
+        {true, true, {beside, beside}},
+        {true, false, {config, beside}}, // first portable run picks up an installed copy's file
+        {false, true, {beside, config}}, // a read-only copy still reads the file shipped with it
+        {false, false, {config, config}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ChooseSettingsLocation("/opt/huebit", c.writable, c.exists, config), c.expected)
+            << c.writable << c.exists;
+    }
+}
+
+TEST(SettingsFile, SavesWholeAndLoadsBack) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("nested/config/Huebit/Huebit.cnf");
+    EXPECT_FALSE(LoadSettingsFile(path).has_value());
+
+    SettingsRecord r;
+    r.sampleText = QStringLiteral("Проба");
+    const SettingsBuffer written = ToSettingsBuffer(r);
+    ASSERT_EQ(SaveSettingsFile(path, written), QString()); // creates the directories
+    const auto read = LoadSettingsFile(path);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(*read, written);
+    // Nothing but the file is left in its directory.
+    EXPECT_EQ(QDir(dir.filePath("nested/config/Huebit")).entryList(QDir::Files),
+              QStringList{"Huebit.cnf"});
+}
+
+TEST(SettingsFile, AFailedSaveSaysWhyAndHarmsNothing) {
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    // The directory the file would need is a file: no crash, a reason, the blocker untouched.
+    EXPECT_NE(SaveSettingsFile(dir.filePath("file/Huebit.cnf"), SettingsBuffer()), QString());
+    EXPECT_NE(SaveSettingsFile(QString(), SettingsBuffer()), QString());
+    EXPECT_EQ(QFileInfo(dir.filePath("file")).size(), 0);
+    // A directory where the file should be cannot be replaced either.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Huebit.cnf"));
+    EXPECT_NE(SaveSettingsFile(dir.filePath("Huebit.cnf"), SettingsBuffer()), QString());
+    EXPECT_FALSE(LoadSettingsFile(dir.filePath("Huebit.cnf")).has_value());
+}
