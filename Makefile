@@ -1,7 +1,8 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: deps build run test bench clean
+.PHONY: deps build run test bench install package clean
 
 deps:
 	@scripts/install-deps.sh
@@ -18,6 +19,14 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/bench/huebit_bench
+
+# Into PREFIX (default /usr/local); DESTDIR works as usual for staging.
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# A Debian package in $(BUILD_DIR): huebit_<version>_amd64.deb
+package: build
+	@cd $(BUILD_DIR) && cpack
 
 clean:
 	rm -rf $(BUILD_DIR)

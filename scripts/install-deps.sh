@@ -9,6 +9,7 @@ packages=(
     libjpeg62-turbo-dev libxcb1-dev libxcb-shm0-dev libx11-xcb-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth x11-utils xdotool xclip imagemagick fonts-dejavu-core
+    qt6-translations-l10n dpkg-dev desktop-file-utils appstream
 )
 
 missing=()

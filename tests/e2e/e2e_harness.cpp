@@ -142,10 +142,17 @@ bool HuebitProcess::start(int timeoutMs) {
     const QString copy = m_dir.filePath(QStringLiteral("huebit"));
     if (!QFile::copy(QStringLiteral(HUEBIT_BINARY), copy)) return false;
     QFile::setPermissions(copy, QFileInfo(QStringLiteral(HUEBIT_BINARY)).permissions());
-    m_process.setProcessEnvironment(environmentFor(m_display.name()));
+    return startCommand({copy}, {}, timeoutMs);
+}
+
+bool HuebitProcess::startCommand(const QStringList& command, const QProcessEnvironment& extra,
+                                 int timeoutMs) {
+    QProcessEnvironment env = environmentFor(m_display.name());
+    for (const QString& name : extra.keys()) env.insert(name, extra.value(name));
+    m_process.setProcessEnvironment(env);
     m_process.setWorkingDirectory(m_dir.path());
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process.start(copy, {});
+    m_process.start(command.first(), command.mid(1));
     if (!m_process.waitForStarted(5000)) return false;
     return waitFor(timeoutMs, [this] {
         const QStringList ids = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),

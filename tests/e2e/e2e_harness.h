@@ -55,6 +55,11 @@ public:
 
     /// Starts the program and waits until its main window is mapped.
     bool start(int timeoutMs = 10000);
+    /// Starts `command` (a program and its arguments: an installed copy, perhaps behind a
+    /// wrapper such as setpriv) in the scratch directory with `extra` added to the environment,
+    /// and waits for the main window.
+    bool startCommand(const QStringList& command, const QProcessEnvironment& extra = {},
+                      int timeoutMs = 10000);
     /// Waits until the fade-in has finished (the window carries no opacity below 1).
     bool waitUntilOpaque(int timeoutMs = 3000);
     /// The exit code, or nothing if it has not exited within `timeoutMs`.
