@@ -3,16 +3,17 @@
 #include "ui/color_swatch.h"
 #include "ui/component_bar.h"
 #include "ui/element_hint.h"
+#include "ui/press_button.h"
+#include "ui/text_line.h"
 
 #include <QLineEdit>
-#include <QToolButton>
 
 namespace huebit {
 
 namespace {
 
-QToolButton* makeEndButton(const QString& name, bool maximum, QWidget* parent) {
-    auto* b = new QToolButton(parent);
+PressButton* makeEndButton(const QString& name, bool maximum, QWidget* parent) {
+    auto* b = new PressButton(parent);
     b->setObjectName(name);
     b->setAutoRaise(true);
     b->setArrowType(maximum ? Qt::RightArrow : Qt::LeftArrow);
@@ -27,6 +28,7 @@ QLineEdit* makeField(const QString& name, const QString& hint, QWidget* parent) 
     e->setObjectName(name);
     SetElementHint(e, hint);
     e->setAlignment(Qt::AlignCenter);
+    LiftLengthLimit(e);
     return e;
 }
 

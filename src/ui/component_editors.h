@@ -8,12 +8,12 @@
 #include <array>
 
 class QLineEdit;
-class QToolButton;
 
 namespace huebit {
 
 class ColorSwatch;
 class ComponentBar;
+class PressButton;
 
 class ComponentEditors : public QTabWidget {
     Q_OBJECT
@@ -25,8 +25,8 @@ public:
     // Red, green, blue; then hue, saturation, value.
     std::array<ComponentBar*, 3> rgbBars{};
     std::array<ComponentBar*, 3> hsvBars{};
-    std::array<QToolButton*, 6> minButtons{};
-    std::array<QToolButton*, 6> maxButtons{};
+    std::array<PressButton*, 6> minButtons{};
+    std::array<PressButton*, 6> maxButtons{};
     std::array<QLineEdit*, 3> decimalEdits{}; // RdEdit, GdEdit, BdEdit
     std::array<QLineEdit*, 3> hexEdits{};     // RhEdit, GhEdit, BhEdit
     std::array<QLineEdit*, 3> hsvEdits{};     // Edit3, Edit5, Edit7

@@ -128,6 +128,9 @@ void SelectionPage::buildTargetAndText() {
     SetElementHint(ComboBox1, QStringLiteral("Шаблон текстового представления"));
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    // What the user types is the active entry; completing it to a listed one would replace it.
+    ComboBox1->setCompleter(nullptr);
+    LiftLengthLimit(ComboBox1->lineEdit());
     ComboBox1->setGeometry(66, 327, 176, 22);
     Edit1 = new TextLine(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -193,8 +196,13 @@ void SelectionPage::refreshTemplates() {
         ComboBox1->clear();
         ComboBox1->addItems(t.entries());
     }
-    ComboBox1->setCurrentIndex(t.selected());
-    if (ComboBox1->currentText() != t.activeEntry()) ComboBox1->setEditText(t.activeEntry());
+    // While the user types, the field already shows the active text: leave it alone then, so its
+    // cursor, selection and undo steps stay as they are (setting a text resets all three).
+    QLineEdit* field = ComboBox1->lineEdit();
+    if (t.selected() >= 0 || field->text() != t.activeEntry()) {
+        ComboBox1->setCurrentIndex(t.selected());
+    }
+    if (field->text() != t.activeEntry()) ComboBox1->setEditText(t.activeEntry());
 }
 
 } // namespace huebit

@@ -4,6 +4,7 @@
 #include "ui/color_swatch.h"
 #include "ui/component_bar.h"
 #include "ui/component_editors.h"
+#include "ui/press_button.h"
 #include "ui/selection_page.h"
 #include "ui/text_line.h"
 
@@ -49,9 +50,9 @@ void wireEditors(ComponentEditors& e, ComponentEditing& editing) {
     for (int i = 0; i < 6; ++i) {
         const Bar bar = bars[i];
         wireBar(i < 3 ? e.rgbBars[i] : e.hsvBars[i - 3], bar, editing);
-        QObject::connect(e.minButtons[i], &QToolButton::clicked, &editing,
+        QObject::connect(e.minButtons[i], &PressButton::pushed, &editing,
                          [&editing, bar] { editing.BarMinimum(bar); });
-        QObject::connect(e.maxButtons[i], &QToolButton::clicked, &editing,
+        QObject::connect(e.maxButtons[i], &PressButton::pushed, &editing,
                          [&editing, bar] { editing.BarMaximum(bar); });
     }
     for (int i = 0; i < 3; ++i) {
@@ -99,6 +100,10 @@ void wireTargets(SelectionPage& page, ColorModel& model) {
 
 void wireTextLine(SelectionPage& page, ColorModel& model, ComponentEditing& editing) {
     QObject::connect(page.ComboBox1, &QComboBox::currentIndexChanged, &model, [&model](int i) {
+        if (i >= 0) model.SelectTemplate(i);
+    });
+    // Choosing the entry the index already points at (after typing) must select it as well.
+    QObject::connect(page.ComboBox1, &QComboBox::activated, &model, [&model](int i) {
         if (i >= 0) model.SelectTemplate(i);
     });
     QObject::connect(page.ComboBox1, &QComboBox::editTextChanged, &model,

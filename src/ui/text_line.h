@@ -9,21 +9,25 @@ namespace huebit {
 class TextLine : public QLineEdit {
     Q_OBJECT
 public:
-    using QLineEdit::QLineEdit;
+    explicit TextLine(QWidget* parent = nullptr);
 
 signals:
     void focusEntered();
     void focusLeft();
 
 protected:
-    void focusInEvent(QFocusEvent* event) override {
-        emit focusEntered();
-        QLineEdit::focusInEvent(event);
-    }
-    void focusOutEvent(QFocusEvent* event) override {
-        QLineEdit::focusOutEvent(event);
-        emit focusLeft();
-    }
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    bool ownsActivePopup() const;
+
+    // Whether focusEntered was the last of the two told, so a return from our own context
+    // menu is not told again.
+    bool m_focusTold = false;
 };
+
+/// Lifts QLineEdit's 32,767-character cut, so a long pasted value is read whole.
+void LiftLengthLimit(QLineEdit* edit);
 
 } // namespace huebit

@@ -4,15 +4,20 @@
 #include "ui/color_swatch.h"
 #include "ui/component_bar.h"
 #include "ui/component_editors.h"
+#include "ui/press_button.h"
 #include "ui/huebit_window.h"
 #include "ui/selection_page.h"
 #include "ui/settings_page.h"
 #include "ui/text_line.h"
 #include "ui/title_strip.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QClipboard>
+#include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -44,7 +49,14 @@ private slots:
     void maxButtonGivesFullComponent();
     void swatchRightClickTargetsTheText();
     void selectorRendersOnChoiceAndOnEveryKeystroke();
+    void selectorKeepsCursorSelectionAndUndoWhileTyping();
+    void selectorDoesNotCompleteATypedText();
+    void choosingTheIndexedEntryAfterTypingSelectsIt();
     void textLineIsPaddedOnlyWhileFocused();
+    void textLineContextMenuKeepsTheTypedText();
+    void otherPopupsStillCountAsFocusLoss();
+    void minMaxButtonsActOnAPressWithAnyButton();
+    void longPasteIsReadWhole();
     void typedColourInTheTextLine();
     void templateEditorResetAndApply();
 };
@@ -132,6 +144,69 @@ void EditorsTest::selectorRendersOnChoiceAndOnEveryKeystroke() {
     QCOMPARE(w.model().Templates().selected(), -1);
 }
 
+void EditorsTest::selectorKeepsCursorSelectionAndUndoWhileTyping() {
+    THuebit w;
+    showActive(w);
+    SelectionPage* page = w.selectionPage();
+    QLineEdit* field = page->ComboBox1->lineEdit();
+    field->setFocus();
+    QTRY_VERIFY(field->hasFocus());
+    QTest::keyClick(field, Qt::Key_Home);
+    QTest::keyClick(field, Qt::Key_Right);
+    QTest::keyClicks(field, "XY");
+    QCOMPARE(field->text(), QStringLiteral("#XYhRhGhB - HTML"));
+    QCOMPARE(field->cursorPosition(), 3);
+    QCOMPARE(page->Edit1->text(), QStringLiteral("#XY8857F9"));
+    // A selection made with the keyboard is replaced by the next key, not lost.
+    QTest::keyClick(field, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(field, Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(field->selectedText(), QStringLiteral("hR"));
+    QTest::keyClicks(field, "dR");
+    QCOMPARE(field->text(), QStringLiteral("#XYdRhGhB - HTML"));
+    QCOMPARE(page->Edit1->text(), QStringLiteral("#XY13657F9"));
+    // The field's own undo steps survive the re-rendering.
+    field->undo();
+    field->undo();
+    QCOMPARE(field->text(), QStringLiteral("#hRhGhB - HTML"));
+    QCOMPARE(page->Edit1->text(), QStringLiteral("#8857F9"));
+    QCOMPARE(w.model().Templates().selected(), 2);
+}
+
+void EditorsTest::selectorDoesNotCompleteATypedText() {
+    THuebit w;
+    showActive(w);
+    SelectionPage* page = w.selectionPage();
+    QLineEdit* field = page->ComboBox1->lineEdit();
+    field->setFocus();
+    QTRY_VERIFY(field->hasFocus());
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, "#");
+    QCOMPARE(field->text(), QStringLiteral("#"));
+    QCOMPARE(page->Edit1->text(), QStringLiteral("#"));
+    QTest::keyClicks(field, "hR");
+    QCOMPARE(field->text(), QStringLiteral("#hR"));
+    QCOMPARE(page->Edit1->text(), QStringLiteral("#88"));
+}
+
+void EditorsTest::choosingTheIndexedEntryAfterTypingSelectsIt() {
+    THuebit w;
+    showActive(w);
+    SelectionPage* page = w.selectionPage();
+    QTest::keyClicks(page->ComboBox1->lineEdit(), "!");
+    QCOMPARE(w.model().Templates().selected(), -1);
+    // The list still points at the entry the text was typed over; choosing it in the popup
+    // (Enter on the highlighted line) selects it again.
+    page->ComboBox1->showPopup();
+    QAbstractItemView* list = page->ComboBox1->view();
+    QTRY_VERIFY(list->isVisible());
+    QCOMPARE(list->currentIndex().row(), 2);
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(w.model().Templates().selected(), 2);
+    QCOMPARE(page->ComboBox1->currentText(), QStringLiteral("#hRhGhB - HTML"));
+    QCOMPARE(page->Edit1->text(), QStringLiteral("#8857F9"));
+}
+
 void EditorsTest::textLineIsPaddedOnlyWhileFocused() {
     THuebit w;
     showActive(w);
@@ -141,6 +216,128 @@ void EditorsTest::textLineIsPaddedOnlyWhileFocused() {
     QTRY_COMPARE(page->Edit1->text(), QStringLiteral("RGB(136,087,249)"));
     w.titleStrip()->CheckBox4->setFocus();
     QTRY_COMPARE(page->Edit1->text(), QStringLiteral("RGB(136,87,249)"));
+}
+
+// Opens the line's own context menu as a right click does, and closes it with Escape.
+void openAndEscapeContextMenu(QLineEdit* line) {
+    const QPoint at(10, 5);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, line->mapToGlobal(at));
+    QApplication::sendEvent(line, &event);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+}
+
+void EditorsTest::textLineContextMenuKeepsTheTypedText() {
+    THuebit w;
+    showActive(w);
+    SelectionPage* page = w.selectionPage();
+    page->ComboBox1->setCurrentIndex(0);
+    TextLine* line = page->Edit1;
+    line->setFocus();
+    QTRY_COMPARE(line->text(), QStringLiteral("RGB(136,087,249)"));
+    line->setCursorPosition(4);
+    QTest::keyClick(line, Qt::Key_Delete);
+    QTest::keyClick(line, Qt::Key_Delete);
+    QTest::keyClick(line, Qt::Key_Delete);
+    QTest::keyClicks(line, "010");
+    QCOMPARE(line->text(), QStringLiteral("RGB(010,087,249)"));
+    openAndEscapeContextMenu(line);
+    QTRY_VERIFY(line->hasFocus());
+    QCOMPARE(line->text(), QStringLiteral("RGB(010,087,249)"));
+    QTest::keyClick(line, Qt::Key_Return);
+    QCOMPARE(w.model().LastColor(), RGB(10, 87, 249));
+    // A real focus loss afterwards still renders the line unpadded.
+    QTRY_COMPARE(line->text(), QStringLiteral("RGB(10,87,249)"));
+}
+
+// Only the line's own popups are exempt: another widget's menu is a focus loss as before.
+void EditorsTest::otherPopupsStillCountAsFocusLoss() {
+    THuebit w;
+    showActive(w);
+    SelectionPage* page = w.selectionPage();
+    TextLine* line = page->Edit1;
+    line->setFocus();
+    QTRY_COMPARE(line->text(), QStringLiteral("#8857F9"));
+    line->setText(QStringLiteral("#ABCDEF"));
+    QMenu other(page);
+    other.addAction(QStringLiteral("x"));
+    other.popup(page->mapToGlobal(QPoint(5, 5)));
+    QTRY_VERIFY(QApplication::activePopupWidget() == &other);
+    QCOMPARE(line->text(), QStringLiteral("#8857F9"));
+    other.close();
+}
+
+void EditorsTest::minMaxButtonsActOnAPressWithAnyButton() {
+    THuebit w;
+    ComponentEditors* e = w.selectionPage()->editors;
+    const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+    for (Qt::MouseButton b : buttons) {
+        w.model().ApplyColor(RGB(136, 136, 136), coNormal); // 136 survives the bars' round trip
+        sendMouse(e->maxButtons[0], QEvent::MouseButtonPress, {5, 5}, b, b);
+        QCOMPARE(GetRValue(w.model().LastColor()), 255); // on the press, before any release
+        sendMouse(e->maxButtons[0], QEvent::MouseButtonRelease, {5, 5}, b, Qt::NoButton);
+        sendMouse(e->minButtons[1], QEvent::MouseButtonPress, {5, 5}, b, b, Qt::ControlModifier);
+        QCOMPARE(GetGValue(w.model().LastColor()), 0);
+        sendMouse(e->minButtons[1], QEvent::MouseButtonRelease, {5, 5}, b, Qt::NoButton);
+        QCOMPARE(w.model().LastColor(), RGB(255, 0, 136));
+        sendMouse(e->maxButtons[4], QEvent::MouseButtonPress, {5, 5}, b, b); // saturation
+        QCOMPARE(w.model().Bars().sat, 243);
+        sendMouse(e->maxButtons[4], QEvent::MouseButtonRelease, {5, 5}, b, Qt::NoButton);
+        sendMouse(e->minButtons[5], QEvent::MouseButtonPress, {5, 5}, b, b); // value
+        QCOMPARE(w.model().Bars().val, 0);
+        QCOMPARE(w.model().LastColor(), RGB(0, 0, 0));
+        sendMouse(e->minButtons[5], QEvent::MouseButtonRelease, {5, 5}, b, Qt::NoButton);
+    }
+    // A press is one action: the release after it adds no second history entry.
+    w.model().ApplyColor(RGB(0, 136, 0), coNormal);
+    sendMouse(e->maxButtons[2], QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(e->maxButtons[2], QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(w.model().PreviousColors().pixels().pixel(2, 2), RGB(0, 136, 255));
+    QCOMPARE(w.model().PreviousColors().pixels().pixel(17, 2), RGB(0, 136, 0));
+    // The keyboard still presses a focused button.
+    e->minButtons[1]->setFocus();
+    QTest::keyClick(e->minButtons[1], Qt::Key_Space);
+    QCOMPARE(w.model().LastColor(), RGB(0, 0, 255));
+}
+
+void EditorsTest::longPasteIsReadWhole() {
+    THuebit w;
+    showActive(w);
+    SelectionPage* page = w.selectionPage();
+    const QString digits(100000, QLatin1Char('7'));
+    QApplication::clipboard()->setText(digits);
+    QElapsedTimer clock;
+    clock.start();
+
+    QLineEdit* red = page->editors->decimalEdits[0];
+    red->selectAll();
+    QTest::keyClick(red, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(red->text().size(), 100000);
+    QTest::keyClick(red, Qt::Key_Return); // far too large for a number: reported, nothing lost
+    QCOMPARE(w.model().LastColor(), StartColor);
+    QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Не удалось установить цвет"));
+    QCOMPARE(red->text().size(), 100000);
+
+    QLineEdit* field = page->ComboBox1->lineEdit();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(field->text().size(), 100000);
+    QCOMPARE(page->Edit1->text().size(), 100000); // no placeholders: the entry itself
+    field->setCursorPosition(0);
+    QTest::keyClicks(field, "dG ");
+    QCOMPARE(page->Edit1->text(), QStringLiteral("87 ") + digits);
+
+    w.model().ApplyColor(RGB(1, 1, 1), coNormal); // the red field shows a number again
+    TextLine* line = page->Edit1;
+    line->setFocus();
+    QTRY_VERIFY(line->hasFocus());
+    line->selectAll();
+    QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(line->text().size(), 100000);
+    QTest::keyClick(line, Qt::Key_Return); // "dG " takes the first three sevens: 777 gives 255
+    QCOMPARE(w.model().LastColor(), RGB(1, 255, 1));
+    QVERIFY2(clock.elapsed() < 20000, "a long paste must not freeze the window");
 }
 
 void EditorsTest::typedColourInTheTextLine() {
