@@ -284,7 +284,10 @@ void THuebit::closeEvent(QCloseEvent* event) {
 
 void THuebit::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    // Every bare point of the window drags it, as a title bar would.
+    // Only points no control covers drag the window, as a title bar would: the title strip and
+    // the window's own background. A press a page lets through (a near miss of a palette) stays.
+    QWidget* under = childAt(event->position().toPoint());
+    if (under && under != m_titleStrip) return;
     if (windowHandle() && windowHandle()->startSystemMove()) return;
     m_manualMove = true;
     m_moveOffset = event->globalPosition().toPoint() - pos();

@@ -11,6 +11,15 @@ using namespace huebit::e2e;
 
 namespace {
 
+// The tile palette's top-left corner: its first two pixels are (7, 7, 7) and (15, 7, 7).
+std::optional<QPoint> findTiles(const QImage& screen) {
+    for (int y = 0; y < 507; ++y)
+        for (int x = 0; x + 1 < 404; ++x)
+            if (screen.pixel(x, y) == qRgb(7, 7, 7) && screen.pixel(x + 1, y) == qRgb(15, 7, 7))
+                return QPoint(x, y);
+    return std::nullopt;
+}
+
 class MainWindowE2E : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -49,17 +58,26 @@ TEST_F(MainWindowE2E, StartsShowsRefinePaletteAndClosesCleanly) {
     EXPECT_EQ(*code, 0);
 }
 
+// Only points no control covers drag the window: the title strip and the window's own
+// background. A press that misses a palette by a pixel lands on its page and moves nothing.
 TEST_F(MainWindowE2E, BarePointsDragTheWindowAndIconsDoNot) {
     ASSERT_TRUE(app.waitUntilOpaque());
-    app.press({200, 12}); // the title strip's picture; the window starts at the screen's corner
-    app.moveToScreen({260, 40});
-    app.moveToScreen({300, 62});
-    app.release();
-    QThread::msleep(200);
+    const auto tiles = findTiles(display.screenshot());
+    ASSERT_TRUE(tiles.has_value()) << "tile palette not on screen";
+    const auto dragFrom = [this](QPoint at, QPoint by) {
+        const QPoint start = app.geometry().topLeft() + at;
+        app.press(at);
+        app.moveToScreen(start + by / 2);
+        app.moveToScreen(start + by);
+        app.release();
+        QThread::msleep(200);
+    };
+    dragFrom(*tiles + QPoint(-1, 40), {60, 40}); // one pixel left of the tile palette
+    EXPECT_EQ(app.geometry().topLeft(), QPoint(0, 0));
+    dragFrom({200, 12}, {100, 50}); // the title strip's picture
     EXPECT_EQ(app.geometry().topLeft(), QPoint(100, 50));
-    app.press({339, 11}); // the hide icon takes the press itself
-    app.moveToScreen({500, 200});
-    app.release();
-    QThread::msleep(200);
-    EXPECT_EQ(app.geometry().topLeft(), QPoint(100, 50));
+    dragFrom({402, 495}, {20, 10}); // the window's own background beside the About icon
+    EXPECT_EQ(app.geometry().topLeft(), QPoint(120, 60));
+    dragFrom({339, 11}, {200, 150}); // the hide icon takes the press itself
+    EXPECT_EQ(app.geometry().topLeft(), QPoint(120, 60));
 }

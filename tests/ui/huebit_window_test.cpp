@@ -16,6 +16,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QMouseEvent>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -55,6 +56,7 @@ private slots:
     void hintsGoToTheStatusLine();
     void fadesInAndClosesThroughTheFade();
     void aboutPage();
+    void onlyUncoveredPointsDragTheWindow();
 };
 
 void HuebitWindowTest::windowConstants() {
@@ -238,6 +240,41 @@ void HuebitWindowTest::aboutPage() {
     const QString text = notes->toPlainText();
     QVERIFY(text.startsWith("5.1.2"));
     QVERIFY(text.endsWith("[+] — новая возможность;\n[*] — изменено;\n[-] — исправлено."));
+}
+
+// A left press at `at` of `target` (ignored presses travel up to the window), then a move by
+// (30, 20): how far the window went.
+QPoint dragBy(THuebit& w, QWidget* target, QPoint at) {
+    const QPoint before = w.pos();
+    const QPoint global = target->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), QPointF(global), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QMouseEvent move(QEvent::MouseMove, QPointF(w.mapFromGlobal(global + QPoint(30, 20))),
+                     QPointF(global + QPoint(30, 20)), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &move);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(move.position()),
+                        QPointF(global + QPoint(30, 20)), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(&w, &release);
+    return w.pos() - before;
+}
+
+void HuebitWindowTest::onlyUncoveredPointsDragTheWindow() {
+    THuebit w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    SelectionPage* page = w.selectionPage();
+    QWidget* tiles = page->aPalImage1->parentWidget();
+    QCOMPARE(tiles->childAt(1, 50), nullptr); // one pixel left of the tile palette
+    QCOMPARE(page->childAt(269, 80), nullptr); // between the palettes and the refinement pages
+    QCOMPARE(w.childAt(402, 495), nullptr);    // the window's own background by the About icon
+    QCOMPARE(dragBy(w, tiles, {1, 50}), QPoint(0, 0));
+    QCOMPARE(dragBy(w, page, {269, 80}), QPoint(0, 0));
+    QCOMPARE(dragBy(w, w.statusBar(), {100, 10}), QPoint(0, 0));
+    QCOMPARE(dragBy(w, page->RadioButton2, {2, 2}), QPoint(0, 0));
+    QCOMPARE(dragBy(w, w.titleStrip(), {200, 12}), QPoint(30, 20));
+    QCOMPARE(dragBy(w, &w, {402, 495}), QPoint(30, 20));
 }
 
 QTEST_MAIN(HuebitWindowTest)
