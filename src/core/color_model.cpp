@@ -264,6 +264,19 @@ void ColorModel::SetGradientColors(Color start, Color end) {
     notify(ChangedGradient);
 }
 
+void ColorModel::SetGradientStartFromBars() {
+    if (m_gradient.autoSubstitute) return;
+    Batch batch(*this);
+    m_gradient.start = ColorFromBars();
+    DrawGradient();
+}
+
+void ColorModel::SetGradientEndFromBars() {
+    Batch batch(*this);
+    m_gradient.end = ColorFromBars();
+    DrawGradient();
+}
+
 void ColorModel::DrawGradient() {
     Batch batch(*this);
     huebit::DrawGradient(m_gradient.strip, m_gradient.start, m_gradient.end);

@@ -105,6 +105,11 @@ public:
     void SetGradientAutoSubstitution(bool on);
     void SetGradientColors(Color start, Color end);
     void DrawGradient();
+    /// The gradient's two buttons: the current colour as the RGB bars hold it becomes the
+    /// start or the end, and the strip is redrawn. Setting the start does nothing while
+    /// auto-substitution keeps it (its button is disabled then).
+    void SetGradientStartFromBars();
+    void SetGradientEndFromBars();
 
     void SetStartupDone(bool done) { m_startupDone = done; }
 

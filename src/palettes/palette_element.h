@@ -11,7 +11,7 @@
 
 namespace huebit {
 
-enum class PaletteId { Tile, Ring, Flow, Grey, Refine, Saturation, Gradient };
+enum class PaletteId { Tile, Ring, Flow, Grey, Refine, Saturation, Gradient, NamedGrid };
 
 struct PaletteElement {
     PaletteId id;

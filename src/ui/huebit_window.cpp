@@ -100,7 +100,7 @@ void THuebit::wire() {
         if (box->isVisible() && box->isEnabled()) box->setFocus(Qt::OtherFocusReason);
     });
     WireSelectionPage(*m_selection, m_model, m_editing);
-    WirePalettes({*m_selection, m_model, m_palettePicking, m_swatchPicking,
+    WirePalettes({*m_selection, m_model, m_palettePicking, m_swatchPicking, m_namedColors,
                   [this]() -> ColorDialog& { return *m_colorDialog; },
                   [this](const QString& text) { StatusBar1->showMessage(text); }});
     connect(&m_palettePicking, &PalettePicking::indicatorChanged, Panel56,
@@ -189,6 +189,7 @@ void THuebit::FormCreate() {
     m_model.SetStartupDone(false);
     m_fadeTick.start();
     m_model.DrawRefinePalette(InitialRefineColor);
+    m_namedColors.ChooseOrder(NamedColorOrder::ByColor);
     m_model.ClearPreviousColors();
     m_model.ClearUserPalette();
     m_model.SetSampleTextColor(DefaultSampleTextColor);

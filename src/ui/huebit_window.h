@@ -9,6 +9,7 @@
 #include "output/clipboard_export.h"
 #include "output/hint_options.h"
 #include "output/qt_clipboard.h"
+#include "palettes/named_color_picking.h"
 #include "palettes/palette_images.h"
 #include "palettes/swatch_picking.h"
 #include "screen/screen_picker.h"
@@ -52,6 +53,7 @@ public:
     ScreenPage* screenPage() const { return m_screen; }
     ComponentEditing& editing() { return m_editing; }
     PalettePicking& palettePicking() { return m_palettePicking; }
+    NamedColorPicking& namedColors() { return m_namedColors; }
     HintOptions& hintOptions() { return m_hintOptions; }
     const ShellState& shell() const { return m_shell; }
     ColorSwatch* indicator() const { return Panel56; }
@@ -109,6 +111,7 @@ private:
     SampleOptions m_sampleOptions;
     QtClipboard m_clipboard;
     ClipboardExport m_export{m_model, m_sampleOptions, m_clipboard};
+    NamedColorPicking m_namedColors{m_model, m_clipboard};
     ScreenPicker m_screenPicker;
     std::unique_ptr<ScreenCapture> m_capture;
     QTimer m_delayedScreenRefresh;

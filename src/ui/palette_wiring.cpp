@@ -1,12 +1,16 @@
 #include "ui/palette_wiring.h"
 
+#include "palettes/named_color_picking.h"
 #include "palettes/swatch_picking.h"
 #include "ui/color_swatch.h"
 #include "ui/component_editors.h"
 #include "ui/pixel_buffer_view.h"
 #include "ui/refine_pages.h"
 #include "ui/selection_page.h"
+#include "ui/web_page.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -16,7 +20,7 @@ namespace huebit {
 
 namespace {
 
-void wireElement(PixelBufferView* view, PaletteId id, PalettePicking& picking) {
+void wireElement(ImageView* view, PaletteId id, PalettePicking& picking) {
     QObject::connect(view, &PixelBufferView::pressed, &picking,
                      [&picking, id](Qt::MouseButton b, int x, int y) { picking.Press(id, b, x, y); });
     QObject::connect(view, &PixelBufferView::moved, &picking,
@@ -41,6 +45,10 @@ void registerElements(const PaletteWiring& w, const PaletteImages& images) {
                  coRefinePick);
     p.AddElement(PaletteId::Gradient, m.Gradient().strip, {41, 127}, 24, coGradientDrag,
                  coGradientPick);
+    // The grid's press and release select a line instead (wireNamedColors); its drag and readout
+    // are the common ones.
+    p.AddElement(PaletteId::NamedGrid, w.namedColors.Grid(), {NamedGridWidth, NamedGridHeight}, 11,
+                 coDrag, coNormal);
 }
 
 void wireStrip(PixelBufferView* view, StripId id, SwatchPicking& swatches) {
@@ -78,6 +86,43 @@ void wireMarkers(RefinePages& r, PalettePicking& picking) {
     }
     QObject::connect(r.Panel21, &ColorSwatch::pressed, &picking,
                      [&picking](Qt::MouseButton) { picking.GreyMarkerPressed(); });
+}
+
+void wireNamedColors(WebPage& web, NamedColorPicking& named, PalettePicking& picking) {
+    ImageView* grid = web.aPalImage4;
+    QObject::connect(grid, &ImageView::pressed, &named,
+                     [&named](Qt::MouseButton b, int x, int y) { named.GridPress(b, x, y); });
+    QObject::connect(grid, &ImageView::moved, &picking,
+                     [&picking](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) {
+                         picking.Move(PaletteId::NamedGrid, b, m, x, y);
+                     });
+    QObject::connect(grid, &ImageView::released, &named,
+                     [&named](Qt::MouseButton b, int x, int y) { named.GridRelease(b, x, y); });
+    // Only the user's choice of a line applies it; refreshes are blocked.
+    QObject::connect(web.namedColorBox, &QComboBox::activated, &named,
+                     [&named](int index) { named.SelectLine(index); });
+    const NamedColorOrder orders[] = {NamedColorOrder::ByColor, NamedColorOrder::ByEnglishName,
+                                      NamedColorOrder::ByRussianName};
+    for (int i = 0; i < 3; ++i) {
+        QObject::connect(web.orderButtons[std::size_t(i)], &QToolButton::toggled, &named,
+                         [&named, order = orders[i]](bool on) {
+                             if (on) named.ChooseOrder(order);
+                         });
+    }
+    QObject::connect(web.copyNameButton, &QToolButton::clicked, &named,
+                     [&named] { named.CopyColorName(); });
+    QObject::connect(&named, &NamedColorPicking::changed, &web,
+                     [&web, &named] { web.refresh(named); });
+    web.refresh(named);
+}
+
+void wireGradient(RefinePages& r, ColorModel& model) {
+    QObject::connect(r.gradientStartButton, &QToolButton::clicked, &model,
+                     [&model] { model.SetGradientStartFromBars(); });
+    QObject::connect(r.gradientEndButton, &QToolButton::clicked, &model,
+                     [&model] { model.SetGradientEndFromBars(); });
+    QObject::connect(r.CheckBox2, &QCheckBox::toggled, &model,
+                     [&model](bool on) { model.SetGradientAutoSubstitution(on); });
 }
 
 QMenu* userPaletteMenu(SelectionPage& page, ColorModel& model) {
@@ -126,14 +171,15 @@ void WirePalettes(const PaletteWiring& w) {
     SelectionPage& page = w.page;
     registerElements(w, page.images());
     RefinePages& r = *page.refinePages;
-    const std::pair<PixelBufferView*, PaletteId> views[] = {
-        {page.aPalImage1, PaletteId::Tile},   {page.aPalImage2, PaletteId::Ring},
-        {page.cPalImage2, PaletteId::Flow},   {r.cPalImage1, PaletteId::Grey},
-        {r.bPalImage2, PaletteId::Refine},    {r.Image6, PaletteId::Saturation},
-        {r.Image3, PaletteId::Gradient},
+    const std::pair<ImageView*, PaletteId> views[] = {
+        {page.aPalImage1, PaletteId::Tile}, {page.aPalImage2, PaletteId::Ring},
+        {page.cPalImage2, PaletteId::Flow}, {r.cPalImage1, PaletteId::Grey},
+        {r.bPalImage2, PaletteId::Refine},  {r.Image6, PaletteId::Saturation},
+        {r.Image3, PaletteId::Gradient},    {page.webPage->aPalImage4, PaletteId::NamedGrid},
     };
     for (auto [view, id] : views) {
-        wireElement(view, id, w.palettes);
+        // The grid's press and release are the named colours' own (wireNamedColors).
+        if (id != PaletteId::NamedGrid) wireElement(view, id, w.palettes);
         QObject::connect(&w.palettes, &PalettePicking::statusTextChanged, view,
                          [view, id, show = w.showStatus](PaletteId changed, const QString& text) {
                              if (changed != id) return;
@@ -152,6 +198,8 @@ void WirePalettes(const PaletteWiring& w) {
                      [show = w.showStatus](const QString& text) { show(text); });
     wireMatching(r, w.swatches);
     wireMarkers(r, w.palettes);
+    wireNamedColors(*page.webPage, w.namedColors, w.palettes);
+    wireGradient(r, w.model);
     wirePaletteMenu(page, w.model);
     wirePageSets(w);
 }

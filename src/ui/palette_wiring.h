@@ -9,6 +9,7 @@ namespace huebit {
 
 class ColorDialog;
 class ColorModel;
+class NamedColorPicking;
 class PalettePicking;
 class SelectionPage;
 class SwatchPicking;
@@ -18,6 +19,7 @@ struct PaletteWiring {
     ColorModel& model;
     PalettePicking& palettes;
     SwatchPicking& swatches;
+    NamedColorPicking& namedColors;
     /// Opens the colour dialog of the "Win " page; returns the dialog to use.
     std::function<ColorDialog&()> colorDialog;
     /// Writes the status line.

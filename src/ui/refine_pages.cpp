@@ -45,11 +45,32 @@ void paintTabIcon(QPixmap& pm, int kind) {
     }
 }
 
-QToolButton* makeButton(const QString& name, const QString& hint, Qt::ArrowType arrow,
+// A short gradient bar with an arrow pointing at the end the button sets: the top (start) or
+// the bottom (end).
+QIcon gradientEndIcon(bool top) {
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    QLinearGradient g(0, 1, 0, 15);
+    g.setColorAt(0, QColor(82, 0, 208));
+    g.setColorAt(1, QColor(76, 245, 38));
+    p.setPen(QColor(70, 70, 110));
+    p.setBrush(g);
+    p.drawRect(9, 0, 6, 15);
+    const int y = top ? 3 : 12;
+    p.setBrush(QColor(40, 40, 80));
+    p.setPen(Qt::NoPen);
+    const QPoint head[] = {{8, y}, {4, y - 3}, {4, y + 3}};
+    p.drawPolygon(head, 3);
+    p.fillRect(0, y - 1, 4, 3, QColor(40, 40, 80));
+    return QIcon(pm);
+}
+
+QToolButton* makeButton(const QString& name, const QString& hint, const QIcon& icon,
                         QWidget* parent) {
     auto* b = new QToolButton(parent);
     b->setObjectName(name);
-    b->setArrowType(arrow);
+    b->setIcon(icon);
     b->setAutoRaise(true);
     SetElementHint(b, hint);
     return b;
@@ -94,20 +115,26 @@ QWidget* RefinePages::buildRefinePage(const PixelBuffer& greyPalette) {
 }
 
 QWidget* RefinePages::buildGradientPage() {
+    // The strip takes the page's height; the start button stands level with its top, the end
+    // button level with its bottom, and the check box that takes over the start sits under
+    // the start button.
     auto* page = NewPage(QStringLiteral("TabSheetGradient"));
-    gradientStartButton = makeButton(QStringLiteral("GradientStartButton"),
-                                     QStringLiteral("Установить начальный цвет"), Qt::UpArrow, page);
-    gradientStartButton->setGeometry(30, 0, 41, 10);
     Image3 = new PixelBufferView(QStringLiteral("Image3"), m_model.Gradient().strip, page);
-    Image3->move(30, 11);
+    Image3->move(6, StripTop - 3);
     SetElementHint(Image3, QStringLiteral("Градиент"));
-    gradientEndButton = makeButton(QStringLiteral("GradientEndButton"),
-                                   QStringLiteral("Установить конечный цвет"), Qt::DownArrow, page);
-    gradientEndButton->setGeometry(30, 139, 41, 10);
-    CheckBox2 = new QCheckBox(page);
+    const int side = Image3->geometry().right() + 6;
+    gradientStartButton =
+        makeButton(QStringLiteral("GradientStartButton"),
+                   QStringLiteral("Установить начальный цвет"), gradientEndIcon(true), page);
+    gradientStartButton->setGeometry(side, Image3->y(), 26, 22);
+    CheckBox2 = new QCheckBox(QStringLiteral("Авто"), page);
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
     SetElementHint(CheckBox2, QStringLiteral("Автоподстановка начального цвета"));
-    CheckBox2->move(78, 11);
+    CheckBox2->setGeometry(side + 2, Image3->y() + 26, 64, 20);
+    gradientEndButton =
+        makeButton(QStringLiteral("GradientEndButton"), QStringLiteral("Установить конечный цвет"),
+                   gradientEndIcon(false), page);
+    gradientEndButton->setGeometry(side, Image3->geometry().bottom() + 1 - 22, 26, 22);
     return page;
 }
 

@@ -6,6 +6,7 @@
 #include "ui/refine_pages.h"
 #include "ui/sample_view.h"
 #include "ui/text_line.h"
+#include "ui/web_page.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -75,15 +76,11 @@ void SelectionPage::buildPalettes() {
     cPalImage2 = new PixelBufferView(QStringLiteral("cPalImage2"), m_images.flow, ring);
     cPalImage2->move(136, 2);
     SetElementHint(cPalImage2, QStringLiteral("Перетекание"));
-    auto* web = NewPage(QStringLiteral("TabSheetWeb"));
-    aPalImage4 = new QWidget(web);
-    aPalImage4->setObjectName(QStringLiteral("aPalImage4"));
-    SetElementHint(aPalImage4, QStringLiteral("Цвета для экранного дизайна"));
-    aPalImage4->setGeometry(8, 40, 240, 84);
+    webPage = new WebPage;
     auto* win = NewPage(QStringLiteral("TabSheetWin"));
     PageControl2->addTab(tiles, QStringLiteral("Черепица "));
     PageControl2->addTab(ring, QStringLiteral("Круг "));
-    PageControl2->addTab(web, QStringLiteral("Web "));
+    PageControl2->addTab(webPage, QStringLiteral("Web "));
     PageControl2->addTab(win, QStringLiteral("Win "));
 
     refinePages = new RefinePages(m_model, m_images.grey, this);

@@ -22,6 +22,7 @@ class PixelBufferView;
 class RefinePages;
 class SampleView;
 class TextLine;
+class WebPage;
 
 class SelectionPage : public QWidget {
     Q_OBJECT
@@ -38,7 +39,7 @@ public:
     PixelBufferView* aPalImage1 = nullptr; // tile palette
     PixelBufferView* aPalImage2 = nullptr; // ring palette
     PixelBufferView* cPalImage2 = nullptr; // flow palette
-    QWidget* aPalImage4 = nullptr;         // named-colour grid's place
+    WebPage* webPage = nullptr;            // named colours
     RefinePages* refinePages = nullptr;
     PixelBufferView* Image1 = nullptr;     // user palette
     PixelBufferView* Image2 = nullptr;     // previous colours

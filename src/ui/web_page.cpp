@@ -1,0 +1,111 @@
+#include "ui/web_page.h"
+
+#include "palettes/named_color_picking.h"
+#include "ui/element_hint.h"
+#include "ui/image_view.h"
+#include "ui/qt_color.h"
+
+#include <QAbstractItemView>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+namespace huebit {
+
+namespace {
+
+// The page is barely taller than the grid and two rows of controls: the choices with the copy
+// button, then the selector, then the grid, a pixel or two apart.
+constexpr int Left = 10; // the grid's left edge; the rows above line up with it
+constexpr int ChoiceTop = 1;
+constexpr int ChoiceHeight = 21;
+constexpr int SelectorTop = 24;
+constexpr int SelectorHeight = 22;
+constexpr int GridTop = 48;
+
+// Two overlapping sheets, the front one carrying a line of text: "copy the name".
+QIcon copyNameIcon() {
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setPen(QColor(70, 70, 110));
+    p.setBrush(QColor(235, 235, 250));
+    p.drawRect(1, 1, 9, 11);
+    p.setBrush(Qt::white);
+    p.drawRect(5, 4, 9, 11);
+    p.drawLine(7, 8, 12, 8);
+    p.drawLine(7, 11, 11, 11);
+    return QIcon(pm);
+}
+
+} // namespace
+
+WebPage::WebPage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("TabSheetWeb"));
+    setAutoFillBackground(true);
+
+    const char* captions[] = {"###", "ABC", "АБВ"};
+    const char* hints[] = {"Сортировать по цвету", "Сортировать по англ. названию",
+                           "Сортировать по русскому названию"};
+    const char* names[] = {"OrderByColor", "OrderByEnglishName", "OrderByRussianName"};
+    auto* group = new QButtonGroup(this);
+    int x = Left;
+    for (int i = 0; i < 3; ++i) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(QString::fromLatin1(names[i]));
+        b->setText(QString::fromUtf8(captions[i]));
+        b->setCheckable(true);
+        b->setAutoRaise(true);
+        SetElementHint(b, QString::fromUtf8(hints[i]));
+        const int w = std::max(34, b->sizeHint().width());
+        b->setGeometry(x, ChoiceTop, w, ChoiceHeight);
+        x += w + 2;
+        group->addButton(b, i);
+        orderButtons[std::size_t(i)] = b;
+    }
+    orderButtons[0]->setChecked(true);
+
+    copyNameButton = new QToolButton(this);
+    copyNameButton->setObjectName(QStringLiteral("CopyNameButton"));
+    copyNameButton->setIcon(copyNameIcon());
+    copyNameButton->setAutoRaise(true);
+    SetElementHint(copyNameButton, QStringLiteral("Скопировать текстовое представление цвета"));
+    const int copyWidth = std::max(ChoiceHeight, copyNameButton->sizeHint().width());
+    copyNameButton->setGeometry(Left + 240 - copyWidth, ChoiceTop, copyWidth, ChoiceHeight);
+
+    namedColorBox = new QComboBox(this);
+    namedColorBox->setObjectName(QStringLiteral("NamedColorBox"));
+    SetElementHint(namedColorBox, QStringLiteral("Именованные безопасные цвета"));
+    namedColorBox->setGeometry(Left, SelectorTop, 240, SelectorHeight);
+    namedColorBox->setMaxVisibleItems(20);
+
+    aPalImage4 = new ImageView(QStringLiteral("aPalImage4"), QSize(240, 84), this);
+    SetElementHint(aPalImage4, QStringLiteral("Цвета для экранного дизайна"));
+    aPalImage4->move(Left, GridTop);
+}
+
+void WebPage::refresh(const NamedColorPicking& named) {
+    // The model already holds the change; the controls must not report it back.
+    const QSignalBlocker blockBox(namedColorBox);
+    QStringList shown;
+    for (int i = 0; i < namedColorBox->count(); ++i)
+        shown.append(namedColorBox->itemText(i));
+    if (shown != named.Lines()) {
+        namedColorBox->clear();
+        namedColorBox->addItems(named.Lines());
+        // The lines are longer than the box; the open list shows them whole.
+        QAbstractItemView* view = namedColorBox->view();
+        view->setMinimumWidth(view->sizeHintForColumn(0) + 24);
+    }
+    namedColorBox->setCurrentIndex(named.SelectedLine());
+    QToolButton* chosen = orderButtons[std::size_t(named.Order())];
+    if (!chosen->isChecked()) {
+        const QSignalBlocker blockChoice(chosen);
+        chosen->setChecked(true);
+    }
+    aPalImage4->setImage(ToQImage(named.Grid()));
+}
+
+} // namespace huebit

@@ -1,0 +1,250 @@
+// Real mouse and key events on the "Web " page and the gradient page.
+#include "palettes/gradient.h"
+#include "palettes/named_colors.h"
+#include "ui/app_look.h"
+#include "ui/huebit_window.h"
+#include "ui/image_view.h"
+#include "ui/pixel_buffer_view.h"
+#include "ui/qt_color.h"
+#include "ui/refine_pages.h"
+#include "ui/selection_page.h"
+#include "ui/web_page.h"
+#include "widget_events.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace huebit;
+using huebit::test::sendMouse;
+
+namespace {
+
+constexpr Color White = RGB(255, 255, 255);
+constexpr Color AliceBlue = RGB(0xF0, 0xF8, 0xFF);
+
+QPoint cell(int c, int r) {
+    return {12 * c + 6, 12 * r + 6};
+}
+
+QRgb shownPixel(QWidget* w, QPoint at) {
+    return w->grab().toImage().convertToFormat(QImage::Format_RGB32).pixel(at);
+}
+
+// Every control of a page lies wholly inside it, and no two overlap.
+void expectLaidOut(QWidget* page) {
+    const QList<QWidget*> children = page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    QVERIFY(!children.isEmpty());
+    for (QWidget* c : children) {
+        if (!c->isVisibleTo(page)) continue;
+        QVERIFY2(page->rect().contains(c->geometry()),
+                 qPrintable(c->objectName() + " sticks out of " + page->objectName()));
+        QVERIFY2(!c->accessibleName().isEmpty(), qPrintable(c->objectName()));
+        QVERIFY2(c->sizeHint().width() <= c->width() || qobject_cast<QComboBox*>(c) ||
+                     qobject_cast<ImageView*>(c),
+                 qPrintable(c->objectName() + " is too narrow for its text"));
+        for (QWidget* other : children) {
+            if (other != c && other->isVisibleTo(page))
+                QVERIFY2(!c->geometry().intersects(other->geometry()),
+                         qPrintable(c->objectName() + " overlaps " + other->objectName()));
+        }
+    }
+}
+
+} // namespace
+
+class WebGradientTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { ApplyAppLook(); }
+    void startsInColourOrderWithNothingSelected();
+    void gridPressSelectsTheLineAndItsColour();
+    void gridRightDragEditsTheTextAndReleaseSelects();
+    void gridMiddleButtonAndModifiers();
+    void orderChoicesRelistAndRedraw();
+    void copyButtonPutsTheEnglishNameOnTheClipboard();
+    void selectorKeysApplyTheLine();
+    void pointerReadoutOverTheGrid();
+    void gradientButtonsTakeTheColourFromTheBars();
+    void autoSubstitutionDisablesSetStart();
+    void pagesAreLaidOutWhole();
+};
+
+void WebGradientTest::startsInColourOrderWithNothingSelected() {
+    THuebit w;
+    WebPage* web = w.selectionPage()->webPage;
+    QVERIFY(web->orderButtons[0]->isChecked());
+    QCOMPARE(web->namedColorBox->count(), 140);
+    QCOMPARE(web->namedColorBox->currentIndex(), -1);
+    QVERIFY(!web->namedColorBox->isEditable());
+    QCOMPARE(web->namedColorBox->itemText(0), QStringLiteral("000000 - Black - Черный"));
+    QCOMPARE(web->namedColorBox->statusTip(), QStringLiteral("Именованные безопасные цвета"));
+    QCOMPARE(web->orderButtons[2]->statusTip(), QStringLiteral("Сортировать по русскому названию"));
+    QCOMPARE(web->aPalImage4->size(), QSize(240, 84));
+    QCOMPARE(shownPixel(web->aPalImage4, cell(19, 6)), ToQRgb(White));
+}
+
+void WebGradientTest::gridPressSelectsTheLineAndItsColour() {
+    THuebit w;
+    WebPage* web = w.selectionPage()->webPage;
+    QTest::mouseClick(web->aPalImage4, Qt::LeftButton, {}, cell(19, 6));
+    QCOMPARE(w.model().LastColor(), White);
+    QCOMPARE(w.model().SampleState().background, White);
+    QCOMPARE(w.model().PreviousColors().slotColor(0), White);
+    QCOMPARE(web->namedColorBox->currentIndex(), 139);
+    QCOMPARE(web->namedColorBox->currentText(), QStringLiteral("FFFFFF - White - Белый"));
+}
+
+void WebGradientTest::gridRightDragEditsTheTextAndReleaseSelects() {
+    THuebit w;
+    ImageView* grid = w.selectionPage()->webPage->aPalImage4;
+    const Color pressed = ParseNamedColor(w.namedColors().Lines()[7 * 2 + 3]);
+    const Color released = ParseNamedColor(w.namedColors().Lines()[7 * 15 + 1]);
+    sendMouse(grid, QEvent::MouseButtonPress, cell(2, 3), Qt::RightButton, Qt::RightButton);
+    QCOMPARE(w.model().SampleState().text, pressed);
+    QCOMPARE(w.model().PreviousColors().slotColor(0), pressed);
+    sendMouse(grid, QEvent::MouseMove, cell(9, 5), Qt::NoButton, Qt::RightButton);
+    sendMouse(grid, QEvent::MouseMove, cell(15, 1), Qt::NoButton, Qt::RightButton);
+    QCOMPARE(w.model().SampleState().text, released);
+    QCOMPARE(w.selectionPage()->webPage->namedColorBox->currentIndex(), 7 * 2 + 3);
+    sendMouse(grid, QEvent::MouseButtonRelease, cell(15, 1), Qt::RightButton, Qt::NoButton);
+    QCOMPARE(w.selectionPage()->webPage->namedColorBox->currentIndex(), 7 * 15 + 1);
+    QCOMPARE(w.model().PreviousColors().slotColor(0), pressed); // the release records nothing
+    QCOMPARE(w.model().SampleState().background, StartColor);
+    QVERIFY(w.selectionPage()->RadioButton2->isChecked());
+}
+
+void WebGradientTest::gridMiddleButtonAndModifiers() {
+    THuebit w;
+    ImageView* grid = w.selectionPage()->webPage->aPalImage4;
+    sendMouse(grid, QEvent::MouseMove, cell(0, 0), Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
+    QCOMPARE(w.model().LastColor(), StartColor);
+    // The middle button keeps the background target and picks the cell.
+    QTest::mouseClick(grid, Qt::MiddleButton, {}, cell(0, 0));
+    QCOMPARE(w.model().SampleState().background, RGB(0, 0, 0));
+    QCOMPARE(w.model().Target(), ColorTarget::Background);
+    // A press with Ctrl held still picks: modifiers only stop a drag.
+    QTest::mouseClick(grid, Qt::LeftButton, Qt::ControlModifier, cell(0, 1));
+    QCOMPARE(w.model().LastColor(), RGB(0, 0, 0x80));
+}
+
+void WebGradientTest::orderChoicesRelistAndRedraw() {
+    THuebit w;
+    WebPage* web = w.selectionPage()->webPage;
+    QTest::mouseClick(web->aPalImage4, Qt::LeftButton, {}, cell(5, 5));
+    const Color current = w.model().LastColor();
+    QTest::mouseClick(web->orderButtons[1], Qt::RightButton); // not a choice
+    QCOMPARE(w.namedColors().Order(), NamedColorOrder::ByColor);
+    QTest::mouseClick(web->orderButtons[1], Qt::LeftButton);
+    QVERIFY(web->orderButtons[1]->isChecked());
+    QVERIFY(!web->orderButtons[0]->isChecked());
+    QCOMPARE(web->namedColorBox->itemText(0),
+             QStringLiteral("F0F8FF - AliceBlue - Блекло-голубой"));
+    QCOMPARE(web->namedColorBox->currentIndex(), -1);
+    QCOMPARE(shownPixel(web->aPalImage4, cell(0, 0)), ToQRgb(AliceBlue));
+    QCOMPARE(w.model().LastColor(), current);
+    QTest::mouseClick(web->orderButtons[2], Qt::LeftButton);
+    QCOMPARE(web->namedColorBox->itemText(0),
+             QStringLiteral("7FFFD4 - Aquamarine - Аквамариновый"));
+    QTest::mouseClick(web->orderButtons[0], Qt::LeftButton);
+    QCOMPARE(web->namedColorBox->itemText(0), QStringLiteral("000000 - Black - Черный"));
+}
+
+void WebGradientTest::copyButtonPutsTheEnglishNameOnTheClipboard() {
+    THuebit w;
+    WebPage* web = w.selectionPage()->webPage;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("untouched"));
+    QTest::mouseClick(web->copyNameButton, Qt::LeftButton);
+    QCOMPARE(clipboard->text(), QStringLiteral("untouched"));
+    QTest::mouseClick(web->orderButtons[1], Qt::LeftButton);
+    QTest::mouseClick(web->aPalImage4, Qt::LeftButton, {}, cell(0, 0));
+    QTest::mouseClick(web->copyNameButton, Qt::RightButton);
+    QCOMPARE(clipboard->text(), QStringLiteral("untouched"));
+    QTest::mouseClick(web->copyNameButton, Qt::LeftButton);
+    QCOMPARE(clipboard->text(), QStringLiteral("AliceBlue"));
+}
+
+void WebGradientTest::selectorKeysApplyTheLine() {
+    THuebit w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.selectionPage()->PageControl2->setCurrentIndex(2);
+    QComboBox* box = w.selectionPage()->webPage->namedColorBox;
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Down);
+    QCOMPARE(box->currentIndex(), 0);
+    QCOMPARE(w.model().LastColor(), RGB(0, 0, 0));
+    QTest::keyClick(box, Qt::Key_End);
+    QCOMPARE(w.model().LastColor(), White);
+    QCOMPARE(w.namedColors().SelectedLine(), 139);
+}
+
+void WebGradientTest::pointerReadoutOverTheGrid() {
+    THuebit w;
+    ImageView* grid = w.selectionPage()->webPage->aPalImage4;
+    sendMouse(grid, QEvent::MouseMove, cell(19, 2), Qt::NoButton, Qt::NoButton);
+    QCOMPARE(w.statusBar()->currentMessage(),
+             QStringLiteral("Безопасные экранные цвета ( r=255 g=255 b=0 )"));
+    QCOMPARE(grid->statusTip(), w.statusBar()->currentMessage());
+}
+
+void WebGradientTest::gradientButtonsTakeTheColourFromTheBars() {
+    THuebit w;
+    RefinePages* r = w.selectionPage()->refinePages;
+    w.model().ApplyColor(RGB(2, 100, 200), coNormal);
+    const Color fromBars = w.model().ColorFromBars();
+    QTest::mouseClick(r->gradientStartButton, Qt::RightButton);
+    QCOMPARE(w.model().Gradient().start, DefaultGradientStart);
+    QTest::mouseClick(r->gradientStartButton, Qt::LeftButton);
+    QCOMPARE(w.model().Gradient().start, fromBars);
+    QCOMPARE(shownPixel(r->Image3, {20, 0}), ToQRgb(fromBars));
+    // Black to white: the bottom row stops at 253.
+    w.model().ApplyColor(RGB(0, 0, 0), coNormal);
+    QTest::mouseClick(r->gradientStartButton, Qt::LeftButton);
+    w.model().ApplyColor(RGB(255, 255, 255), coNormal);
+    QTest::mouseClick(r->gradientEndButton, Qt::LeftButton);
+    QCOMPARE(w.model().Gradient().end, RGB(255, 255, 255));
+    QCOMPARE(shownPixel(r->Image3, {0, 126}), qRgb(253, 253, 253));
+    QCOMPARE(shownPixel(r->Image3, {40, 0}), qRgb(0, 0, 0));
+}
+
+void WebGradientTest::autoSubstitutionDisablesSetStart() {
+    THuebit w;
+    RefinePages* r = w.selectionPage()->refinePages;
+    QTest::mouseClick(r->CheckBox2, Qt::LeftButton);
+    QVERIFY(w.model().Gradient().autoSubstitute);
+    QVERIFY(!r->gradientStartButton->isEnabled());
+    w.model().ApplyColor(RGB(9, 9, 9), coNormal);
+    QCOMPARE(w.model().Gradient().start, RGB(9, 9, 9));
+    QCOMPARE(shownPixel(r->Image3, {0, 0}), qRgb(9, 9, 9));
+    // Picking from the strip leaves the start where it is.
+    sendMouse(r->Image3, QEvent::MouseButtonPress, {10, 100}, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(r->Image3, QEvent::MouseButtonRelease, {10, 100}, Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(w.model().Gradient().start, RGB(9, 9, 9));
+    QTest::mouseClick(r->CheckBox2, Qt::LeftButton);
+    QVERIFY(r->gradientStartButton->isEnabled());
+    w.model().ApplyColor(RGB(7, 7, 7), coNormal);
+    QCOMPARE(w.model().Gradient().start, RGB(9, 9, 9));
+}
+
+void WebGradientTest::pagesAreLaidOutWhole() {
+    THuebit w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    SelectionPage* page = w.selectionPage();
+    page->PageControl2->setCurrentIndex(2);
+    page->refinePages->setCurrentIndex(1);
+    expectLaidOut(page->webPage);
+    expectLaidOut(page->refinePages->widget(1));
+    for (QToolButton* b : page->webPage->orderButtons)
+        QVERIFY(!b->accessibleName().isEmpty());
+}
+
+QTEST_MAIN(WebGradientTest)
+#include "web_gradient_test.moc"
