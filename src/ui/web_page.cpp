@@ -79,6 +79,8 @@ WebPage::WebPage(QWidget* parent) : QWidget(parent) {
     namedColorBox->setObjectName(QStringLiteral("NamedColorBox"));
     SetElementHint(namedColorBox, QStringLiteral("Именованные безопасные цвета"));
     namedColorBox->setGeometry(Left, SelectorTop, 240, SelectorHeight);
+    // A list of twenty lines below the box rather than all 140 over the screen.
+    namedColorBox->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     namedColorBox->setMaxVisibleItems(20);
 
     aPalImage4 = new ImageView(QStringLiteral("aPalImage4"), QSize(240, 84), this);
