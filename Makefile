@@ -2,7 +2,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: deps build run test bench install package clean
+.PHONY: deps build run test bench install package fuzz clean
 
 deps:
 	@scripts/install-deps.sh
@@ -16,6 +16,10 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+
+# Each fuzz target for FUZZ_SECONDS (default 60) in its own clang build folder, build-fuzz.
+fuzz: deps
+	@JOBS=$(JOBS) scripts/fuzz.sh
 
 bench: build
 	$(BUILD_DIR)/bench/huebit_bench

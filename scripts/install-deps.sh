@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth x11-utils xdotool xclip imagemagick fonts-dejavu-core
     qt6-translations-l10n dpkg-dev desktop-file-utils appstream
+    clang-14 libclang-rt-14-dev llvm-14
 )
 
 missing=()
