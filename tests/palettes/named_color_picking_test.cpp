@@ -48,13 +48,6 @@ protected:
 
 } // namespace
 
-TEST_F(NamedPickingTest, StartsInColourOrderWithNothingSelected) {
-    EXPECT_EQ(named.Order(), NamedColorOrder::ByColor);
-    EXPECT_EQ(named.SelectedLine(), -1);
-    EXPECT_EQ(named.Lines(), NamedColors(NamedColorOrder::ByColor));
-    EXPECT_EQ(named.Grid().pixel(0, 0), RGB(0, 0, 0));
-}
-
 TEST_F(NamedPickingTest, PressOnTheLastCellSelectsTheSecondWhiteAndRecordsIt) {
     press(Qt::LeftButton, cell(19, 6));
     EXPECT_EQ(named.SelectedLine(), 139);
@@ -126,13 +119,6 @@ TEST_F(NamedPickingTest, CopyTakesTheEnglishNameOfTheSelectedLineOnly) {
     named.ChooseOrder(NamedColorOrder::ByRussianName);
     named.CopyColorName();
     EXPECT_EQ(clipboard.writes, 1);
-}
-
-TEST_F(NamedPickingTest, SelectorLineAppliesItsColour) {
-    named.ChooseOrder(NamedColorOrder::ByRussianName);
-    named.SelectLine(0);
-    EXPECT_EQ(model.LastColor(), RGB(0x7F, 0xFF, 0xD4)); // Aquamarine, Аквамариновый
-    EXPECT_EQ(named.SelectedLine(), 0);
 }
 
 TEST_F(NamedPickingTest, PointerReadoutCarriesTheGridTitle) {

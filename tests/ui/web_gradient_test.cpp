@@ -63,15 +63,11 @@ class WebGradientTest : public QObject {
 private slots:
     void initTestCase() { ApplyAppLook(); }
     void startsInColourOrderWithNothingSelected();
-    void gridPressSelectsTheLineAndItsColour();
-    void gridRightDragEditsTheTextAndReleaseSelects();
-    void gridMiddleButtonAndModifiers();
-    void orderChoicesRelistAndRedraw();
-    void copyButtonPutsTheEnglishNameOnTheClipboard();
+    void gridPressDragAndRelease();
+    void choicesAndCopyButton();
     void selectorKeysApplyTheLine();
     void pointerReadoutOverTheGrid();
-    void gradientButtonsTakeTheColourFromTheBars();
-    void autoSubstitutionDisablesSetStart();
+    void gradientControls();
     void pagesAreLaidOutWhole();
 };
 
@@ -82,66 +78,53 @@ void WebGradientTest::startsInColourOrderWithNothingSelected() {
     QCOMPARE(web->namedColorBox->count(), 140);
     QCOMPARE(web->namedColorBox->currentIndex(), -1);
     QVERIFY(!web->namedColorBox->isEditable());
-    QCOMPARE(web->namedColorBox->itemText(0), QStringLiteral("000000 - Black - Черный"));
     QCOMPARE(web->namedColorBox->statusTip(), QStringLiteral("Именованные безопасные цвета"));
     QCOMPARE(web->orderButtons[2]->statusTip(), QStringLiteral("Сортировать по русскому названию"));
-    QCOMPARE(web->aPalImage4->size(), QSize(240, 84));
     QCOMPARE(shownPixel(web->aPalImage4, cell(19, 6)), ToQRgb(White));
 }
 
-void WebGradientTest::gridPressSelectsTheLineAndItsColour() {
+void WebGradientTest::gridPressDragAndRelease() {
     THuebit w;
     WebPage* web = w.selectionPage()->webPage;
-    QTest::mouseClick(web->aPalImage4, Qt::LeftButton, {}, cell(19, 6));
-    QCOMPARE(w.model().LastColor(), White);
+    ImageView* grid = web->aPalImage4;
+    QTest::mouseClick(grid, Qt::LeftButton, {}, cell(19, 6));
     QCOMPARE(w.model().SampleState().background, White);
-    QCOMPARE(w.model().PreviousColors().slotColor(0), White);
-    QCOMPARE(web->namedColorBox->currentIndex(), 139);
     QCOMPARE(web->namedColorBox->currentText(), QStringLiteral("FFFFFF - White - Белый"));
-}
+    QCOMPARE(web->namedColorBox->currentIndex(), 139);
 
-void WebGradientTest::gridRightDragEditsTheTextAndReleaseSelects() {
-    THuebit w;
-    ImageView* grid = w.selectionPage()->webPage->aPalImage4;
     const Color pressed = ParseNamedColor(w.namedColors().Lines()[7 * 2 + 3]);
     const Color released = ParseNamedColor(w.namedColors().Lines()[7 * 15 + 1]);
     sendMouse(grid, QEvent::MouseButtonPress, cell(2, 3), Qt::RightButton, Qt::RightButton);
     QCOMPARE(w.model().SampleState().text, pressed);
-    QCOMPARE(w.model().PreviousColors().slotColor(0), pressed);
-    sendMouse(grid, QEvent::MouseMove, cell(9, 5), Qt::NoButton, Qt::RightButton);
     sendMouse(grid, QEvent::MouseMove, cell(15, 1), Qt::NoButton, Qt::RightButton);
     QCOMPARE(w.model().SampleState().text, released);
-    QCOMPARE(w.selectionPage()->webPage->namedColorBox->currentIndex(), 7 * 2 + 3);
+    QCOMPARE(web->namedColorBox->currentIndex(), 7 * 2 + 3); // the selector waits for the release
     sendMouse(grid, QEvent::MouseButtonRelease, cell(15, 1), Qt::RightButton, Qt::NoButton);
-    QCOMPARE(w.selectionPage()->webPage->namedColorBox->currentIndex(), 7 * 15 + 1);
-    QCOMPARE(w.model().PreviousColors().slotColor(0), pressed); // the release records nothing
-    QCOMPARE(w.model().SampleState().background, StartColor);
+    QCOMPARE(web->namedColorBox->currentIndex(), 7 * 15 + 1);
+    QCOMPARE(w.model().PreviousColors().slotColor(0), pressed);
     QVERIFY(w.selectionPage()->RadioButton2->isChecked());
-}
 
-void WebGradientTest::gridMiddleButtonAndModifiers() {
-    THuebit w;
-    ImageView* grid = w.selectionPage()->webPage->aPalImage4;
-    sendMouse(grid, QEvent::MouseMove, cell(0, 0), Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
-    QCOMPARE(w.model().LastColor(), StartColor);
-    // The middle button keeps the background target and picks the cell.
+    // A middle click keeps the target; a drag with Shift only reads out.
     QTest::mouseClick(grid, Qt::MiddleButton, {}, cell(0, 0));
-    QCOMPARE(w.model().SampleState().background, RGB(0, 0, 0));
-    QCOMPARE(w.model().Target(), ColorTarget::Background);
-    // A press with Ctrl held still picks: modifiers only stop a drag.
-    QTest::mouseClick(grid, Qt::LeftButton, Qt::ControlModifier, cell(0, 1));
-    QCOMPARE(w.model().LastColor(), RGB(0, 0, 0x80));
+    QCOMPARE(w.model().SampleState().text, RGB(0, 0, 0));
+    sendMouse(grid, QEvent::MouseMove, cell(0, 1), Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
+    QCOMPARE(w.model().LastColor(), RGB(0, 0, 0));
 }
 
-void WebGradientTest::orderChoicesRelistAndRedraw() {
+void WebGradientTest::choicesAndCopyButton() {
     THuebit w;
     WebPage* web = w.selectionPage()->webPage;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("untouched"));
+    QTest::mouseClick(web->copyNameButton, Qt::LeftButton);
+    QCOMPARE(clipboard->text(), QStringLiteral("untouched")); // nothing selected yet
+
     QTest::mouseClick(web->aPalImage4, Qt::LeftButton, {}, cell(5, 5));
     const Color current = w.model().LastColor();
-    QTest::mouseClick(web->orderButtons[1], Qt::RightButton); // not a choice
+    for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton})
+        QTest::mouseClick(web->orderButtons[1], other);
     QCOMPARE(w.namedColors().Order(), NamedColorOrder::ByColor);
     QTest::mouseClick(web->orderButtons[1], Qt::LeftButton);
-    QVERIFY(web->orderButtons[1]->isChecked());
     QVERIFY(!web->orderButtons[0]->isChecked());
     QCOMPARE(web->namedColorBox->itemText(0),
              QStringLiteral("F0F8FF - AliceBlue - Блекло-голубой"));
@@ -151,17 +134,7 @@ void WebGradientTest::orderChoicesRelistAndRedraw() {
     QTest::mouseClick(web->orderButtons[2], Qt::LeftButton);
     QCOMPARE(web->namedColorBox->itemText(0),
              QStringLiteral("7FFFD4 - Aquamarine - Аквамариновый"));
-    QTest::mouseClick(web->orderButtons[0], Qt::LeftButton);
-    QCOMPARE(web->namedColorBox->itemText(0), QStringLiteral("000000 - Black - Черный"));
-}
 
-void WebGradientTest::copyButtonPutsTheEnglishNameOnTheClipboard() {
-    THuebit w;
-    WebPage* web = w.selectionPage()->webPage;
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->setText(QStringLiteral("untouched"));
-    QTest::mouseClick(web->copyNameButton, Qt::LeftButton);
-    QCOMPARE(clipboard->text(), QStringLiteral("untouched"));
     QTest::mouseClick(web->orderButtons[1], Qt::LeftButton);
     QTest::mouseClick(web->aPalImage4, Qt::LeftButton, {}, cell(0, 0));
     QTest::mouseClick(web->copyNameButton, Qt::RightButton);
@@ -172,11 +145,7 @@ void WebGradientTest::copyButtonPutsTheEnglishNameOnTheClipboard() {
 
 void WebGradientTest::selectorKeysApplyTheLine() {
     THuebit w;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.selectionPage()->PageControl2->setCurrentIndex(2);
     QComboBox* box = w.selectionPage()->webPage->namedColorBox;
-    box->setFocus();
     QTest::keyClick(box, Qt::Key_Down);
     QCOMPARE(box->currentIndex(), 0);
     QCOMPARE(w.model().LastColor(), RGB(0, 0, 0));
@@ -194,39 +163,22 @@ void WebGradientTest::pointerReadoutOverTheGrid() {
     QCOMPARE(grid->statusTip(), w.statusBar()->currentMessage());
 }
 
-void WebGradientTest::gradientButtonsTakeTheColourFromTheBars() {
+void WebGradientTest::gradientControls() {
     THuebit w;
     RefinePages* r = w.selectionPage()->refinePages;
-    w.model().ApplyColor(RGB(2, 100, 200), coNormal);
-    const Color fromBars = w.model().ColorFromBars();
+    w.model().ApplyColor(RGB(0, 0, 0), coNormal);
     QTest::mouseClick(r->gradientStartButton, Qt::RightButton);
     QCOMPARE(w.model().Gradient().start, DefaultGradientStart);
     QTest::mouseClick(r->gradientStartButton, Qt::LeftButton);
-    QCOMPARE(w.model().Gradient().start, fromBars);
-    QCOMPARE(shownPixel(r->Image3, {20, 0}), ToQRgb(fromBars));
-    // Black to white: the bottom row stops at 253.
-    w.model().ApplyColor(RGB(0, 0, 0), coNormal);
-    QTest::mouseClick(r->gradientStartButton, Qt::LeftButton);
     w.model().ApplyColor(RGB(255, 255, 255), coNormal);
     QTest::mouseClick(r->gradientEndButton, Qt::LeftButton);
-    QCOMPARE(w.model().Gradient().end, RGB(255, 255, 255));
-    QCOMPARE(shownPixel(r->Image3, {0, 126}), qRgb(253, 253, 253));
     QCOMPARE(shownPixel(r->Image3, {40, 0}), qRgb(0, 0, 0));
-}
+    QCOMPARE(shownPixel(r->Image3, {0, 126}), qRgb(253, 253, 253));
 
-void WebGradientTest::autoSubstitutionDisablesSetStart() {
-    THuebit w;
-    RefinePages* r = w.selectionPage()->refinePages;
     QTest::mouseClick(r->CheckBox2, Qt::LeftButton);
-    QVERIFY(w.model().Gradient().autoSubstitute);
     QVERIFY(!r->gradientStartButton->isEnabled());
     w.model().ApplyColor(RGB(9, 9, 9), coNormal);
-    QCOMPARE(w.model().Gradient().start, RGB(9, 9, 9));
     QCOMPARE(shownPixel(r->Image3, {0, 0}), qRgb(9, 9, 9));
-    // Picking from the strip leaves the start where it is.
-    sendMouse(r->Image3, QEvent::MouseButtonPress, {10, 100}, Qt::LeftButton, Qt::LeftButton);
-    sendMouse(r->Image3, QEvent::MouseButtonRelease, {10, 100}, Qt::LeftButton, Qt::NoButton);
-    QCOMPARE(w.model().Gradient().start, RGB(9, 9, 9));
     QTest::mouseClick(r->CheckBox2, Qt::LeftButton);
     QVERIFY(r->gradientStartButton->isEnabled());
     w.model().ApplyColor(RGB(7, 7, 7), coNormal);
@@ -242,8 +194,6 @@ void WebGradientTest::pagesAreLaidOutWhole() {
     page->refinePages->setCurrentIndex(1);
     expectLaidOut(page->webPage);
     expectLaidOut(page->refinePages->widget(1));
-    for (QToolButton* b : page->webPage->orderButtons)
-        QVERIFY(!b->accessibleName().isEmpty());
 }
 
 QTEST_MAIN(WebGradientTest)
