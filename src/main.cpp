@@ -1,6 +1,9 @@
 #include "app/app_identity.h"
 #include "app/command_line.h"
+#include "platform/local_socket_instance.h"
 #include "platform/qt_translations.h"
+#include "platform/x11_startup.h"
+#include "settings/settings_location.h"
 #include "ui/app_look.h"
 #include "ui/col_panel.h"
 #include "ui/huebit_window.h"
@@ -12,6 +15,8 @@ int main(int argc, char* argv[]) {
     if (const auto r = commandLine.early(huebit::ArgumentList(argc, argv)); !r.run) {
         return huebit::PrintRequest(r);
     }
+    // Qt takes the launch token out of the environment; a copy already running may need it.
+    const QByteArray startupId = qgetenv("DESKTOP_STARTUP_ID");
     QApplication app(argc, argv);
     if (const auto r = commandLine.parse(QCoreApplication::arguments()); !r.run) {
         return huebit::PrintRequest(r);
@@ -19,12 +24,24 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Huebit"));
     QApplication::setApplicationVersion(QLatin1String(huebit::ApplicationVersion));
     QGuiApplication::setDesktopFileName(QLatin1String(huebit::ApplicationId));
+
+    huebit::LocalSocketInstance instance(
+        huebit::LocalSocketInstance::socketPathFor(huebit::SettingsFilePath()));
+    if (const int code = huebit::ClaimExitCode(instance.claim(startupId)); code >= 0) return code;
+
     huebit::InstallQtTranslations(app);
     huebit::ApplyAppLook();
 
     huebit::THuebit window;
     huebit::TColPanel panel(window.model());
     window.setColPanel(&panel);
+    instance.setForwardHandler([&window](const QByteArray& id) {
+        if (!window.BringForward()) return false;
+        huebit::FinishStartupOnX11(window, id);
+        return true;
+    });
     window.show();
-    return app.exec();
+    const int code = app.exec();
+    instance.close();
+    return code;
 }

@@ -234,6 +234,16 @@ void THuebit::StartClosing() {
     m_fadeTick.start();
 }
 
+bool THuebit::BringForward() {
+    if (m_shell.closingFade || m_closed) return false;
+    // Hidden to the tray or shrunk to the mini-window: the tray's "Скрыть/показать" and
+    // "Уменьшить/увеличить" steps (ToggleHidden, ToggleMiniWindow) belong here once they exist.
+    show();
+    raise();
+    activateWindow();
+    return true;
+}
+
 void THuebit::ShowAbout() { ShowPage(3); }
 
 void THuebit::ShowPage(int index) {
@@ -280,6 +290,7 @@ bool THuebit::event(QEvent* event) {
 
 void THuebit::closeEvent(QCloseEvent* event) {
     FormCloseQuery();
+    m_closed = true;
     event->accept();
 }
 

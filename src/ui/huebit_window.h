@@ -72,6 +72,9 @@ public:
 
     /// The close icon: hide the floating panel and fade out; the fade closes the window.
     void StartClosing();
+    /// Another start of the program asks for this window: brings it forward, out of the tray
+    /// and out of the mini-window. False once closing has begun (that start then runs itself).
+    bool BringForward();
     /// Shows the About page (page 3).
     void ShowAbout();
     /// Switches pages as the program does: the page-change handler does not run.
@@ -119,6 +122,7 @@ private:
     QtColorDialog m_qtColorDialog{this};
     ColorDialog* m_colorDialog = &m_qtColorDialog;
     TColPanel* m_colPanel = nullptr;
+    bool m_closed = false; // the close request has been answered: nothing brings it back
 
     int m_transparency = 128;
     int m_opacity = 0;

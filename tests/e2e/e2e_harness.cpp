@@ -154,9 +154,12 @@ bool HuebitProcess::startCommand(const QStringList& command, const QProcessEnvir
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start(command.first(), command.mid(1));
     if (!m_process.waitForStarted(5000)) return false;
-    return waitFor(timeoutMs, [this] {
-        const QStringList ids = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                         QStringLiteral("--name"), QStringLiteral("^ Huebit$")});
+    // Several copies may run on one display: the window must be this process's own.
+    const QString pid = QString::number(m_process.processId());
+    return waitFor(timeoutMs, [this, pid] {
+        const QStringList ids = xdotool({QStringLiteral("search"), QStringLiteral("--all"),
+                                         QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                                         pid, QStringLiteral("--name"), QStringLiteral("^ Huebit$")});
         if (ids.isEmpty()) return false;
         m_window = ids.first();
         return true;
@@ -169,6 +172,11 @@ bool HuebitProcess::waitUntilOpaque(int timeoutMs) {
         const QString p = property(QStringLiteral("_NET_WM_WINDOW_OPACITY"));
         return !p.contains(QLatin1Char('=')) || p.endsWith(QLatin1String("= 4294967295"));
     });
+}
+
+void HuebitProcess::kill() {
+    m_process.kill();
+    m_process.waitForFinished(3000);
 }
 
 std::optional<int> HuebitProcess::waitForExit(int timeoutMs) {

@@ -62,6 +62,8 @@ public:
                       int timeoutMs = 10000);
     /// Waits until the fade-in has finished (the window carries no opacity below 1).
     bool waitUntilOpaque(int timeoutMs = 3000);
+    /// Kills the program outright (SIGKILL), as a crash would end it.
+    void kill();
     /// The exit code, or nothing if it has not exited within `timeoutMs`.
     std::optional<int> waitForExit(int timeoutMs);
 

@@ -134,7 +134,7 @@ TEST_F(InstallE2E, StartsFromTheInstalledPathAsAnUnprivilegedUser) {
     EXPECT_EQ(runInstalledAndClose(path(QStringLiteral("bin/huebit")), config), 0);
 }
 
-// Waits for the settings file's new location.
+// Waits for the window to write its settings on close.
 TEST_F(InstallE2E, DISABLED_KeepsItsSettingsInTheConfigDirectory) {
     const QStringList missing = MissingTools();
     if (!missing.isEmpty()) GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();

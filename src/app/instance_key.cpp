@@ -1,0 +1,25 @@
+#include "app/instance_key.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+
+namespace huebit {
+
+QString CanonicalSettingsPath(const QString& settingsPath) {
+    const QFileInfo file(QDir::cleanPath(settingsPath));
+    const QString folder = QFileInfo(file.path()).canonicalFilePath();
+    if (folder.isEmpty()) return file.filePath();
+    return QDir(folder).filePath(file.fileName());
+}
+
+QString InstanceSocketName(unsigned userId, const QString& settingsPath) {
+    // A digest keeps the name short: a socket's whole path must stay under 108 bytes.
+    const QByteArray digest = QCryptographicHash::hash(CanonicalSettingsPath(settingsPath).toUtf8(),
+                                                       QCryptographicHash::Sha256);
+    return QStringLiteral("huebit-%1-%2")
+        .arg(userId)
+        .arg(QString::fromLatin1(digest.toHex().left(16)));
+}
+
+} // namespace huebit
