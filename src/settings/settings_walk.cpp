@@ -156,20 +156,29 @@ void ApplySettings(const SettingsBuffer& buffer, SettingsTarget& t) {
     if (f.is(L::LargeIndicator, True)) t.setLargeIndicator();             // G60
 }
 
+namespace {
+
+// X11 places windows within 16-bit coordinates. A damaged file's value beyond them is brought
+// inside, which also keeps QRect's edge arithmetic from overflowing.
+int panelSize(int v) { return std::clamp(v, 0, 32767); }
+int panelPlace(int v) { return std::clamp(v, -32768, 32767); }
+
+} // namespace
+
 QRect PanelGeometryFromSettings(const SettingsBuffer& buffer, QRect r) {
     const Lines f(buffer);
     const auto width = f.integer(L::PanelWidth);
     if (!width) return r;
-    r.setWidth(*width);
+    r.setWidth(panelSize(*width));
     const auto height = f.integer(L::PanelHeight);
     if (!height) return r;
-    r.setHeight(*height);
+    r.setHeight(panelSize(*height));
     const auto left = f.integer(L::PanelLeft);
     if (!left) return r;
-    r.moveLeft(*left);
+    r.moveLeft(panelPlace(*left));
     const auto top = f.integer(L::PanelTop);
     if (!top) return r;
-    r.moveTop(*top);
+    r.moveTop(panelPlace(*top));
     return r;
 }
 

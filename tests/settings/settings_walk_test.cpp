@@ -348,6 +348,8 @@ TEST(SettingsWalk, PanelGeometryAndWindowPlace) {
         {{"100", "x", "10", "20"}, {220, 582, 100, 73}},
         {{"100", "50", "10", ""}, {10, 582, 100, 50}},
         {{"", "50", "10", "20"}, start},
+        // A damaged file's extremes stay within X11's coordinates, and within QRect's arithmetic.
+        {{"2147483647", "-5", "2147483647", "-2147483648"}, {32767, -32768, 32767, 0}},
     };
     for (const auto& c : cases) {
         SettingsBuffer b;
