@@ -3,13 +3,17 @@
 #include "ui/color_swatch.h"
 #include "ui/element_hint.h"
 #include "ui/image_view.h"
+#include "ui/readout_group.h"
 
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace huebit {
 
@@ -25,17 +29,20 @@ QToolButton* makeToolButton(const QString& name, const QString& hint, QWidget* p
     return b;
 }
 
-QLabel* makeLabel(const QString& text, QWidget* parent, QPoint at, int tag = 0) {
+QLabel* makeLabel(const QString& text, QWidget* parent, int tag) {
     auto* l = new QLabel(text, parent);
     l->setAccessibleName(text);
-    l->move(at);
-    l->adjustSize();
-    if (tag) SetElementTag(l, tag);
+    SetElementTag(l, tag);
     if (tag == -1) { // the magnifier's labels are one size smaller
+        // Before anything polishes the label: the style sheet keeps the font it finds at the
+        // first polish and puts it back when the page is moved into the page control.
         QFont small = l->font();
-        small.setPixelSize(small.pixelSize() - 1);
+        if (small.pixelSize() > 1) {
+            small.setPixelSize(small.pixelSize() - 1);
+        } else if (small.pointSizeF() > 1) {
+            small.setPointSizeF(small.pointSizeF() - 1);
+        }
         l->setFont(small);
-        l->adjustSize();
     }
     return l;
 }
@@ -75,60 +82,92 @@ void ScreenPage::buildColorGroup() {
     Image15 = new ImageView(QStringLiteral("Image15"), QSize(160, 120), colorGroup);
     SetElementHint(Image15, QStringLiteral("Увеличенный выбор цвета"));
     Image15->move(7, 21);
-    buildReadouts();
-    buildArrowCross();
-    makeLabel(QStringLiteral("Сдвижка"), colorGroup, {261, 96}, -1);
-    SpinEdit1 = new QSpinBox(colorGroup);
-    SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
-    SpinEdit1->setRange(1, 30);
-    SpinEdit1->setValue(3);
-    SpinEdit1->setAccessibleName(QStringLiteral("Сдвижка"));
-    SpinEdit1->setGeometry(311, 88, 36, 22);
-    makeLabel(QStringLiteral("Диаметр"), colorGroup, {259, 119}, -1);
-    SpinEdit2 = new QSpinBox(colorGroup);
-    SpinEdit2->setObjectName(QStringLiteral("SpinEdit2"));
-    SpinEdit2->setRange(1, 200);
-    SpinEdit2->setValue(1);
-    SpinEdit2->setAccessibleName(QStringLiteral("Диаметр"));
-    SpinEdit2->setGeometry(311, 111, 36, 22);
+    // Right of the large view: the readouts above, the arrow cross and the two spin edits
+    // below. Box layouts place them from their fonts, so no text is cut or runs under a swatch.
+    auto* side = new QWidget(colorGroup);
+    side->setObjectName(QStringLiteral("MagnifierSide"));
+    side->setGeometry(173, 16, 178, 134);
+    auto* column = new QVBoxLayout(side);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+    // Grow rather than squeeze the readouts when a larger font needs more room.
+    column->setSizeConstraint(QLayout::SetMinimumSize);
+    column->addLayout(buildReadouts(side));
+    auto* lower = new QHBoxLayout;
+    lower->setContentsMargins(4, 0, 1, 0);
+    lower->setSpacing(2);
+    lower->addWidget(buildArrowCross(side), 0, Qt::AlignTop);
+    lower->addLayout(buildSpinEdits(side), 1);
+    column->addLayout(lower);
+    column->addStretch();
 }
 
-void ScreenPage::buildReadouts() {
-    auto* hover = new QGroupBox(QStringLiteral(" Текущий "), colorGroup);
-    hover->setGeometry(173, 16, 84, 56);
-    auto* picked = new QGroupBox(QStringLiteral(" Выбранный "), colorGroup);
-    picked->setGeometry(255, 16, 94, 56);
-    const char* names[] = {"R=", "G=", "B="};
-    for (int i = 0; i < 3; ++i) {
-        const int y = i == 0 ? 12 : (i == 1 ? 25 : 39);
-        hoverLabels[i] = makeLabel(QString::fromLatin1(names[i]), hover, {4, y});
-        pickedLabels[i] = makeLabel(QString::fromLatin1(names[i]), picked, {43, y});
-    }
-    Panel61 = new ColorSwatch(QStringLiteral("Panel61"), QStringLiteral("Текущий цвет для выбора"), hover);
-    Panel61->setGeometry(43, 15, 40, 34);
+QLayout* ScreenPage::buildReadouts(QWidget* side) {
+    Panel61 = new ColorSwatch(QStringLiteral("Panel61"), QStringLiteral("Текущий цвет для выбора"),
+                              side);
     Panel61->setColor(Silver);
+    auto* hover = new ReadoutGroup(QStringLiteral(" Текущий "), Panel61,
+                                   ReadoutGroup::SwatchSide::Right, side);
     Panel62 = new ColorSwatch(QStringLiteral("Panel62"),
-                              QStringLiteral("Выбранный для передачи цвет"), picked);
-    Panel62->setGeometry(0, 15, 40, 34);
+                              QStringLiteral("Выбранный для передачи цвет"), side);
     Panel62->setColor(Silver);
+    auto* picked = new ReadoutGroup(QStringLiteral(" Выбранный "), Panel62,
+                                    ReadoutGroup::SwatchSide::Left, side);
+    hoverLabels = hover->labels();
+    pickedLabels = picked->labels();
+    auto* row = new QHBoxLayout;
+    row->setSpacing(0);
+    row->addWidget(hover);
+    row->addWidget(picked);
+    return row;
 }
 
-void ScreenPage::buildArrowCross() {
-    const QPoint o(177, 76);
+QWidget* ScreenPage::buildArrowCross(QWidget* side) {
+    auto* cross = new QWidget(side);
+    cross->setObjectName(QStringLiteral("ArrowCross"));
+    cross->setFixedSize(73, 66); // the layout's 73 x 73 square, without the empty rows below
     arrows[0] = makeToolButton(QStringLiteral("SpeedButton30"), QStringLiteral("Сдвинуть область влево"),
-                               colorGroup, QRect(o + QPoint(0, 19), QSize(14, 32)));
+                               cross, QRect(0, 19, 14, 32));
     arrows[1] = makeToolButton(QStringLiteral("SpeedButton31"), QStringLiteral("Сдвинуть область вверх"),
-                               colorGroup, QRect(o + QPoint(15, 4), QSize(42, 14)));
+                               cross, QRect(15, 4, 42, 14));
     arrows[2] = makeToolButton(QStringLiteral("SpeedButton32"), QStringLiteral("Сдвинуть область вправо"),
-                               colorGroup, QRect(o + QPoint(58, 19), QSize(14, 32)));
+                               cross, QRect(58, 19, 14, 32));
     arrows[3] = makeToolButton(QStringLiteral("SpeedButton33"), QStringLiteral("Сдвинуть область вниз"),
-                               colorGroup, QRect(o + QPoint(15, 52), QSize(42, 14)));
+                               cross, QRect(15, 52, 42, 14));
     const Qt::ArrowType kinds[] = {Qt::LeftArrow, Qt::UpArrow, Qt::RightArrow, Qt::DownArrow};
     for (int i = 0; i < 4; ++i) arrows[i]->setArrowType(kinds[i]);
-    frame(colorGroup, QRect(o + QPoint(15, 19), QSize(42, 32)));
-    Image16 = new ImageView(QStringLiteral("Image16"), QSize(40, 30), colorGroup);
+    frame(cross, QRect(15, 19, 42, 32));
+    Image16 = new ImageView(QStringLiteral("Image16"), QSize(40, 30), cross);
     SetElementHint(Image16, QStringLiteral("Выбор цвета"));
-    Image16->move(o + QPoint(16, 20));
+    Image16->move(16, 20);
+    return cross;
+}
+
+QLayout* ScreenPage::buildSpinEdits(QWidget* side) {
+    auto* grid = new QGridLayout;
+    grid->setContentsMargins(0, 12, 0, 0); // the first edit level with the cross's arrows
+    grid->setHorizontalSpacing(2);
+    grid->setVerticalSpacing(1);
+    const auto addSpin = [&](int row, const QString& label, const QString& name, int top) {
+        grid->addWidget(makeLabel(label, side, -1), row, 0, Qt::AlignRight | Qt::AlignVCenter);
+        auto* spin = new QSpinBox(side);
+        spin->setObjectName(name);
+        spin->setRange(1, top);
+        spin->setAccessibleName(label);
+        spin->setMinimumSize(36, 22);
+        // Both as wide as the wider; when a large font leaves too little room, the edits give
+        // way before their captions.
+        spin->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        grid->addWidget(spin, row, 1);
+        return spin;
+    };
+    SpinEdit1 = addSpin(0, QStringLiteral("Сдвижка"), QStringLiteral("SpinEdit1"), 30);
+    SpinEdit1->setValue(3);
+    SpinEdit2 = addSpin(1, QStringLiteral("Диаметр"), QStringLiteral("SpinEdit2"), 200);
+    SpinEdit2->setValue(1);
+    grid->setRowStretch(2, 1);    // spare height below the edits, not between them
+    grid->setColumnStretch(0, 1); // and spare width before the captions
+    return grid;
 }
 
 void ScreenPage::buildButtons() {

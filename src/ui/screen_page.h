@@ -8,6 +8,7 @@
 
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QSpinBox;
 class QToolButton;
 class QPushButton;
@@ -45,8 +46,9 @@ public:
 private:
     void buildAreaGroup();
     void buildColorGroup();
-    void buildReadouts();
-    void buildArrowCross();
+    QLayout* buildReadouts(QWidget* side);
+    QWidget* buildArrowCross(QWidget* side);
+    QLayout* buildSpinEdits(QWidget* side);
     void buildButtons();
 };
 

@@ -85,7 +85,8 @@ void WireScreenPage(const ScreenWiring& w) {
                      [&e, &picker] { e.CopyPickedBitmap(picker.PickedScreenColor()); });
     QObject::connect(page.copyButtons[2], &QToolButton::clicked, &page,
                      [&e, &picker] { e.CopyPickedMetafile(picker.PickedScreenColor()); });
-    repaint(page, picker, ~0u);
+    // The readouts keep reading "R=", "G=", "B=" until the first hover or pick.
+    repaint(page, picker, ~0u & ~(ChangedHover | ChangedPicked));
 }
 
 } // namespace huebit
