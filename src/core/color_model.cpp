@@ -167,7 +167,7 @@ void ColorModel::DrawSaturationStrip(Color c) {
 }
 
 void ColorModel::PushPreviousColor() {
-    const Color c = m_target == ColorTarget::Background ? m_sample.background : m_sample.text;
+    const Color c = TargetedSampleColor();
     if (m_previousColors.pixels().pixel(2, 2) == c) return;
     m_previousColors.push(c);
     notify(ChangedPreviousColors);
@@ -218,6 +218,54 @@ void ColorModel::ToggleSampleText() {
         m_sample.textSwitchEnabled = true;
     }
     notify(ChangedSample | ChangedFloatingPanel);
+}
+
+void ColorModel::SwapSampleColors() {
+    Batch batch(*this);
+    const Color b = m_sample.background;
+    m_sample.background = m_sample.text;
+    m_panel.face = m_sample.text;
+    m_sample.text = b;
+    m_panel.faceText = b;
+    notify(ChangedSample | ChangedFloatingPanel);
+    // Selecting makes the newly targeted colour current; it holds the value the other role had.
+    if (m_target == ColorTarget::Background) {
+        SelectTextTarget();
+    } else {
+        SelectBackgroundTarget();
+    }
+}
+
+void ColorModel::ApplySampleTextSettings(const QString& text, const FontSpec& font,
+                                         Color fontColor) {
+    Batch batch(*this);
+    m_sample.sampleText = text;
+    if (m_sample.textSwitchEnabled) {
+        m_sample.caption = text;
+        m_panel.caption = text;
+    }
+    m_sample.font = font;
+    m_panel.font = font;
+    m_sample.text = fontColor;
+    m_panel.faceText = fontColor;
+    notify(ChangedSample | ChangedFloatingPanel);
+}
+
+Color ColorModel::TargetedSampleColor() const {
+    return m_target == ColorTarget::Background ? m_sample.background : m_sample.text;
+}
+
+void ColorModel::UnfreezeFloatingPanel() {
+    if (!m_panel.frozen) return;
+    m_panel.frozen = false;
+    notify(ChangedFloatingPanel);
+}
+
+void ColorModel::FloatingPanelShown() {
+    m_panel.face = m_sample.background;
+    m_panel.faceText = m_sample.text;
+    m_panel.caption = m_sample.textVisible() ? m_sample.sampleText : QString();
+    notify(ChangedFloatingPanel);
 }
 
 void ColorModel::SetSampleTextColor(Color c) {

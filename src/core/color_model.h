@@ -93,12 +93,29 @@ public:
     /// The selection step itself, run even when the target is already on.
     void RunTargetSelection(ColorTarget target);
 
+    /// Hides the sample text (back to the background target, the text target unavailable) or
+    /// shows `SampleText` again without changing the target. The floating panel follows.
     void ToggleSampleText();
+    /// The two sample colours change places and the other target is selected, so the current
+    /// colour keeps its value in its new role. The floating panel follows, frozen or not.
+    void SwapSampleColors();
+    /// The parameters page's "Применить": the new `SampleText` (shown only while the text is),
+    /// the font, and its colour as the sample's text colour, set directly: the current colour
+    /// and the text line stay as they are.
+    void ApplySampleTextSettings(const QString& text, const FontSpec& font, Color fontColor);
     void SetSampleTextColor(Color c);
     /// Sets one sample colour at once, without making it current; the floating panel follows,
     /// frozen or not.
     void SetSampleColor(ColorTarget which, Color c);
     void SetSampleText(const QString& text);
+    /// The sample colour the current target addresses.
+    Color TargetedSampleColor() const;
+
+    // Floating panel.
+    /// The show/hide command shows the panel unfrozen.
+    void UnfreezeFloatingPanel();
+    /// The panel has been shown: its face copies the sample's colours and caption.
+    void FloatingPanelShown();
 
     /// Renders the active template into the text line.
     void RenderColorText(bool zeroPad);

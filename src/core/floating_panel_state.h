@@ -2,6 +2,7 @@
 // What the floating colour panel shows; the panel window paints from this.
 
 #include "core/color.h"
+#include "core/font_spec.h"
 
 #include <QString>
 
@@ -12,6 +13,7 @@ struct FloatingPanelState {
     Color faceText = 0xFFFFFF;
     Color readoutText = 0;
     QString caption;
+    FontSpec font = DefaultSampleFont();
     bool frozen = false;
 };
 

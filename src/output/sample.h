@@ -1,7 +1,8 @@
 #pragma once
-// The sample: a background colour with a line of text in the text colour.
+// The sample: a background colour with a line of text in the text colour and the sample font.
 
 #include "core/color.h"
+#include "core/font_spec.h"
 
 #include <QString>
 
@@ -15,6 +16,7 @@ struct Sample {
     QString caption;          ///< what the sample shows; empty while the text is hidden
     QString sampleText;       ///< the text shown when visible
     bool textSwitchEnabled = true; ///< the text target can be chosen only while the text shows
+    FontSpec font = DefaultSampleFont(); ///< face, size and style; the colour is `text`
 
     bool textVisible() const { return !caption.isEmpty(); }
 };

@@ -108,6 +108,10 @@ void PalettePicking::MarkerHovered(int marker) {
     SetIndicatorColor(colours[marker]);
 }
 
+void PalettePicking::SampleHovered() {
+    if (m_options.interactiveHints) SetIndicatorColor(m_model.TargetedSampleColor());
+}
+
 void PalettePicking::pageText(int index) {
     if (m_options.interactiveHints) emit statusMessage(m_texts[index]);
 }

@@ -35,6 +35,8 @@ public:
     void GreyMarkerPressed();
     /// The pointer over one of the four markers (0 black, 1 white, 2 current, 3 grey).
     void MarkerHovered(int marker);
+    /// The pointer over the sample: the indicator shows the sample colour the target addresses.
+    void SampleHovered();
 
     /// The user switched a page of the palette set, the refinement set or the editors.
     /// Returns the palette page to show afterwards (the "Win " page always returns to 0).

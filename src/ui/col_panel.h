@@ -13,12 +13,22 @@ class SampleView;
 class TColPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit TColPanel(const ColorModel& model);
+    explicit TColPanel(ColorModel& model);
 
     void refresh(unsigned what);
+    /// "Показать/скрыть выносную панель": hides a shown panel, shows a hidden one unfrozen.
+    void ShowHide();
+    SampleView* face() const { return m_face; }
+
+signals:
+    /// The face's context menu was asked for, at this screen point.
+    void contextMenuRequested(QPoint global);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
-    const ColorModel& m_model;
+    ColorModel& m_model;
     SampleView* m_face;
 };
 

@@ -11,6 +11,7 @@
 #include "ui/element_hint.h"
 #include "ui/image_button.h"
 #include "ui/palette_wiring.h"
+#include "ui/sample_wiring.h"
 #include "ui/qt_color.h"
 #include "screen/x11_shm_capture.h"
 #include "ui/screen_page.h"
@@ -27,6 +28,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSpinBox>
@@ -118,18 +120,26 @@ void THuebit::wire() {
         QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().filePath("hHuebit.pdf")));
     });
     wireClipboard();
+    wireSample();
     wireScreen();
     m_fadeTick.setInterval(FadeIntervalMs);
     connect(&m_fadeTick, &QTimer::timeout, this, [this] { FadeTickTimer(); });
 }
 
-void THuebit::wireClipboard() {
+void THuebit::wireSample() {
     SelectionPage* page = m_selection;
-    connect(page->copyButtons[0], &QToolButton::clicked, this,
-            [this, page] { m_export.CopyColorText(page->Edit1->text()); });
-    connect(page->copyButtons[1], &QToolButton::clicked, this, [this] { m_export.CopySampleBitmap(); });
-    connect(page->copyButtons[2], &QToolButton::clicked, this,
-            [this] { m_export.CopySampleMetafile(); });
+    m_sampleMenu = WireSample({*page, *m_settings, m_model, m_sampleSettings, m_palettePicking,
+                               [this]() -> FontDialog& { return *m_fontDialog; },
+                               [this] {
+                                   if (m_colPanel) m_colPanel->ShowHide();
+                               },
+                               {[this, page] { m_export.CopyColorText(page->Edit1->text()); },
+                                [this] { m_export.CopySampleBitmap(); },
+                                [this] { m_export.CopySampleMetafile(); }},
+                               [this](int index) { ShowPage(index); }});
+}
+
+void THuebit::wireClipboard() {
     SettingsPage* s = m_settings;
     connect(s->SpinEdit4, &QSpinBox::valueChanged, this, [this](int v) { m_sampleOptions.width = v; });
     connect(s->SpinEdit5, &QSpinBox::valueChanged, this, [this](int v) { m_sampleOptions.height = v; });
@@ -196,6 +206,7 @@ void THuebit::FormCreate() {
     m_model.ApplyColor(StartColor, coNormal);
     m_model.SetSampleText(m_uiTexts[0]);
     LoadSettings();
+    m_sampleSettings.ResetSampleTextSettings(); // the parameters box starts as the sample is
     m_model.SetStartupDone(true);
     m_model.SetGradientColors(DefaultGradientStart, DefaultGradientEnd);
     m_model.DrawGradient();
@@ -205,6 +216,8 @@ void THuebit::FormCreate() {
 void THuebit::setColPanel(TColPanel* panel) {
     m_colPanel = panel;
     connect(&m_model, &ColorModel::changed, panel, &TColPanel::refresh);
+    connect(panel, &TColPanel::contextMenuRequested, m_sampleMenu,
+            [this](QPoint at) { m_sampleMenu->popup(at); });
 }
 
 // The settings file arrives later; for now a start leaves every default in place and only
@@ -256,7 +269,10 @@ void THuebit::ShowPage(int index) {
 void THuebit::PageControl1Change(int index) {
     if (m_hintOptions.interactiveHints) StatusBar1->showMessage(m_uiTexts[25 + index]);
     if (index == 1) m_delayedScreenRefresh.start();
-    if (index == 2) m_settings->ResetTemplateEditor();
+    if (index == 2) {
+        m_settings->ResetTemplateEditor();
+        m_sampleSettings.ResetSampleTextSettings();
+    }
 }
 
 void THuebit::FadeTickTimer() {

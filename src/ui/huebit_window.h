@@ -10,16 +10,19 @@
 #include "output/hint_options.h"
 #include "output/qt_clipboard.h"
 #include "palettes/named_color_picking.h"
+#include "output/sample_text_settings.h"
 #include "palettes/palette_images.h"
 #include "palettes/swatch_picking.h"
 #include "screen/screen_picker.h"
 #include "ui/qt_color_dialog.h"
+#include "ui/qt_font_dialog.h"
 
 #include <QPoint>
 #include <QTimer>
 #include <QWidget>
 
 class QLabel;
+class QMenu;
 class QStatusBar;
 class QTabWidget;
 
@@ -65,6 +68,10 @@ public:
     void SaveScreenImage();
     /// Replaces the platform colour dialog (tests answer it themselves).
     void setColorDialog(ColorDialog* dialog) { m_colorDialog = dialog; }
+    /// Replaces the font dialog in the same way.
+    void setFontDialog(FontDialog* dialog) { m_fontDialog = dialog; }
+    SampleTextSettings& sampleSettings() { return m_sampleSettings; }
+    TColPanel* colPanel() const { return m_colPanel; }
     QTabWidget* pages() const { return PageControl1; }
     QStatusBar* statusBar() const { return StatusBar1; }
     int opacity() const { return m_opacity; }
@@ -102,6 +109,7 @@ private:
     void PageControl1Change(int index);
     void wireClipboard();
     void wireScreen();
+    void wireSample();
 
     ColorModel m_model;
     UiTexts m_uiTexts;
@@ -121,6 +129,10 @@ private:
     int m_delayedScreenTicks = 0;
     QtColorDialog m_qtColorDialog{this};
     ColorDialog* m_colorDialog = &m_qtColorDialog;
+    SampleTextSettings m_sampleSettings{m_model, m_shell};
+    QtFontDialog m_qtFontDialog{this, m_qtColorDialog};
+    FontDialog* m_fontDialog = &m_qtFontDialog;
+    QMenu* m_sampleMenu = nullptr; // shared with the floating panel
     TColPanel* m_colPanel = nullptr;
     bool m_closed = false; // the close request has been answered: nothing brings it back
 

@@ -1,27 +1,30 @@
 #include "ui/sample_view.h"
 
 #include "ui/qt_color.h"
+#include "ui/qt_font.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace huebit {
 
-QFont SampleFont() {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(19);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
-}
+QFont SampleFont() { return ToQFont(DefaultSampleFont()); }
 
 SampleView::SampleView(const QString& name, QWidget* parent) : QFrame(parent) {
     setObjectName(name);
     setFrameShape(QFrame::Box);
     setLineWidth(1);
+    setMouseTracking(true);
+    m_font = DefaultSampleFont();
     setFont(SampleFont());
 }
 
-void SampleView::showSample(Color background, Color text, const QString& caption) {
+void SampleView::showSample(Color background, Color text, const QString& caption,
+                            const FontSpec& font) {
+    if (font != m_font) {
+        m_font = font;
+        setFont(ToQFont(font));
+    }
     if (background == m_background && text == m_text && caption == m_caption) return;
     m_background = background;
     m_text = text;
@@ -40,10 +43,16 @@ void SampleView::paintEvent(QPaintEvent* event) {
 }
 
 void SampleView::mouseDoubleClickEvent(QMouseEvent* event) {
-    emit doubleClicked();
+    if (event->button() == Qt::LeftButton) emit doubleClicked();
     event->accept();
 }
 
+// Taken, so a press on the sample never drags the window.
 void SampleView::mousePressEvent(QMouseEvent* event) { event->accept(); }
+
+void SampleView::mouseMoveEvent(QMouseEvent* event) {
+    emit hovered();
+    event->accept();
+}
 
 } // namespace huebit

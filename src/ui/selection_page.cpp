@@ -1,5 +1,6 @@
 #include "ui/selection_page.h"
 
+#include "ui/button_icons.h"
 #include "ui/component_editors.h"
 #include "ui/element_hint.h"
 #include "ui/pixel_buffer_view.h"
@@ -19,6 +20,8 @@
 namespace huebit {
 
 namespace {
+
+constexpr int SampleIconSize = 20;
 
 QToolButton* makeFlatButton(const QString& name, const QString& text, const QString& hint,
                             QWidget* parent) {
@@ -138,23 +141,30 @@ void SelectionPage::buildTargetAndText() {
 void SelectionPage::buildSample() {
     Panel4 = new SampleView(QStringLiteral("Panel4"), this);
     SetElementHint(Panel4, QStringLiteral("Пример использования цвета"));
+    SetElementTag(Panel4, -100);
     Panel4->setGeometry(4, 358, 295, 65);
-    // Beside the sample: its three commands above, the three copies below.
-    panelButton = makeFlatButton(QStringLiteral("SpeedButton20"), QStringLiteral("▣"),
-                                 QStringLiteral("Показать/скрыть выносную панель"), this);
-    swapButton = makeFlatButton(QStringLiteral("SpeedButton21"), QStringLiteral("⇄"),
-                                QStringLiteral("Поменять цвета местами"), this);
-    textButton = makeFlatButton(QStringLiteral("SpeedButton22"), QStringLiteral("A"),
-                                QStringLiteral("Показать/скрыть текст"), this);
-    const char* copyNames[] = {"SpeedButton23", "SpeedButton24", "SpeedButton25"};
-    const char* copyHints[] = {"Скопировать текстовое представление",
-                               "Скопировать растровый экземпляр", "Скопировать векторный экземпляр"};
-    const char* copyGlyphs[] = {"T", "▦", "◇"};
-    for (int i = 0; i < 3; ++i) {
-        copyButtons[i] = makeFlatButton(QString::fromLatin1(copyNames[i]),
-                                        QString::fromUtf8(copyGlyphs[i]),
-                                        QString::fromUtf8(copyHints[i]), this);
-    }
+    Panel4->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Beside the sample: its three commands above, the three copies below; each a drawn picture
+    // with its hint as the name.
+    auto iconButton = [this](const char* name, const char* hint, ButtonIcon icon) {
+        QToolButton* b = makeFlatButton(QString::fromLatin1(name), QString(),
+                                        QString::fromUtf8(hint), this);
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        b->setIcon(DrawButtonIcon(icon, SampleIconSize));
+        b->setIconSize(QSize(SampleIconSize, SampleIconSize));
+        return b;
+    };
+    panelButton = iconButton("SpeedButton20", "Показать/скрыть выносную панель",
+                             ButtonIcon::FloatingPanel);
+    swapButton = iconButton("SpeedButton21", "Поменять цвета местами", ButtonIcon::SwapColors);
+    SetElementTag(swapButton, -100);
+    textButton = iconButton("SpeedButton22", "Показать/скрыть текст", ButtonIcon::SampleText);
+    copyButtons[0] = iconButton("SpeedButton23", "Скопировать текстовое представление",
+                                ButtonIcon::CopyText);
+    copyButtons[1] = iconButton("SpeedButton24", "Скопировать растровый экземпляр",
+                                ButtonIcon::CopyBitmap);
+    copyButtons[2] = iconButton("SpeedButton25", "Скопировать векторный экземпляр",
+                                ButtonIcon::CopyVector);
     const std::array<QToolButton*, 3> top{panelButton, swapButton, textButton};
     for (int i = 0; i < 3; ++i) {
         top[i]->setGeometry(304 + 31 * i, 360, 28, 28);
@@ -169,7 +179,7 @@ void SelectionPage::refresh(unsigned what) {
     if (what & ChangedUserPalette) Image1->refresh();
     if (what & (ChangedSample | ChangedTarget)) {
         const Sample& s = m_model.SampleState();
-        Panel4->showSample(s.background, s.text, s.caption);
+        Panel4->showSample(s.background, s.text, s.caption, s.font);
         RadioButton2->setEnabled(s.textSwitchEnabled);
         textLabel->setEnabled(s.textSwitchEnabled);
         swapButton->setVisible(s.textSwitchEnabled);

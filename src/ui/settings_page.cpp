@@ -1,6 +1,7 @@
 #include "ui/settings_page.h"
 
 #include "ui/element_hint.h"
+#include "ui/sample_text_page.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -31,13 +32,14 @@ SettingsPage::SettingsPage(ColorModel& model, QWidget* parent) : QWidget(parent)
     PageControl5->setObjectName(QStringLiteral("PageControl5"));
     PageControl5->setGeometry(2, 2, 394, 428);
     windowPage = NewPage(QStringLiteral("TabSheetWindow"));
-    samplePage = NewPage(QStringLiteral("TabSheetSample"));
+    samplePage = new SampleTextPage;
     PageControl5->addTab(windowPage, QStringLiteral("Окно"));
     PageControl5->addTab(buildTemplatesPage(), QStringLiteral("Шаблоны "));
     PageControl5->addTab(samplePage, QStringLiteral("Пример "));
     buildSampleGroup();
     connect(PageControl5, &QTabWidget::currentChanged, this, [this](int index) {
         if (index == TemplatesSubPage) ResetTemplateEditor();
+        if (index == SampleSubPage) emit sampleSubPageEntered();
     });
     ResetTemplateEditor();
 }

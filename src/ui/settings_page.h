@@ -13,6 +13,8 @@ class QToolButton;
 
 namespace huebit {
 
+class SampleTextPage;
+
 class SettingsPage : public QWidget {
     Q_OBJECT
 public:
@@ -24,7 +26,7 @@ public:
 
     QTabWidget* PageControl5 = nullptr; // the sub-pages
     QWidget* windowPage = nullptr;      // "Окно"
-    QWidget* samplePage = nullptr;      // "Пример "
+    SampleTextPage* samplePage = nullptr; // "Пример "
     QPlainTextEdit* Memo2 = nullptr;
     QToolButton* SpeedButton7 = nullptr;  // "Применить"
     QToolButton* SpeedButton10 = nullptr; // "  Сброс"
@@ -34,6 +36,11 @@ public:
     QCheckBox* CheckBox10 = nullptr;      // "создавать контур", hidden
 
     static constexpr int TemplatesSubPage = 1;
+    static constexpr int SampleSubPage = 2;
+
+signals:
+    /// The user switched to the "Пример " sub-page.
+    void sampleSubPageEntered();
 
 private:
     QWidget* buildTemplatesPage();

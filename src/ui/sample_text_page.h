@@ -1,0 +1,36 @@
+#pragma once
+// The settings sub-page "Пример ": the sample text in an edit box that previews it in the chosen
+// font and colour, with the buttons that choose the font, apply and reset.
+
+#include "output/sample_text_settings.h"
+
+#include <QWidget>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QToolButton;
+
+namespace huebit {
+
+class SampleTextPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit SampleTextPage(QWidget* parent = nullptr);
+
+    /// Shows the box's text in its font and colour; the caret stays where the user left it.
+    void showEditor(const SampleTextEditor& editor);
+
+    QGroupBox* group = nullptr;
+    QLineEdit* textEdit = nullptr;       // the edit box, pale yellow
+    QToolButton* fontButton = nullptr;   // "Шрифт примера"
+    QToolButton* applyButton = nullptr;  // "Применить"
+    QToolButton* resetButton = nullptr;  // "  Сброс"
+    QToolButton* toggleButton = nullptr; // shows or hides the sample text, hidden
+    QLabel* toggleLabel = nullptr;       // "- показать/скрыть текст", hidden
+};
+
+/// The edit box's background, RGB(255, 255, 221).
+constexpr unsigned SampleEditBackground = 0xDDFFFF;
+
+} // namespace huebit

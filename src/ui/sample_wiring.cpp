@@ -1,0 +1,94 @@
+#include "ui/sample_wiring.h"
+
+#include "output/sample_text_settings.h"
+#include "palettes/palette_picking.h"
+#include "ui/sample_text_page.h"
+#include "ui/sample_view.h"
+#include "ui/selection_page.h"
+#include "ui/settings_page.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace huebit {
+
+namespace {
+
+constexpr int SelectionMainPage = 0;
+constexpr int SettingsMainPage = 2;
+
+QMenu* sampleMenu(const SampleWiring& w) {
+    auto* menu = new QMenu(&w.page);
+    menu->setObjectName(QStringLiteral("PopupMenu1"));
+    menu->addAction(QStringLiteral("Показать/скрыть выносную панель"), menu, w.showHidePanel);
+    menu->addSeparator();
+    ColorModel& model = w.model;
+    menu->addAction(QStringLiteral("Показать/скрыть текст"), menu,
+                    [&model] { model.ToggleSampleText(); });
+    menu->addAction(QStringLiteral("Параметры текста примера"), menu, [w] {
+        w.sampleSettings.EditSampleTextSettings();
+        w.showPage(SettingsMainPage);
+        w.settings.PageControl5->setCurrentIndex(SettingsPage::SampleSubPage);
+    });
+    menu->addSeparator();
+    const char* copies[] = {"Скопировать текстовое представление",
+                            "Скопировать растровый экземпляр", "Скопировать векторный экземпляр"};
+    for (int i = 0; i < 3; ++i)
+        menu->addAction(QString::fromUtf8(copies[i]), menu, w.copy[i]);
+    return menu;
+}
+
+void wireButtons(const SampleWiring& w, QMenu* menu) {
+    SelectionPage& page = w.page;
+    ColorModel& model = w.model;
+    QObject::connect(page.panelButton, &QToolButton::clicked, menu, w.showHidePanel);
+    QObject::connect(page.swapButton, &QToolButton::clicked, &model,
+                     [&model] { model.SwapSampleColors(); });
+    QObject::connect(page.textButton, &QToolButton::clicked, &model,
+                     [&model] { model.ToggleSampleText(); });
+    for (int i = 0; i < 3; ++i) {
+        QObject::connect(page.copyButtons[i], &QToolButton::clicked, menu, w.copy[i]);
+    }
+    SampleView* sample = page.Panel4;
+    QObject::connect(sample, &SampleView::doubleClicked, menu, w.showHidePanel);
+    QObject::connect(sample, &QWidget::customContextMenuRequested, menu,
+                     [menu, sample](QPoint at) { menu->popup(sample->mapToGlobal(at)); });
+    PalettePicking& palettes = w.palettes;
+    QObject::connect(sample, &SampleView::hovered, &palettes,
+                     [&palettes] { palettes.SampleHovered(); });
+}
+
+void wireSettingsPage(const SampleWiring& w) {
+    SampleTextPage* page = w.settings.samplePage;
+    SampleTextSettings& settings = w.sampleSettings;
+    QObject::connect(&settings, &SampleTextSettings::editorChanged, page,
+                     [page, &settings] { page->showEditor(settings.Editor()); });
+    QObject::connect(page->textEdit, &QLineEdit::textEdited, &settings,
+                     [&settings](const QString& text) { settings.SetEditorText(text); });
+    QObject::connect(page->fontButton, &QToolButton::clicked, &settings,
+                     [&settings, dialog = w.fontDialog] { settings.ChooseSampleFont(dialog()); });
+    QObject::connect(page->applyButton, &QToolButton::clicked, &settings, [w] {
+        w.sampleSettings.ApplySampleTextSettings();
+        w.showPage(SelectionMainPage);
+    });
+    QObject::connect(page->resetButton, &QToolButton::clicked, &settings,
+                     [&settings] { settings.ResetSampleTextSettings(); });
+    ColorModel& model = w.model;
+    QObject::connect(page->toggleButton, &QToolButton::clicked, &model,
+                     [&model] { model.ToggleSampleText(); });
+    QObject::connect(&w.settings, &SettingsPage::sampleSubPageEntered, &settings,
+                     [&settings] { settings.ResetSampleTextSettings(); });
+}
+
+} // namespace
+
+QMenu* WireSample(const SampleWiring& w) {
+    QMenu* menu = sampleMenu(w);
+    wireButtons(w, menu);
+    wireSettingsPage(w);
+    return menu;
+}
+
+} // namespace huebit

@@ -1,0 +1,35 @@
+#pragma once
+// Connects the sample, its buttons and context menu, and the "Пример " settings sub-page to the
+// model: each event becomes one model call.
+
+#include <array>
+#include <functional>
+
+class QMenu;
+
+namespace huebit {
+
+class ColorModel;
+class FontDialog;
+class PalettePicking;
+class SampleTextSettings;
+class SelectionPage;
+class SettingsPage;
+
+struct SampleWiring {
+    SelectionPage& page;
+    SettingsPage& settings;
+    ColorModel& model;
+    SampleTextSettings& sampleSettings;
+    PalettePicking& palettes;
+    std::function<FontDialog&()> fontDialog;
+    std::function<void()> showHidePanel;
+    std::array<std::function<void()>, 3> copy; ///< text, bitmap, vector
+    /// Switches the main pages as the program does.
+    std::function<void(int)> showPage;
+};
+
+/// Returns the sample's context menu, which the floating panel shares.
+QMenu* WireSample(const SampleWiring& w);
+
+} // namespace huebit
