@@ -57,6 +57,7 @@ FontColorDialog::FontColorDialog(const FontChoice& initial, ColorDialog& colours
     m_fonts = new QFontDialog(this);
     m_fonts->setWindowFlags(Qt::Widget);
     m_fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    m_fonts->setSizeGripEnabled(false);
     m_fonts->setCurrentFont(FontForDialog(initial.font));
     m_startFont = m_fonts->currentFont();
     // Enter or Escape inside the embedded dialog ends this one.

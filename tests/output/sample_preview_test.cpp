@@ -1,5 +1,6 @@
 #include "core/color_model.h"
 #include "output/sample_text_settings.h"
+#include "palettes/palette_picking.h"
 
 #include <gtest/gtest.h>
 
@@ -96,6 +97,7 @@ TEST_P(SwapTest, ColoursChangePlacesAndTheCurrentColourKeepsItsValue) {
     model.SetSampleColor(ColorTarget::Text, c.text);
     model.RunTargetSelection(c.targetBefore);
     const Color current = model.LastColor();
+    const QString line = model.TextLine();
     const int history = historyLength();
 
     model.SwapSampleColors();
@@ -104,6 +106,7 @@ TEST_P(SwapTest, ColoursChangePlacesAndTheCurrentColourKeepsItsValue) {
     EXPECT_EQ(s.text, c.background);
     EXPECT_EQ(model.Target(), c.targetAfter);
     EXPECT_EQ(model.LastColor(), current);
+    EXPECT_EQ(model.TextLine(), line);
     EXPECT_EQ(model.TargetedSampleColor(), current);
     EXPECT_EQ(model.FloatingPanel().face, c.text);
     EXPECT_EQ(model.FloatingPanel().faceText, c.background);
@@ -125,17 +128,6 @@ INSTANTIATE_TEST_SUITE_P(
                       SwapCase{"EqualColours", ColorTarget::Background, RGB(7, 7, 7), RGB(7, 7, 7),
                                ColorTarget::Text}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(SamplePreviewTest, SwapBlackOnWhiteLeavesWhiteCurrentAsText) {
-    model.ApplyColor(RGB(255, 255, 255), coNormal);
-    model.SetSampleColor(ColorTarget::Text, RGB(0, 0, 0));
-    model.SwapSampleColors();
-    EXPECT_EQ(model.SampleState().text, RGB(255, 255, 255));
-    EXPECT_EQ(model.SampleState().background, RGB(0, 0, 0));
-    EXPECT_EQ(model.Target(), ColorTarget::Text);
-    EXPECT_EQ(model.LastColor(), RGB(255, 255, 255));
-    EXPECT_EQ(model.TextLine(), "#FFFFFF");
-}
 
 TEST_F(SamplePreviewTest, ApplyWithTheTextHiddenStoresTheTextForTheNextShow) {
     model.ToggleSampleText();
@@ -237,4 +229,20 @@ TEST_F(SamplePreviewTest, ShownPanelCopiesTheSample) {
     model.ToggleSampleText();
     model.FloatingPanelShown();
     EXPECT_TRUE(p.caption.isEmpty());
+}
+
+TEST_F(SamplePreviewTest, PointerOverTheSampleShowsTheTargetedColourWhileHintsAreOn) {
+    UiTexts texts;
+    HintOptions hints;
+    PalettePicking picking(model, texts, hints, shell);
+    model.SwapSampleColors(); // the text target, holding the start colour
+    picking.SampleHovered();
+    EXPECT_EQ(picking.IndicatorColor(), StartColor);
+    model.SelectBackgroundTarget();
+    picking.SampleHovered();
+    EXPECT_EQ(picking.IndicatorColor(), DefaultSampleTextColor);
+    hints.interactiveHints = false;
+    model.SelectTextTarget();
+    picking.SampleHovered();
+    EXPECT_EQ(picking.IndicatorColor(), DefaultSampleTextColor);
 }
