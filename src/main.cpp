@@ -2,6 +2,8 @@
 #include "app/command_line.h"
 #include "platform/local_socket_instance.h"
 #include "platform/qt_translations.h"
+#include "platform/x11_clipboard_handover.h"
+#include "platform/x11_clipboard_keeper.h"
 #include "platform/x11_startup.h"
 #include "settings/settings_location.h"
 #include "ui/app_look.h"
@@ -11,6 +13,7 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    if (argc > 0 && huebit::IsClipboardKeeper(argv[0])) return huebit::RunClipboardKeeper();
     huebit::CommandLine commandLine;
     if (const auto r = commandLine.early(huebit::ArgumentList(argc, argv)); !r.run) {
         return huebit::PrintRequest(r);
@@ -43,5 +46,8 @@ int main(int argc, char* argv[]) {
     window.show();
     const int code = app.exec();
     instance.close();
+    // The window has gone; a copied colour stays pasteable.
+    huebit::X11ClipboardHandover clipboard;
+    huebit::HandOverClipboardOnExit(clipboard, huebit::HandoverBudgetMs);
     return code;
 }

@@ -1,0 +1,150 @@
+// A copied colour stays pasteable after the program closes: with no clipboard manager running,
+// a keeper process serves the text, the PNG and the SVG samples until another program takes
+// the clipboard, and then ends; with a manager running, the manager takes it over.
+#include "e2e/e2e_harness.h"
+#include "e2e/fake_clipboard_manager.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+using namespace huebit::e2e;
+
+namespace {
+
+constexpr QPoint Page(2, 49);
+constexpr QPoint CopyText = Page + QPoint(304 + 14, 394 + 14);
+constexpr QPoint CopyBitmap = Page + QPoint(335 + 14, 394 + 14);
+constexpr QPoint CopyVector = Page + QPoint(366 + 14, 394 + 14);
+constexpr QPoint CloseIcon(392, 11);
+
+bool waitFor(int timeoutMs, const std::function<bool()>& condition) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > timeoutMs) return false;
+        QThread::msleep(25);
+    }
+    return true;
+}
+
+// The keepers serving `display`, by their process name and their DISPLAY.
+QList<pid_t> keepersOn(const QString& display) {
+    QList<pid_t> found;
+    const QByteArray wanted = "DISPLAY=" + display.toLatin1();
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        bool number = false;
+        const pid_t pid = entry.toInt(&number);
+        if (!number) continue;
+        QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+        if (!comm.open(QIODevice::ReadOnly) || comm.readAll().trimmed() != "huebit-clipboar") continue;
+        QFile environ(QStringLiteral("/proc/%1/environ").arg(pid));
+        if (environ.open(QIODevice::ReadOnly) && environ.readAll().split('\0').contains(wanted))
+            found << pid;
+    }
+    return found;
+}
+
+bool ended(pid_t pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly)) return true;
+    // A parent that has not reaped it yet leaves a zombie: ended all the same.
+    const QByteArray line = stat.readAll();
+    return line.mid(line.lastIndexOf(')') + 2, 1) == "Z";
+}
+
+QByteArray readClipboard(const QString& display, const char* target) {
+    return Run(display, QStringLiteral("xclip"),
+               {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                QStringLiteral("-t"), QString::fromLatin1(target)})
+        .value_or(QByteArray());
+}
+
+class ClipboardKeeperE2E : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const QStringList missing = MissingTools();
+        if (!missing.isEmpty()) GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
+        ASSERT_TRUE(display.ok()) << "Xvfb did not start";
+    }
+    void TearDown() override {
+        for (pid_t pid : keepersOn(display.name())) kill(pid, SIGTERM);
+    }
+
+    XvfbDisplay display;
+};
+
+} // namespace
+
+TEST_F(ClipboardKeeperE2E, CopiedSamplesOutliveTheProgramUntilAnotherProgramCopies) {
+    struct Sample {
+        QPoint button;
+        const char* target;
+        std::function<void(const QByteArray&)> check;
+    } const samples[] = {
+        {CopyText, "UTF8_STRING", [](const QByteArray& b) { EXPECT_EQ(b, "#8857F9"); }},
+        {CopyBitmap, "image/png",
+         [](const QByteArray& b) {
+             const QImage png = QImage::fromData(b, "PNG");
+             ASSERT_EQ(png.size(), QSize(20, 20));
+             EXPECT_EQ(png.pixel(0, 0) & 0xFFFFFF, qRgb(136, 87, 250) & 0xFFFFFF);
+         }},
+        {CopyVector, "image/svg+xml",
+         [](const QByteArray& b) { EXPECT_TRUE(b.contains("<svg")) << b.toStdString(); }},
+    };
+    QList<pid_t> previous;
+    for (const Sample& s : samples) {
+        SCOPED_TRACE(s.target);
+        HuebitProcess app(display);
+        ASSERT_TRUE(app.start());
+        ASSERT_TRUE(app.waitUntilOpaque());
+        app.click(s.button);
+        QByteArray copied;
+        ASSERT_TRUE(waitFor(3000, [&] { return !(copied = readClipboard(display.name(), s.target)).isEmpty(); }));
+        // The program's own copy took the clipboard from the last keeper, which has ended.
+        for (pid_t pid : previous) EXPECT_TRUE(waitFor(3000, [pid] { return ended(pid); })) << pid;
+
+        app.click(CloseIcon);
+        const auto code = app.waitForExit(5000);
+        ASSERT_TRUE(code.has_value());
+        EXPECT_EQ(*code, 0);
+        QByteArray kept;
+        EXPECT_TRUE(waitFor(3000, [&] { return !(kept = readClipboard(display.name(), s.target)).isEmpty(); }))
+            << "nothing to paste after the program closed";
+        EXPECT_EQ(kept, copied);
+        s.check(kept);
+        previous = keepersOn(display.name());
+        ASSERT_EQ(previous.size(), 1);
+    }
+
+    // Another program copies: the keeper ends, and the paste is that program's.
+    ASSERT_TRUE(huebit::e2e::Run(display.name(), QStringLiteral("xclip"),
+                    {QStringLiteral("-i"), QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                     QStringLiteral("-loops"), QStringLiteral("1")},
+                    10000, "other")
+                    .has_value());
+    EXPECT_TRUE(waitFor(3000, [&] { return ended(previous.first()); })) << "the keeper still runs";
+    EXPECT_EQ(readClipboard(display.name(), "UTF8_STRING"), "other");
+}
+
+TEST_F(ClipboardKeeperE2E, ARunningClipboardManagerTakesTheColourOver) {
+    FakeClipboardManager manager(display.name());
+    ASSERT_TRUE(manager.ok());
+    HuebitProcess app(display);
+    ASSERT_TRUE(app.start());
+    ASSERT_TRUE(app.waitUntilOpaque());
+    app.click(CopyText);
+    ASSERT_TRUE(waitFor(3000, [&] { return readClipboard(display.name(), "UTF8_STRING") == "#8857F9"; }));
+    app.click(CloseIcon);
+    const auto code = app.waitForExit(5000);
+    ASSERT_TRUE(code.has_value());
+    EXPECT_EQ(*code, 0);
+    EXPECT_EQ(manager.saves(), 1) << "the program did not hand its clipboard to the manager";
+    EXPECT_EQ(readClipboard(display.name(), "UTF8_STRING"), "#8857F9");
+    EXPECT_TRUE(keepersOn(display.name()).isEmpty()) << "a keeper beside the manager";
+}
