@@ -1,7 +1,7 @@
 #pragma once
 // The four fixed palettes. They are generated when the window is created rather than shipped
-// as pictures: the rules below are the whole definition, a few microseconds of arithmetic, and
-// nothing can drift between a picture file and the rules the tests check.
+// as pictures: the rules below are the whole definition, a couple of milliseconds of
+// arithmetic, and nothing can drift between a picture file and the rules the tests check.
 
 #include "core/pixel_buffer.h"
 

@@ -1,9 +1,11 @@
 #include "palettes/embedded_palettes.h"
 
+#include <QPoint>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <set>
 
 using namespace huebit;
@@ -18,6 +20,11 @@ struct Sample {
     int x, y;
     Color c;
 };
+
+int largestStep(Color a, Color b) {
+    return std::max({std::abs(GetRValue(a) - GetRValue(b)), std::abs(GetGValue(a) - GetGValue(b)),
+                     std::abs(GetBValue(a) - GetBValue(b))});
+}
 
 void expectSamples(const PixelBuffer& p, std::initializer_list<Sample> samples) {
     for (const Sample& s : samples) EXPECT_EQ(p.pixel(s.x, s.y), s.c) << s.x << "," << s.y;
@@ -139,4 +146,40 @@ TEST(FlowPalette, HueFollowsTheRows) {
     EXPECT_NEAR(hueAt(64), 180, 3);
     EXPECT_NEAR(hueAt(85), 240, 3);
     EXPECT_NEAR(hueAt(107), 300, 3);
+}
+
+// A drag along the ring or across a flow row moves by small steps: the measured sample pixels lie
+// on the curves themselves, not patched in. Neighbours on a circle are at most 1.5 pixels apart,
+// where the middle component moves about 6 levels at the inner radius.
+TEST(RingPalette, NeighboursAlongACircleStayClose) {
+    const PixelBuffer p = MakeRingPalette();
+    for (int r = 51; r <= 61; ++r) {
+        QPoint last(-1, -1);
+        for (int i = 0; i <= 4000; ++i) {
+            const double a = 2 * std::numbers::pi * i / 4000;
+            const QPoint at(int(std::lround(63.5 + r * std::sin(a))),
+                            int(std::lround(63.5 - r * std::cos(a))));
+            if (at == last) continue;
+            const double d = std::hypot(at.x() - 63.5, at.y() - 63.5);
+            if (d < 50 || d > 62) { // the blended edges belong to the greys
+                last = QPoint(-1, -1);
+                continue;
+            }
+            if (last.x() >= 0) {
+                const int step = largestStep(p.pixel(at.x(), at.y()), p.pixel(last.x(), last.y()));
+                EXPECT_LE(step, 7) << "radius " << r << " at " << at.x() << "," << at.y();
+            }
+            last = at;
+        }
+    }
+}
+
+// A row climbs about 4.3 levels a column; the easing towards grey adds well under one.
+TEST(FlowPalette, NeighboursAlongARowStayClose) {
+    const PixelBuffer p = MakeFlowPalette();
+    for (int y = 0; y < 128; ++y) {
+        for (int x = 1; x < 120; ++x) {
+            EXPECT_LE(largestStep(p.pixel(x, y), p.pixel(x - 1, y)), 6) << x << "," << y;
+        }
+    }
 }
