@@ -1,5 +1,6 @@
 #include "app/app_identity.h"
 #include "app/command_line.h"
+#include "platform/display_refusal.h"
 #include "platform/local_socket_instance.h"
 #include "platform/qt_translations.h"
 #include "platform/x11_clipboard_handover.h"
@@ -18,6 +19,7 @@ int main(int argc, char* argv[]) {
     if (const auto r = commandLine.early(huebit::ArgumentList(argc, argv)); !r.run) {
         return huebit::PrintRequest(r);
     }
+    if (const int code = huebit::RefuseUnusableDisplay(argc, argv); code != 0) return code;
     // Qt takes the launch token out of the environment; a copy already running may need it.
     const QByteArray startupId = qgetenv("DESKTOP_STARTUP_ID");
     QApplication app(argc, argv);

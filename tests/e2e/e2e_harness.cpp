@@ -78,12 +78,13 @@ QStringList MissingTools() {
     return missing;
 }
 
-XvfbDisplay::XvfbDisplay(QSize screen) : m_size(screen) {
+XvfbDisplay::XvfbDisplay(QSize screen, int depth) : m_size(screen) {
     int fds[2];
     if (pipe(fds) != 0) return;
     const std::string fd = std::to_string(fds[1]);
     const std::string geometry =
-        std::to_string(screen.width()) + "x" + std::to_string(screen.height()) + "x24";
+        std::to_string(screen.width()) + "x" + std::to_string(screen.height()) + "x" +
+        std::to_string(depth);
     const char* argv[] = {"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", geometry.c_str(),
                           "-nolisten", "tcp", "-noreset", nullptr};
     posix_spawn_file_actions_t actions;

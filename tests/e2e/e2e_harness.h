@@ -26,7 +26,7 @@ QStringList MissingTools();
 /// An Xvfb server on a display number it chooses itself, stopped on destruction.
 class XvfbDisplay {
 public:
-    explicit XvfbDisplay(QSize screen = {1024, 768});
+    explicit XvfbDisplay(QSize screen = {1024, 768}, int depth = 24);
     ~XvfbDisplay();
     XvfbDisplay(const XvfbDisplay&) = delete;
     XvfbDisplay& operator=(const XvfbDisplay&) = delete;
