@@ -29,11 +29,11 @@ QString CommandLine::usage() const {
 std::optional<CommandLineRequest> CommandLine::answerHelpOrVersion() const {
     if (m_parser.isSet(m_help)) return CommandLineRequest{false, 0, usage(), {}};
     if (m_parser.isSet(m_version)) {
-        return CommandLineRequest{
-            false, 0,
-            QStringLiteral("%1 %2\n").arg(QLatin1String(ApplicationName),
-                                          QLatin1String(ApplicationVersion)),
-            {}};
+        return CommandLineRequest{false,
+                                  0,
+                                  QStringLiteral("%1 %2\n").arg(QLatin1String(ApplicationName),
+                                                                QLatin1String(ApplicationVersion)),
+                                  {}};
     }
     return std::nullopt;
 }
@@ -43,26 +43,20 @@ namespace {
 // Options the Qt application object takes out of the command line itself (QGuiApplication,
 // QApplication and the xcb platform), in either dash form.
 bool isQtOption(const QString& name) {
-    static const QStringList names = {
-        QStringLiteral("platform"),   QStringLiteral("platformpluginpath"),
-        QStringLiteral("platformtheme"), QStringLiteral("plugin"),
-        QStringLiteral("qwindowgeometry"), QStringLiteral("geometry"),
-        QStringLiteral("qwindowicon"), QStringLiteral("icon"),
-        QStringLiteral("qwindowtitle"), QStringLiteral("title"),
-        QStringLiteral("reverse"),    QStringLiteral("session"),
-        QStringLiteral("testability"), QStringLiteral("display"),
-        QStringLiteral("name"),       QStringLiteral("dialogs"),
-        QStringLiteral("nograb"),     QStringLiteral("dograb"),
-        QStringLiteral("sync"),       QStringLiteral("style"),
-        QStringLiteral("stylesheet"), QStringLiteral("widgetcount"),
-        QStringLiteral("qmljsdebugger")};
+    static const QStringList names =
+        QStringLiteral("platform platformpluginpath platformtheme plugin qwindowgeometry geometry "
+                       "qwindowicon icon qwindowtitle title reverse session testability display "
+                       "name dialogs nograb dograb sync style stylesheet widgetcount qmljsdebugger")
+            .split(QLatin1Char(' '));
     return names.contains(name);
 }
 
 } // namespace
 
 CommandLineRequest CommandLine::usageError(const QString& message) const {
-    return {false, UsageExitCode, {},
+    return {false,
+            UsageExitCode,
+            {},
             QStringLiteral("%1: %2\n\n%3").arg(QLatin1String(ExecutableName), message, usage())};
 }
 
@@ -74,7 +68,8 @@ CommandLineRequest CommandLine::early(const QStringList& arguments) {
         const QStringList unknown = m_parser.unknownOptionNames();
         if (unknown.isEmpty()) return usageError(m_parser.errorText());
         for (const QString& name : unknown) {
-            if (!isQtOption(name)) return usageError(QStringLiteral("Unknown option '%1'.").arg(name));
+            if (!isQtOption(name))
+                return usageError(QStringLiteral("Unknown option '%1'.").arg(name));
         }
     }
     return answerHelpOrVersion().value_or(CommandLineRequest{});
@@ -92,7 +87,8 @@ CommandLineRequest CommandLine::parse(const QStringList& arguments) {
 
 QStringList ArgumentList(int argc, char* argv[]) {
     QStringList list;
-    for (int i = 0; i < argc; ++i) list << QString::fromLocal8Bit(argv[i]);
+    for (int i = 0; i < argc; ++i)
+        list << QString::fromLocal8Bit(argv[i]);
     return list;
 }
 

@@ -13,10 +13,10 @@ namespace huebit {
 
 /// What the command line asks for.
 struct CommandLineRequest {
-    bool run = true;  ///< start the program; otherwise exit with `exitCode`
+    bool run = true; ///< start the program; otherwise exit with `exitCode`
     int exitCode = 0;
-    QString out;      ///< text for standard output
-    QString err;      ///< text for standard error
+    QString out; ///< text for standard output
+    QString err; ///< text for standard error
 };
 
 /// Exit status for a command line the program does not understand.

@@ -46,8 +46,10 @@ ClipboardOffer OfferFromMimeData(const QMimeData& data, quint32 owner) {
     }
     QByteArray png = data.data(QStringLiteral("image/png"));
     QImage image;
-    if (!png.isEmpty()) image = QImage::fromData(png, "PNG");
-    else if (data.hasImage()) image = qvariant_cast<QImage>(data.imageData());
+    if (!png.isEmpty())
+        image = QImage::fromData(png, "PNG");
+    else if (data.hasImage())
+        image = qvariant_cast<QImage>(data.imageData());
     if (!image.isNull()) {
         if (png.isEmpty()) png = encodeImage(image, "PNG");
         add("image/png", "image/png", png);
@@ -67,7 +69,8 @@ QByteArray SerializeOffer(const ClipboardOffer& offer) {
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_6_0);
     out << QByteArray(Magic) << offer.owner << quint32(offer.entries.size());
-    for (const auto& e : offer.entries) out << e.target << e.type << e.data;
+    for (const auto& e : offer.entries)
+        out << e.target << e.type << e.data;
     return bytes;
 }
 

@@ -30,7 +30,9 @@ LocalSocketInstance::LocalSocketInstance(QString socketPath, int patienceMs)
     QObject::connect(&m_server, &QLocalServer::newConnection, &m_server, [this] { serve(); });
 }
 
-LocalSocketInstance::~LocalSocketInstance() { close(); }
+LocalSocketInstance::~LocalSocketInstance() {
+    close();
+}
 
 QString LocalSocketInstance::socketPathFor(const QString& settingsPath) {
     QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
@@ -52,8 +54,8 @@ LocalSocketInstance::Claim LocalSocketInstance::claim(const QByteArray& startupI
             // No copy answers: a socket file left behind is stale.
             QLocalServer::removeServer(m_path);
             if (!listen()) {
-                std::fprintf(stderr, "huebit: cannot listen on %s: %s\n",
-                             qPrintable(m_path), qPrintable(m_server.errorString()));
+                std::fprintf(stderr, "huebit: cannot listen on %s: %s\n", qPrintable(m_path),
+                             qPrintable(m_server.errorString()));
             }
             return Claim::First; // without the socket this copy still runs, just unguarded
         }
@@ -109,9 +111,12 @@ void LocalSocketInstance::serve() {
 
 int ClaimExitCode(InstanceChannel::Claim claim) {
     switch (claim) {
-    case InstanceChannel::Claim::First: return -1;
-    case InstanceChannel::Claim::Forwarded: return 0;
-    case InstanceChannel::Claim::NoAnswer: break;
+    case InstanceChannel::Claim::First:
+        return -1;
+    case InstanceChannel::Claim::Forwarded:
+        return 0;
+    case InstanceChannel::Claim::NoAnswer:
+        break;
     }
     std::fputs("huebit: Huebit is already running but does not answer.\n", stderr);
     return 1;

@@ -15,8 +15,8 @@ inline constexpr char InterfaceLanguage[] = "ru";
 /// Installs Qt's translation for `language` from `directory` (Debian's qt6-translations-l10n
 /// puts them in Qt's own translations folder). Returns false, and Qt stays in English, when
 /// the file is absent or unreadable.
-bool InstallQtTranslations(QCoreApplication& app, const QString& language = InterfaceLanguage,
-                           const QString& directory =
-                               QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+bool InstallQtTranslations(
+    QCoreApplication& app, const QString& language = InterfaceLanguage,
+    const QString& directory = QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 
 } // namespace huebit

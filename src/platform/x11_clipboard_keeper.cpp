@@ -8,8 +8,8 @@
 #include <cstring>
 #include <fcntl.h>
 #include <map>
-#include <string>
 #include <memory>
+#include <string>
 #include <sys/prctl.h>
 #include <unistd.h>
 
@@ -122,14 +122,15 @@ private:
     bool convert(xcb_window_t requestor, xcb_atom_t target, xcb_atom_t property) {
         if (target == atom("TARGETS")) {
             std::vector<xcb_atom_t> targets{atom("TARGETS"), atom("TIMESTAMP"), atom("MULTIPLE")};
-            for (const auto& e : m_offer.entries) targets.push_back(atom(e.target.constData()));
-            xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, requestor, property, XCB_ATOM_ATOM,
-                                32, uint32_t(targets.size()), targets.data());
+            for (const auto& e : m_offer.entries)
+                targets.push_back(atom(e.target.constData()));
+            xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, requestor, property, XCB_ATOM_ATOM, 32,
+                                uint32_t(targets.size()), targets.data());
             return true;
         }
         if (target == atom("TIMESTAMP")) {
-            xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, requestor, property,
-                                XCB_ATOM_INTEGER, 32, 1, &m_time);
+            xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, requestor, property, XCB_ATOM_INTEGER,
+                                32, 1, &m_time);
             return true;
         }
         for (const auto& e : m_offer.entries) {
@@ -147,10 +148,10 @@ private:
     // cannot be converted has its target replaced by None.
     bool convertMultiple(xcb_window_t requestor, xcb_atom_t property) {
         const Reply<xcb_get_property_reply_t> pairs(
-            xcb_get_property_reply(m_c,
-                                   xcb_get_property(m_c, 0, requestor, property,
-                                                    XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
-                                   nullptr),
+            xcb_get_property_reply(
+                m_c,
+                xcb_get_property(m_c, 0, requestor, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
+                nullptr),
             &std::free);
         if (!pairs || pairs->format != 32) return false;
         auto* list = static_cast<xcb_atom_t*>(xcb_get_property_value(pairs.get()));
@@ -198,7 +199,8 @@ private:
 // Standard output is only the readiness pipe: once reported, it points nowhere.
 void report() {
     const char ready = KeeperReady;
-    if (write(1, &ready, 1) != 1) { /* the program has gone: keep serving all the same */ }
+    if (write(1, &ready, 1) != 1) { /* the program has gone: keep serving all the same */
+    }
     const int null = open("/dev/null", O_WRONLY);
     if (null >= 0) {
         dup2(null, 1);
@@ -216,7 +218,8 @@ bool IsClipboardKeeper(const char* argv0) {
 
 int RunClipboardKeeper() {
     prctl(PR_SET_NAME, ClipboardKeeperName); // so ps and top show what it is
-    if (chdir("/") != 0) { /* a keeper in any folder serves as well */ }
+    if (chdir("/") != 0) {                   /* a keeper in any folder serves as well */
+    }
     std::optional<ClipboardOffer> offer = readOffer();
     if (!offer || offer->entries.empty()) return 1;
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);

@@ -40,7 +40,8 @@ void sendStartupRemove(xcb_connection_t* c, xcb_window_t root, xcb_window_t from
         event.format = 8;
         event.window = from;
         event.type = at == 0 ? begin : more;
-        std::memcpy(event.data.data8, text.constData() + at, size_t(qMin<qsizetype>(20, text.size() - at)));
+        std::memcpy(event.data.data8, text.constData() + at,
+                    size_t(qMin<qsizetype>(20, text.size() - at)));
         sendToRoot(c, root, event, XCB_EVENT_MASK_PROPERTY_CHANGE);
     }
 }

@@ -42,7 +42,8 @@ QList<pid_t> keepersOn(const QString& display) {
         const pid_t pid = entry.toInt(&number);
         if (!number) continue;
         QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
-        if (!comm.open(QIODevice::ReadOnly) || comm.readAll().trimmed() != "huebit-clipboar") continue;
+        if (!comm.open(QIODevice::ReadOnly) || comm.readAll().trimmed() != "huebit-clipboar")
+            continue;
         QFile environ(QStringLiteral("/proc/%1/environ").arg(pid));
         if (environ.open(QIODevice::ReadOnly) && environ.readAll().split('\0').contains(wanted))
             found << pid;
@@ -69,11 +70,13 @@ class ClipboardKeeperE2E : public ::testing::Test {
 protected:
     void SetUp() override {
         const QStringList missing = MissingTools();
-        if (!missing.isEmpty()) GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
+        if (!missing.isEmpty())
+            GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
         ASSERT_TRUE(display.ok()) << "Xvfb did not start";
     }
     void TearDown() override {
-        for (pid_t pid : keepersOn(display.name())) kill(pid, SIGTERM);
+        for (pid_t pid : keepersOn(display.name()))
+            kill(pid, SIGTERM);
     }
 
     XvfbDisplay display;
@@ -105,17 +108,20 @@ TEST_F(ClipboardKeeperE2E, CopiedSamplesOutliveTheProgramUntilAnotherProgramCopi
         ASSERT_TRUE(app.waitUntilOpaque());
         app.click(s.button);
         QByteArray copied;
-        ASSERT_TRUE(waitFor(3000, [&] { return !(copied = readClipboard(display.name(), s.target)).isEmpty(); }));
+        ASSERT_TRUE(waitFor(
+            3000, [&] { return !(copied = readClipboard(display.name(), s.target)).isEmpty(); }));
         // The program's own copy took the clipboard from the last keeper, which has ended.
-        for (pid_t pid : previous) EXPECT_TRUE(waitFor(3000, [pid] { return ended(pid); })) << pid;
+        for (pid_t pid : previous)
+            EXPECT_TRUE(waitFor(3000, [pid] { return ended(pid); })) << pid;
 
         app.click(CloseIcon);
         const auto code = app.waitForExit(5000);
         ASSERT_TRUE(code.has_value());
         EXPECT_EQ(*code, 0);
         QByteArray kept;
-        EXPECT_TRUE(waitFor(3000, [&] { return !(kept = readClipboard(display.name(), s.target)).isEmpty(); }))
-            << "nothing to paste after the program closed";
+        EXPECT_TRUE(waitFor(3000, [&] {
+            return !(kept = readClipboard(display.name(), s.target)).isEmpty();
+        })) << "nothing to paste after the program closed";
         EXPECT_EQ(kept, copied);
         s.check(kept);
         previous = keepersOn(display.name());
@@ -124,9 +130,10 @@ TEST_F(ClipboardKeeperE2E, CopiedSamplesOutliveTheProgramUntilAnotherProgramCopi
 
     // Another program copies: the keeper ends, and the paste is that program's.
     ASSERT_TRUE(huebit::e2e::Run(display.name(), QStringLiteral("xclip"),
-                    {QStringLiteral("-i"), QStringLiteral("-selection"), QStringLiteral("clipboard"),
-                     QStringLiteral("-loops"), QStringLiteral("1")},
-                    10000, "other")
+                                 {QStringLiteral("-i"), QStringLiteral("-selection"),
+                                  QStringLiteral("clipboard"), QStringLiteral("-loops"),
+                                  QStringLiteral("1")},
+                                 10000, "other")
                     .has_value());
     EXPECT_TRUE(waitFor(3000, [&] { return ended(previous.first()); })) << "the keeper still runs";
     EXPECT_EQ(readClipboard(display.name(), "UTF8_STRING"), "other");
@@ -139,7 +146,8 @@ TEST_F(ClipboardKeeperE2E, ARunningClipboardManagerTakesTheColourOver) {
     ASSERT_TRUE(app.start());
     ASSERT_TRUE(app.waitUntilOpaque());
     app.click(CopyText);
-    ASSERT_TRUE(waitFor(3000, [&] { return readClipboard(display.name(), "UTF8_STRING") == "#8857F9"; }));
+    ASSERT_TRUE(
+        waitFor(3000, [&] { return readClipboard(display.name(), "UTF8_STRING") == "#8857F9"; }));
     app.click(CloseIcon);
     const auto code = app.waitForExit(5000);
     ASSERT_TRUE(code.has_value());

@@ -36,7 +36,8 @@ FakeClipboardManager::FakeClipboardManager(const QString& display) {
     m_window = xcb_generate_id(m_c);
     const uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_create_window(m_c, XCB_COPY_FROM_PARENT, m_window, screen->root, 0, 0, 1, 1, 0,
-                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &events);
+                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
+                      &events);
     const xcb_atom_t manager = intern(m_c, "CLIPBOARD_MANAGER");
     xcb_set_selection_owner(m_c, m_window, manager, XCB_CURRENT_TIME);
     std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> owner(
@@ -74,7 +75,8 @@ void FakeClipboardManager::run() {
         n.selection = r.selection;
         n.target = r.target;
         n.property = property;
-        xcb_send_event(c, 0, r.requestor, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&n));
+        xcb_send_event(c, 0, r.requestor, XCB_EVENT_MASK_NO_EVENT,
+                       reinterpret_cast<const char*>(&n));
     };
     auto fetchNext = [&] {
         if (pending.isEmpty()) {
@@ -100,10 +102,12 @@ void FakeClipboardManager::run() {
                     asker = r;
                     saved.clear();
                     fetchingTargets = true;
-                    xcb_convert_selection(c, m_window, clipboard, targets, incoming, XCB_CURRENT_TIME);
+                    xcb_convert_selection(c, m_window, clipboard, targets, incoming,
+                                          XCB_CURRENT_TIME);
                 } else if (r.selection == clipboard && r.target == targets) {
                     std::vector<xcb_atom_t> list{targets};
-                    for (const auto& [atom, s] : saved) list.push_back(atom);
+                    for (const auto& [atom, s] : saved)
+                        list.push_back(atom);
                     xcb_change_property(c, XCB_PROP_MODE_REPLACE, r.requestor, r.property,
                                         XCB_ATOM_ATOM, 32, uint32_t(list.size()), list.data());
                     notify(r, r.property);
@@ -121,16 +125,18 @@ void FakeClipboardManager::run() {
                 std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> value(
                     n.property == XCB_ATOM_NONE
                         ? nullptr
-                        : xcb_get_property_reply(c, xcb_get_property(c, 1, m_window, incoming,
-                                                                     XCB_GET_PROPERTY_TYPE_ANY, 0,
-                                                                     1 << 24),
+                        : xcb_get_property_reply(c,
+                                                 xcb_get_property(c, 1, m_window, incoming,
+                                                                  XCB_GET_PROPERTY_TYPE_ANY, 0,
+                                                                  1 << 24),
                                                  nullptr),
                     &std::free);
                 if (fetchingTargets) {
                     fetchingTargets = false;
                     pending.clear();
                     if (value && value->format == 32) {
-                        const auto* atoms = static_cast<xcb_atom_t*>(xcb_get_property_value(value.get()));
+                        const auto* atoms =
+                            static_cast<xcb_atom_t*>(xcb_get_property_value(value.get()));
                         for (int i = 0; i < xcb_get_property_value_length(value.get()) / 4; ++i)
                             if (!skipped.contains(atoms[i])) pending << atoms[i];
                     }
@@ -138,8 +144,9 @@ void FakeClipboardManager::run() {
                     if (value && value->format) {
                         saved[pending.first()] = {
                             value->type, value->format,
-                            QByteArray(static_cast<const char*>(xcb_get_property_value(value.get())),
-                                       xcb_get_property_value_length(value.get()))};
+                            QByteArray(
+                                static_cast<const char*>(xcb_get_property_value(value.get())),
+                                xcb_get_property_value_length(value.get()))};
                     }
                     pending.removeFirst();
                 }

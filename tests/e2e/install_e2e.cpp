@@ -49,9 +49,7 @@ protected:
     }
     static void TearDownTestSuite() { prefix.reset(); }
 
-    void SetUp() override {
-        ASSERT_EQ(installed.exitCode, 0) << installed.output.toStdString();
-    }
+    void SetUp() override { ASSERT_EQ(installed.exitCode, 0) << installed.output.toStdString(); }
 
     static QString path(const QString& relative) { return prefix->filePath(relative); }
 
@@ -67,8 +65,9 @@ TEST_F(InstallE2E, MenuEntryAndRecordValidate) {
     const Result entry = runTool(QStringLiteral("desktop-file-validate"), {desktop});
     EXPECT_EQ(entry.exitCode, 0) << entry.output.toStdString();
     EXPECT_FALSE(entry.output.contains(QLatin1String("error"))) << entry.output.toStdString();
-    const Result record = runTool(QStringLiteral("appstreamcli"),
-                                  {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo});
+    const Result record =
+        runTool(QStringLiteral("appstreamcli"),
+                {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo});
     EXPECT_EQ(record.exitCode, 0) << record.output.toStdString();
 
     // The entry names the installed program, its icon and the window's class by the one id.
@@ -76,14 +75,16 @@ TEST_F(InstallE2E, MenuEntryAndRecordValidate) {
     entryFile.beginGroup(QStringLiteral("Desktop Entry"));
     EXPECT_EQ(entryFile.value(QStringLiteral("Exec")).toString(), QStringLiteral("huebit"));
     EXPECT_EQ(entryFile.value(QStringLiteral("Icon")).toString(), QLatin1String(AppId));
-    EXPECT_EQ(entryFile.value(QStringLiteral("StartupWMClass")).toString(), QStringLiteral("Huebit"));
+    EXPECT_EQ(entryFile.value(QStringLiteral("StartupWMClass")).toString(),
+              QStringLiteral("Huebit"));
     EXPECT_TRUE(QFileInfo(path(QStringLiteral("bin/huebit"))).isExecutable());
 }
 
 TEST_F(InstallE2E, IconInEveryHicolorSize) {
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
         SCOPED_TRACE(size);
-        const QImage icon(path(QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(AppId)));
+        const QImage icon(
+            path(QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(AppId)));
         ASSERT_FALSE(icon.isNull());
         EXPECT_EQ(icon.size(), QSize(size, size));
         EXPECT_TRUE(icon.hasAlphaChannel());
@@ -109,9 +110,9 @@ std::optional<int> runInstalledAndClose(const QString& binary, const QTemporaryD
     if (geteuid() == 0) {
         // Root writes anywhere; the program must meet the permissions a user meets.
         if (chown(config.path().toLocal8Bit().constData(), 65534, 65534) != 0) return std::nullopt;
-        command = QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
-                              QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"),
-                              binary};
+        command =
+            QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
+                        QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"), binary};
     } else {
         QFile::setPermissions(QFileInfo(binary).path(), QFile::ReadOwner | QFile::ExeOwner |
                                                             QFile::ReadOther | QFile::ExeOther);

@@ -57,7 +57,8 @@ class NativeWindowE2E : public ::testing::Test {
 protected:
     void SetUp() override {
         const QStringList missing = MissingTools();
-        if (!missing.isEmpty()) GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
+        if (!missing.isEmpty())
+            GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
         ASSERT_TRUE(display.ok()) << "Xvfb did not start";
         ASSERT_TRUE(app.start()) << "no Huebit window appeared";
     }
@@ -78,8 +79,8 @@ TEST_F(NativeWindowE2E, ColourDialogComesUpInRussian) {
     bool found = false;
     for (int i = 0; i < 100 && !found; ++i) {
         found = huebit::e2e::Run(display.name(), QStringLiteral("xdotool"),
-                    {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                     QStringLiteral("--name"), QStringLiteral("^Выбор цвета$")})
+                                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                  QStringLiteral("--name"), QStringLiteral("^Выбор цвета$")})
                     .has_value();
         if (!found) QThread::msleep(50);
     }

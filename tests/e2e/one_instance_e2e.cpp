@@ -4,26 +4,81 @@
 #include "e2e/e2e_harness.h"
 
 #include <QProcess>
+#include <QThread>
 #include <algorithm>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
 
 using namespace huebit::e2e;
 
 namespace {
 
+// What a launcher and a window manager hear on the root window: the startup-notification
+// messages put together, and the windows asked to be activated with their time stamps.
+class RootListener {
+public:
+    explicit RootListener(const QString& display) : m_c(xcb_connect(qPrintable(display), nullptr)) {
+        const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data;
+        const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(m_c, screen->root, XCB_CW_EVENT_MASK, &mask);
+        m_begin = atom("_NET_STARTUP_INFO_BEGIN");
+        m_more = atom("_NET_STARTUP_INFO");
+        m_activate = atom("_NET_ACTIVE_WINDOW");
+        xcb_flush(m_c);
+    }
+    ~RootListener() { xcb_disconnect(m_c); }
+
+    /// Reads what has arrived by now.
+    void collect() {
+        while (xcb_generic_event_t* e = xcb_poll_for_event(m_c)) {
+            if ((e->response_type & 0x7f) == XCB_CLIENT_MESSAGE) {
+                const auto* m = reinterpret_cast<xcb_client_message_event_t*>(e);
+                if (m->type == m_begin) m_text.clear();
+                if (m->type == m_begin || m->type == m_more) {
+                    m_text.append(reinterpret_cast<const char*>(m->data.data8), 20);
+                    if (m_text.contains('\0')) m_messages << m_text.left(m_text.indexOf('\0'));
+                }
+                if (m->type == m_activate)
+                    m_activations << QStringLiteral("%1@%2").arg(m->window).arg(m->data.data32[1]);
+            }
+            free(e);
+        }
+    }
+    QList<QByteArray> messages() const { return m_messages; }
+    QStringList activations() const { return m_activations; }
+
+private:
+    xcb_atom_t atom(const char* name) {
+        auto* r = xcb_intern_atom_reply(m_c, xcb_intern_atom(m_c, 0, uint16_t(strlen(name)), name),
+                                        nullptr);
+        const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+        free(r);
+        return a;
+    }
+
+    xcb_connection_t* m_c;
+    xcb_atom_t m_begin, m_more, m_activate;
+    QByteArray m_text;
+    QList<QByteArray> m_messages;
+    QStringList m_activations;
+};
+
 class OneInstanceE2E : public ::testing::Test {
 protected:
     void SetUp() override {
         const QStringList missing = MissingTools();
-        if (!missing.isEmpty()) GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
+        if (!missing.isEmpty())
+            GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
         ASSERT_TRUE(display.ok()) << "Xvfb did not start";
     }
 
     // Runs the copy in `folder` once more and returns its exit code.
-    std::optional<int> startAgain(const QString& folder) const {
+    std::optional<int> startAgain(const QString& folder, const QByteArray& startupId = {}) const {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DISPLAY"), display.name());
+        if (!startupId.isEmpty()) env.insert(QStringLiteral("DESKTOP_STARTUP_ID"), startupId);
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         p.setProcessEnvironment(env);
         p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -39,18 +94,20 @@ protected:
     // Top-level windows from the bottom of the stack to the top, as decimal ids.
     QStringList stacking() const {
         const auto out = huebit::e2e::Run(display.name(), QStringLiteral("xwininfo"),
-                             {QStringLiteral("-root"), QStringLiteral("-children")});
+                                          {QStringLiteral("-root"), QStringLiteral("-children")});
         QStringList ids;
         for (const QString& line : QString::fromUtf8(out.value_or(QByteArray())).split('\n')) {
             const QString first = line.trimmed().section(QLatin1Char(' '), 0, 0);
-            if (first.startsWith(QLatin1String("0x"))) ids << QString::number(first.toULongLong(nullptr, 16));
+            if (first.startsWith(QLatin1String("0x")))
+                ids << QString::number(first.toULongLong(nullptr, 16));
         }
         std::reverse(ids.begin(), ids.end()); // xwininfo lists the top first
         return ids;
     }
 
     QString focusedWindow() const {
-        const auto out = huebit::e2e::Run(display.name(), QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")});
+        const auto out = huebit::e2e::Run(display.name(), QStringLiteral("xdotool"),
+                                          {QStringLiteral("getwindowfocus")});
         return QString::fromUtf8(out.value_or(QByteArray())).trimmed();
     }
 
@@ -87,4 +144,17 @@ TEST_F(OneInstanceE2E, AKilledCopyDoesNotStopTheNextStart) {
     ASSERT_TRUE(next.startCommand({killed.workDir() + QStringLiteral("/huebit")}))
         << "no window after a killed copy";
     EXPECT_EQ(startAgain(killed.workDir()), 0) << "the new copy does not answer later starts";
+}
+
+TEST_F(OneInstanceE2E, ALaunchersStartEndsItsFeedbackAndActivatesAtTheClickTime) {
+    HuebitProcess first(display);
+    ASSERT_TRUE(first.start());
+    RootListener root(display.name());
+    EXPECT_EQ(startAgain(first.workDir(), "menu-42_TIME123456"), 0);
+    for (int i = 0; i < 40 && root.messages().isEmpty(); ++i) {
+        QThread::msleep(25);
+        root.collect();
+    }
+    EXPECT_EQ(root.messages(), QList<QByteArray>{"remove: ID=\"menu-42_TIME123456\""});
+    EXPECT_EQ(root.activations(), QStringList{first.windowId() + QStringLiteral("@123456")});
 }

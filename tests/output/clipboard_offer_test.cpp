@@ -14,7 +14,8 @@ namespace {
 
 QList<QByteArray> targetsOf(const ClipboardOffer& offer) {
     QList<QByteArray> targets;
-    for (const auto& e : offer.entries) targets << e.target;
+    for (const auto& e : offer.entries)
+        targets << e.target;
     return targets;
 }
 
@@ -42,7 +43,8 @@ TEST(ClipboardOffer, TextUnderEveryX11TextName) {
     EXPECT_EQ(offer.owner, 77u);
     EXPECT_EQ(targetsOf(offer), (QList<QByteArray>{"UTF8_STRING", "text/plain;charset=utf-8",
                                                    "text/plain", "STRING", "TEXT"}));
-    for (const auto& e : offer.entries) EXPECT_EQ(e.data, "#8857F9") << e.target.constData();
+    for (const auto& e : offer.entries)
+        EXPECT_EQ(e.data, "#8857F9") << e.target.constData();
     EXPECT_EQ(offer.find("TEXT")->type, "UTF8_STRING");
 
     // STRING is Latin-1 by definition: text beyond it is not offered under that name.
@@ -70,7 +72,8 @@ TEST(ClipboardOffer, BitmapAsPngAndBmpWithTheSamePixels) {
         EXPECT_EQ(targetsOf(offer), (QList<QByteArray>{"image/png", "image/bmp"}));
         for (const char* format : {"PNG", "BMP"}) {
             const QByteArray target = QByteArray("image/") + QByteArray(format).toLower();
-            EXPECT_EQ(QImage::fromData(offer.find(target)->data, format).convertToFormat(QImage::Format_RGB32),
+            EXPECT_EQ(QImage::fromData(offer.find(target)->data, format)
+                          .convertToFormat(QImage::Format_RGB32),
                       image)
                 << format;
         }
@@ -83,7 +86,8 @@ TEST(ClipboardOffer, OtherFormatsUnderTheirOwnNames) {
     svg.setData(QStringLiteral("image/svg+xml"), "<svg/>");
     const ClipboardOffer offer = OfferFromMimeData(svg, 0);
     ASSERT_EQ(offer.entries.size(), 1u);
-    EXPECT_EQ(offer.entries[0], (ClipboardOffer::Entry{"image/svg+xml", "image/svg+xml", "<svg/>"}));
+    EXPECT_EQ(offer.entries[0],
+              (ClipboardOffer::Entry{"image/svg+xml", "image/svg+xml", "<svg/>"}));
     EXPECT_TRUE(OfferFromMimeData(QMimeData(), 0).entries.empty());
 }
 
@@ -106,7 +110,8 @@ TEST(ClipboardOffer, BytesRoundTripAndAnythingLessIsRefused) {
     EXPECT_FALSE(ParseOffer(QByteArray(4096, '\xff')));
 
     ClipboardOffer many;
-    for (int i = 0; i <= MaxOfferEntries; ++i) many.entries.push_back({"t" + QByteArray::number(i), "t", "d"});
+    for (int i = 0; i <= MaxOfferEntries; ++i)
+        many.entries.push_back({"t" + QByteArray::number(i), "t", "d"});
     EXPECT_FALSE(ParseOffer(SerializeOffer(many)));
     many.entries.pop_back();
     EXPECT_EQ(ParseOffer(SerializeOffer(many)), many);

@@ -27,7 +27,8 @@ Claim claimElsewhere(const QString& path, const QByteArray& id, int patienceMs =
         result = copy.claim(id);
     }));
     other->start();
-    while (!other->wait(QDeadlineTimer(0))) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    while (!other->wait(QDeadlineTimer(0)))
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     return result;
 }
 
@@ -42,7 +43,10 @@ private slots:
         LocalSocketInstance first(path);
         QCOMPARE(first.claim({}), Claim::First);
         QList<QByteArray> asked;
-        first.setForwardHandler([&](const QByteArray& id) { asked << id; return true; });
+        first.setForwardHandler([&](const QByteArray& id) {
+            asked << id;
+            return true;
+        });
         QCOMPARE(claimElsewhere(path, "launcher-1_TIME42"), Claim::Forwarded);
         QCOMPARE(claimElsewhere(path, {}), Claim::Forwarded);
         QCOMPARE(asked, (QList<QByteArray>{"launcher-1_TIME42", ""}));
@@ -54,7 +58,10 @@ private slots:
         LocalSocketInstance first(path);
         QCOMPARE(first.claim({}), Claim::First);
         int asked = 0;
-        first.setForwardHandler([&](const QByteArray&) { ++asked; return false; });
+        first.setForwardHandler([&](const QByteArray&) {
+            ++asked;
+            return false;
+        });
         QTimer::singleShot(300, [&] { first.close(); });
         QCOMPARE(claimElsewhere(path, {}), Claim::First);
         QVERIFY(asked >= 1);
@@ -125,7 +132,8 @@ private slots:
         go.release(Starts);
         QVERIFY(claimed.tryAcquire(Starts, 20000));
         release.release(Starts);
-        for (auto& t : starts) t->wait();
+        for (auto& t : starts)
+            t->wait();
         QCOMPARE(firsts.load(), 1);
     }
 };

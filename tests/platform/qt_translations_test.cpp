@@ -22,13 +22,15 @@ private slots:
     }
 
     void dialogsAndContextMenusInRussian() {
-        QVERIFY2(InstallQtTranslations(*qApp), "qtbase_ru.qm is missing: install qt6-translations-l10n");
+        QVERIFY2(InstallQtTranslations(*qApp),
+                 "qtbase_ru.qm is missing: install qt6-translations-l10n");
         QCOMPARE(QColorDialog().windowTitle(), QStringLiteral("Выбор цвета"));
         QCOMPARE(QFontDialog().windowTitle(), QStringLiteral("Выбор шрифта"));
         QLineEdit field;
         const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
         QStringList texts;
-        for (const QAction* a : menu->actions()) texts << a->text().section(QLatin1Char('\t'), 0, 0);
+        for (const QAction* a : menu->actions())
+            texts << a->text().section(QLatin1Char('\t'), 0, 0);
         QVERIFY2(texts.contains(QStringLiteral("&Отменить действие")), qPrintable(texts.join('|')));
         QVERIFY2(texts.contains(QStringLiteral("Выделить всё")), qPrintable(texts.join('|')));
     }
