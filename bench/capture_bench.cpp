@@ -20,7 +20,7 @@ xcb_connection_t* connection() {
     return x11 ? x11->connection() : nullptr;
 }
 
-void captureAndFit(benchmark::State& state, ScreenCapture& capture) {
+void captureAndFit(benchmark::State& state, ImmediateCapture& capture) {
     ScreenPicker picker;
     for (auto _ : state) {
         if (!picker.CaptureScreen(capture)) {
@@ -80,9 +80,8 @@ bool samePictures() {
     X11ShmCapture shm(connection()), socket(connection());
     socket.disableSharedMemory();
     QtScreenCapture qt;
-    paintRoot(connection(), shm.primaryScreenSize());
-    const QImage a = shm.capturePrimaryScreen(), b = socket.capturePrimaryScreen(),
-                 c = qt.capturePrimaryScreen();
+    paintRoot(connection(), shm.desktopSize());
+    const QImage a = shm.captureDesktop(), b = socket.captureDesktop(), c = qt.captureDesktop();
     const bool same = !a.isNull() && a == b && a == c;
     std::printf("captures %dx%d, %dx%d, %dx%d: %s; pixel (100, 50) = %08x\n", a.width(), a.height(),
                 b.width(), b.height(), c.width(), c.height(), same ? "identical" : "DIFFERENT",

@@ -7,6 +7,7 @@
 #include "platform/x11_clipboard_keeper.h"
 #include "platform/x11_startup.h"
 #include "settings/settings_location.h"
+#include "shell/desktop_session.h"
 #include "ui/app_look.h"
 #include "ui/col_panel.h"
 #include "ui/huebit_window.h"
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
     if (const auto r = commandLine.early(huebit::ArgumentList(argc, argv)); !r.run) {
         return huebit::PrintRequest(r);
     }
+    huebit::PreferX11OnWayland(); // the window's rules need X11, through XWayland on Wayland
     if (const int code = huebit::RefuseUnusableDisplay(argc, argv); code != 0) return code;
     // Qt takes the launch token out of the environment; a copy already running may need it.
     const QByteArray startupId = qgetenv("DESKTOP_STARTUP_ID");

@@ -1,6 +1,5 @@
 #pragma once
-// Qt's generic grab of the primary screen, for platforms without the X11 path (Wayland through
-// its portal, offscreen, others).
+// Qt's generic grab of every screen, for platforms without the X11 path (offscreen, others).
 
 #include "screen/screen_capture.h"
 
@@ -13,11 +12,12 @@ namespace huebit {
 /// A screen's rectangle in device pixels of the whole desktop.
 QRect NativeGeometry(const QScreen& screen);
 
-class QtScreenCapture : public ScreenCapture {
+class QtScreenCapture : public ImmediateCapture {
 public:
-    /// The grab in device pixels, its device-pixel ratio dropped; null without a primary screen.
-    QImage capturePrimaryScreen() override;
-    QSize primaryScreenSize() override;
+    /// Every screen's grab put at its place on the desktop, in device pixels, the device-pixel
+    /// ratio dropped; null without screens or when a grab fails.
+    QImage captureDesktop() override;
+    QSize desktopSize() override;
 };
 
 } // namespace huebit

@@ -1,36 +1,72 @@
 #pragma once
-// A copy of the whole primary screen, behind a seam: the X11 shared-memory path, Qt's generic
-// grab, or a fake in tests.
+// A copy of the whole desktop, every monitor, behind a seam: the X11 shared-memory path, Qt's
+// generic grab, the desktop portal on Wayland sessions, or a fake in tests. Paths that copy at
+// once answer before `capture` returns; the portal answers later, from the event loop.
 
 #include <QImage>
 #include <QSize>
+#include <functional>
 #include <memory>
 
 namespace huebit {
 
+/// Why a copy did not come.
+enum class CaptureFailure {
+    None,
+    Cancelled,    ///< the user dismissed the desktop's dialog
+    Refused,      ///< the desktop declined
+    NotAvailable, ///< nobody on the session bus offers screenshots
+    NoAnswer,     ///< the desktop did not answer in time
+    Unreadable,   ///< a picture came but could not be read, or the copy itself failed
+};
+
+struct CaptureResult {
+    QImage image; ///< the desktop in device pixels, RGB32; null on failure
+    CaptureFailure failure = CaptureFailure::None;
+};
+
+using CaptureDone = std::function<void(CaptureResult)>;
+
 class ScreenCapture {
 public:
     virtual ~ScreenCapture() = default;
-    /// The primary screen in device pixels at its native resolution, RGB32; null on failure.
-    virtual QImage capturePrimaryScreen() = 0;
-    /// The primary screen's size in device pixels; empty when unknown.
-    virtual QSize primaryScreenSize() = 0;
+    /// Starts a copy. `done` runs exactly once unless the capture is destroyed first; the caller
+    /// starts no second copy before it has run.
+    virtual void capture(CaptureDone done) = 0;
+    /// Whether `done` comes later, from the event loop, rather than within `capture`.
+    virtual bool answersLater() const { return false; }
+};
+
+/// A path that copies at once.
+class ImmediateCapture : public ScreenCapture {
+public:
+    /// The whole desktop in device pixels at its native resolution, RGB32; null on failure.
+    virtual QImage captureDesktop() = 0;
+    /// The desktop's size in device pixels; empty when unknown.
+    virtual QSize desktopSize() = 0;
+
+    void capture(CaptureDone done) final {
+        QImage image = captureDesktop();
+        const auto failure = image.isNull() ? CaptureFailure::Unreadable : CaptureFailure::None;
+        done({std::move(image), failure});
+    }
 };
 
 /// Hands out a fixed picture: the screen of a test. A null picture makes every capture fail.
-class FixedScreen : public ScreenCapture {
+class FixedScreen : public ImmediateCapture {
 public:
     explicit FixedScreen(QImage picture) : m_picture(std::move(picture)) {}
-    QImage capturePrimaryScreen() override { return m_picture; }
-    QSize primaryScreenSize() override { return m_picture.size(); }
+    QImage captureDesktop() override { return m_picture; }
+    QSize desktopSize() override { return m_picture.size(); }
     void setPicture(QImage picture) { m_picture = std::move(picture); }
 
 private:
     QImage m_picture;
 };
 
-/// The X11 shared-memory path on the xcb platform, Qt's grab elsewhere. Needs a
-/// QGuiApplication; defined by the platform library (huebit_platform), not by the model.
+/// The portal on Wayland sessions, else the X11 shared-memory path on the xcb platform, else
+/// Qt's grab. Needs a QGuiApplication; defined by the platform library (huebit_platform), not
+/// by the model.
 std::unique_ptr<ScreenCapture> MakeScreenCapture();
 
 } // namespace huebit

@@ -94,8 +94,8 @@ ScreenPicker::ScreenPicker()
     m_large.fill(rgbOf(EmptySlotColor));
 }
 
-bool ScreenPicker::CaptureScreen(ScreenCapture& capture) {
-    return SetScreenImage(capture.capturePrimaryScreen());
+bool ScreenPicker::CaptureScreen(ImmediateCapture& capture) {
+    return SetScreenImage(capture.captureDesktop());
 }
 
 bool ScreenPicker::SetScreenImage(const QImage& screen) {

@@ -48,7 +48,7 @@ public:
     /// Takes a new screen picture and fits the overview into the layout's 383 x 219, so repeated
     /// captures stay centred; the marker is gone, the views and the chosen colour stay. A failed
     /// capture changes nothing and returns false.
-    bool CaptureScreen(ScreenCapture& capture);
+    bool CaptureScreen(ImmediateCapture& capture);
     bool SetScreenImage(const QImage& screen);
 
     /// Moves the marker to (x, y) clamped into the overview, magnifies the fragment and, with

@@ -1,9 +1,5 @@
 #include "screen/x11_shm_capture.h"
 
-#include "screen/qt_screen_capture.h"
-
-#include <QGuiApplication>
-#include <QScreen>
 #include <xcb/shm.h>
 #include <xcb/xcb.h>
 
@@ -85,25 +81,23 @@ void X11ShmCapture::disableSharedMemory() {
     m_shm = false;
 }
 
-// The root window spans every monitor; the primary one is cut out of it where Qt knows it.
-QRect X11ShmCapture::primaryArea() {
+// The root window spans every monitor; the desktop is all of it.
+QRect X11ShmCapture::desktopArea() {
     xcb_get_geometry_reply_t* g =
         xcb_get_geometry_reply(m_connection, xcb_get_geometry(m_connection, m_root), nullptr);
     if (!g) return {};
     const QRect root(0, 0, g->width, g->height);
     std::free(g);
-    const QScreen* screen = qGuiApp ? QGuiApplication::primaryScreen() : nullptr;
-    const QRect primary = screen ? NativeGeometry(*screen) & root : QRect();
-    return primary.isEmpty() ? root : primary;
+    return root;
 }
 
-QSize X11ShmCapture::primaryScreenSize() {
-    return m_connection ? primaryArea().size() : QSize();
+QSize X11ShmCapture::desktopSize() {
+    return m_connection ? desktopArea().size() : QSize();
 }
 
-QImage X11ShmCapture::capturePrimaryScreen() {
+QImage X11ShmCapture::captureDesktop() {
     if (!m_connection || xcb_connection_has_error(m_connection)) return {};
-    const QRect area = primaryArea();
+    const QRect area = desktopArea();
     if (area.isEmpty()) return {};
     if (m_shm) {
         QImage image = captureThroughShm(area);

@@ -1,7 +1,7 @@
 #pragma once
-// The fast path on X11: the root window read through a shared-memory segment (MIT-SHM), which
-// spares the copy of every pixel through the socket. Falls back to a plain GetImage when the
-// server offers no shared memory (a remote display).
+// The fast path on X11: the root window, every monitor at once, read through a shared-memory
+// segment (MIT-SHM), which spares the copy of every pixel through the socket. Falls back to a
+// plain GetImage when the server offers no shared memory (a remote display).
 
 #include "screen/screen_capture.h"
 
@@ -12,7 +12,7 @@ struct xcb_connection_t;
 
 namespace huebit {
 
-class X11ShmCapture : public ScreenCapture {
+class X11ShmCapture : public ImmediateCapture {
 public:
     /// Uses `connection` (not owned); every capture fails cleanly if it is null, broken, or the
     /// root visual is not 24- or 32-bit true colour with 8 bits per component.
@@ -21,8 +21,9 @@ public:
     X11ShmCapture(const X11ShmCapture&) = delete;
     X11ShmCapture& operator=(const X11ShmCapture&) = delete;
 
-    QImage capturePrimaryScreen() override;
-    QSize primaryScreenSize() override;
+    /// The root window: every monitor at once.
+    QImage captureDesktop() override;
+    QSize desktopSize() override;
 
     /// Whether the next capture goes through shared memory.
     bool usesSharedMemory() const { return m_shm; }
@@ -30,7 +31,7 @@ public:
     void disableSharedMemory();
 
 private:
-    QRect primaryArea();
+    QRect desktopArea();
     QImage captureThroughShm(QRect area);
     QImage captureThroughSocket(QRect area);
     void releaseSegment();

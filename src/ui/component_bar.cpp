@@ -1,5 +1,6 @@
 #include "ui/component_bar.h"
 
+#include "ui/pointer_pixel.h"
 #include "ui/qt_color.h"
 
 #include <QMouseEvent>
@@ -36,17 +37,17 @@ void ComponentBar::paintEvent(QPaintEvent*) {
 }
 
 void ComponentBar::mousePressEvent(QMouseEvent* event) {
-    emit pointerDown(event->position().toPoint().x(), event->button());
+    emit pointerDown(PixelAt(event, this).x(), event->button());
     event->accept();
 }
 
 void ComponentBar::mouseMoveEvent(QMouseEvent* event) {
-    emit pointerMoved(event->position().toPoint().x(), event->buttons(), event->modifiers());
+    emit pointerMoved(PixelAt(event, this).x(), event->buttons(), event->modifiers());
     event->accept();
 }
 
 void ComponentBar::mouseReleaseEvent(QMouseEvent* event) {
-    emit pointerUp(event->position().toPoint().x(), event->button());
+    emit pointerUp(PixelAt(event, this).x(), event->button());
     event->accept();
 }
 

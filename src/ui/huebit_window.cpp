@@ -28,6 +28,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -79,6 +80,10 @@ void THuebit::buildStatusStrip() {
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setGeometry(0, 483, 380, 24);
     StatusBar1->setAccessibleName(QStringLiteral("Строка состояния"));
+    // Why the last screen copy failed; it stays under the passing hints until the next copy.
+    m_captureNotice = new QLabel(StatusBar1);
+    m_captureNotice->setObjectName(QStringLiteral("CaptureNotice"));
+    StatusBar1->addWidget(m_captureNotice, 1);
     Image5 = new ImageButton(QStringLiteral("Image5"), QStringLiteral("О программе"),
                              DecorationIcon(QStringLiteral(":/assets/about_icon.png")), this);
     Image5->setGeometry(384, 487, 16, 16);
@@ -148,7 +153,18 @@ void THuebit::wireClipboard() {
 }
 
 void THuebit::wireScreen() {
-    m_capture = MakeScreenCapture();
+    m_screenRefresh.setCapture(MakeScreenCapture());
+    connect(&m_screenRefresh, &ScreenRefresh::windowLeaving, this, [this] { hide(); });
+    connect(&m_screenRefresh, &ScreenRefresh::windowReturning, this, [this] {
+        resize(m_shell.fullClientWidth, m_shell.fullClientHeight);
+        show();
+    });
+    connect(&m_screenRefresh, &ScreenRefresh::captureFailed, StatusBar1,
+            [this](const QString& text) {
+                m_captureNotice->setText(text);
+                StatusBar1->clearMessage();
+                m_captureNoticeShown.start();
+            });
     WireScreenPage({*m_screen, m_screenPicker, m_export, [this] { CaptureScreen(); },
                     [this] {
                         m_model.ApplyColor(m_screenPicker.PickedScreenColor(), coNormal);
@@ -169,14 +185,11 @@ void THuebit::wireScreen() {
     });
 }
 
+// Out of the picture while the copy is made; nothing waits for the windows below to repaint.
 void THuebit::CaptureScreen() {
-    const bool shown = isVisible();
-    if (shown) hide(); // out of the picture; nothing waits for the windows below to repaint
-    m_screenPicker.CaptureScreen(*m_capture);
-    if (shown) {
-        resize(m_shell.fullClientWidth, m_shell.fullClientHeight);
-        show();
-    }
+    if (m_screenRefresh.Pending()) return;
+    m_captureNotice->clear();
+    m_screenRefresh.Start(isVisible());
 }
 
 void THuebit::SaveScreenImage() {
@@ -210,7 +223,7 @@ void THuebit::FormCreate() {
     m_model.SetStartupDone(true);
     m_model.SetGradientColors(DefaultGradientStart, DefaultGradientEnd);
     m_model.DrawGradient();
-    CaptureScreen();
+    m_screenRefresh.StartAtCreation();
 }
 
 void THuebit::setColPanel(TColPanel* panel) {
@@ -297,6 +310,10 @@ void THuebit::setOpacity(int value) {
 
 bool THuebit::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
+        // The window returning under the pointer would at once cover a fresh capture notice with
+        // the hint of the button that was pressed.
+        if (m_captureNoticeShown.isValid() && m_captureNoticeShown.elapsed() < NoticeHoldMs)
+            return true;
         StatusBar1->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }

@@ -14,9 +14,11 @@
 #include "palettes/palette_images.h"
 #include "palettes/swatch_picking.h"
 #include "screen/screen_picker.h"
+#include "screen/screen_refresh.h"
 #include "ui/qt_color_dialog.h"
 #include "ui/qt_font_dialog.h"
 
+#include <QElapsedTimer>
 #include <QPoint>
 #include <QTimer>
 #include <QWidget>
@@ -62,8 +64,12 @@ public:
     ColorSwatch* indicator() const { return Panel56; }
     ScreenPicker& screenPicker() { return m_screenPicker; }
     /// Replaces the screen copy (tests hand in their own screen).
-    void setScreenCapture(std::unique_ptr<ScreenCapture> capture) { m_capture = std::move(capture); }
-    /// "Обновить ": copies the screen with this window kept out of the picture.
+    void setScreenCapture(std::unique_ptr<ScreenCapture> capture) {
+        m_screenRefresh.setCapture(std::move(capture));
+    }
+    ScreenRefresh& screenRefresh() { return m_screenRefresh; }
+    /// "Обновить ": copies the screen with this window kept out of the picture until the copy
+    /// is there; ignored while a copy is pending.
     void CaptureScreen();
     void SaveScreenImage();
     /// Replaces the platform colour dialog (tests answer it themselves).
@@ -74,6 +80,7 @@ public:
     TColPanel* colPanel() const { return m_colPanel; }
     QTabWidget* pages() const { return PageControl1; }
     QStatusBar* statusBar() const { return StatusBar1; }
+    QLabel* captureNotice() const { return m_captureNotice; }
     int opacity() const { return m_opacity; }
     bool closingFade() const { return m_shell.closingFade; }
 
@@ -124,7 +131,7 @@ private:
     ClipboardExport m_export{m_model, m_sampleOptions, m_clipboard};
     NamedColorPicking m_namedColors{m_model, m_clipboard};
     ScreenPicker m_screenPicker;
-    std::unique_ptr<ScreenCapture> m_capture;
+    ScreenRefresh m_screenRefresh{m_screenPicker};
     QTimer m_delayedScreenRefresh;
     int m_delayedScreenTicks = 0;
     QtColorDialog m_qtColorDialog{this};
@@ -147,6 +154,9 @@ private:
     AboutPage* m_about = nullptr;
     bool m_programSwitchesPage = false;
     QStatusBar* StatusBar1 = nullptr;
+    QLabel* m_captureNotice = nullptr;
+    static constexpr int NoticeHoldMs = 2000;
+    QElapsedTimer m_captureNoticeShown;
     ImageButton* Image5 = nullptr;  // About icon
     ImageButton* Image17 = nullptr; // help icon, hidden
     ColorSwatch* Panel56 = nullptr; // colour indicator, hidden

@@ -1,5 +1,7 @@
 #include "ui/image_view.h"
 
+#include "ui/pointer_pixel.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -26,19 +28,19 @@ void ImageView::paintEvent(QPaintEvent*) {
 }
 
 void ImageView::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = PixelAt(event, this);
     emit pressed(event->button(), at.x(), at.y());
     event->accept();
 }
 
 void ImageView::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = PixelAt(event, this);
     emit moved(event->buttons(), event->modifiers(), at.x(), at.y());
     event->accept();
 }
 
 void ImageView::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = PixelAt(event, this);
     emit released(event->button(), at.x(), at.y());
     event->accept();
 }

@@ -22,6 +22,9 @@ QProcessEnvironment environmentFor(const QString& display) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display);
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    // An X11 session unless a test says otherwise, even when the tests run on a Wayland desktop.
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("x11"));
     return env;
 }
 
@@ -149,6 +152,7 @@ bool HuebitProcess::start(int timeoutMs) {
 bool HuebitProcess::startCommand(const QStringList& command, const QProcessEnvironment& extra,
                                  int timeoutMs) {
     QProcessEnvironment env = environmentFor(m_display.name());
+    env.insert(m_environment);
     for (const QString& name : extra.keys()) env.insert(name, extra.value(name));
     m_process.setProcessEnvironment(env);
     m_process.setWorkingDirectory(m_dir.path());
@@ -164,6 +168,14 @@ bool HuebitProcess::startCommand(const QStringList& command, const QProcessEnvir
         if (ids.isEmpty()) return false;
         m_window = ids.first();
         return true;
+    });
+}
+
+bool HuebitProcess::waitUntilShown(bool shown, int timeoutMs) {
+    return waitFor(timeoutMs, [this, shown] {
+        const QStringList ids = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                         QStringLiteral("--name"), QStringLiteral("^ Huebit$")});
+        return ids.contains(m_window) == shown;
     });
 }
 

@@ -53,6 +53,10 @@ public:
     explicit HuebitProcess(const XvfbDisplay& display);
     ~HuebitProcess();
 
+    /// An environment variable for the program, set before `start`.
+    void setEnvironment(const QString& name, const QString& value) {
+        m_environment.insert(name, value);
+    }
     /// Starts the program and waits until its main window is mapped.
     bool start(int timeoutMs = 10000);
     /// Starts `command` (a program and its arguments: an installed copy, perhaps behind a
@@ -60,6 +64,8 @@ public:
     /// and waits for the main window.
     bool startCommand(const QStringList& command, const QProcessEnvironment& extra = {},
                       int timeoutMs = 10000);
+    /// Waits until the main window is mapped (`shown`) or unmapped.
+    bool waitUntilShown(bool shown, int timeoutMs = 10000);
     /// Waits until the fade-in has finished (the window carries no opacity below 1).
     bool waitUntilOpaque(int timeoutMs = 3000);
     /// Kills the program outright (SIGKILL), as a crash would end it.
@@ -93,6 +99,7 @@ private:
     const XvfbDisplay& m_display;
     QTemporaryDir m_dir;
     QProcess m_process;
+    QProcessEnvironment m_environment;
     QString m_window;
 };
 

@@ -91,6 +91,9 @@ TEST(ScreenFit, WorkedExamplesAndOtherScreens) {
         {{1280, 1024}, {56, 15, 274, 219}}, // 273.75 + 0.4
         {{383, 219}, {2, 15, 383, 219}},
         {{2560, 1080}, {2, 43, 383, 162}}, // top round(28.5) + 15
+        // Two 1920 x 1080 monitors side by side: 107.71 + 0.4, top round(55.5) + 15.
+        {{3840, 1080}, {2, 71, 383, 108}},
+        {{1920, 2160}, {96, 15, 195, 219}}, // one above the other: 194.67 + 0.4
     };
     for (const auto& c : cases)
         EXPECT_EQ(FitOverview(c.screen, {383, 219}), c.fit) << c.screen.width();

@@ -1,0 +1,125 @@
+#include "screen/portal_screen_capture.h"
+
+#include "screen/portal_request.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+
+namespace huebit {
+
+namespace {
+
+QDBusConnection bus() {
+    return QDBusConnection::sessionBus();
+}
+
+QString service() {
+    return QString::fromLatin1(PortalService);
+}
+
+} // namespace
+
+PortalScreenCapture::PortalScreenCapture(int timeoutMs, QObject* parent)
+    : QObject(parent), m_timeoutMs(timeoutMs) {
+    m_timeout.setSingleShot(true);
+    connect(&m_timeout, &QTimer::timeout, this, [this] { timedOut(); });
+}
+
+PortalScreenCapture::~PortalScreenCapture() {
+    stopListening();
+}
+
+void PortalScreenCapture::capture(CaptureDone done) {
+    m_done = std::move(done);
+    const unsigned serial = ++m_serial;
+    QDBusConnection connection = bus();
+    if (!connection.isConnected()) {
+        finish({{}, CaptureFailure::NotAvailable});
+        return;
+    }
+    // Listening starts before asking, on the path the portal will use, so that an answer given
+    // before the call returns is not lost.
+    const QString token = PortalToken();
+    listenOn(PortalRequestPath(connection.baseService(), token));
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        service(), QString::fromLatin1(PortalPath), QString::fromLatin1(PortalScreenshotInterface),
+        QStringLiteral("Screenshot"));
+    call << QString() // no parent window: an XWayland window has no portal handle
+         << QVariantMap{{QStringLiteral("handle_token"), token},
+                        {QStringLiteral("interactive"), false}};
+    auto* watcher = new QDBusPendingCallWatcher(connection.asyncCall(call, m_timeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, serial](QDBusPendingCallWatcher* w) {
+                const QDBusPendingReply<QDBusObjectPath> reply = *w;
+                w->deleteLater();
+                callReturned(serial, reply.isError() ? QString() : reply.value().path(),
+                             reply.isError() ? reply.error().name() : QString());
+            });
+    m_timeout.start(m_timeoutMs);
+}
+
+void PortalScreenCapture::listenOn(const QString& requestPath) {
+    stopListening();
+    m_requestPath = requestPath;
+    bus().connect(service(), m_requestPath, QString::fromLatin1(PortalRequestInterface),
+                  QStringLiteral("Response"), this, SLOT(response(uint, QVariantMap)));
+}
+
+void PortalScreenCapture::stopListening() {
+    if (m_requestPath.isEmpty()) return;
+    bus().disconnect(service(), m_requestPath, QString::fromLatin1(PortalRequestInterface),
+                     QStringLiteral("Response"), this, SLOT(response(uint, QVariantMap)));
+    m_requestPath.clear();
+}
+
+void PortalScreenCapture::callReturned(unsigned serial, const QString& requestPath,
+                                       const QString& error) {
+    if (serial != m_serial || !m_done) return;
+    if (!error.isEmpty()) {
+        // No portal on the bus, or one without screenshots; a call that ran out of time has
+        // simply not been answered.
+        const bool late = error == QLatin1String("org.freedesktop.DBus.Error.NoReply") ||
+                          error == QLatin1String("org.freedesktop.DBus.Error.Timeout");
+        finish({{}, late ? CaptureFailure::NoAnswer : CaptureFailure::NotAvailable});
+        return;
+    }
+    // Older portals choose the request path themselves.
+    if (requestPath != m_requestPath) listenOn(requestPath);
+}
+
+void PortalScreenCapture::response(uint code, const QVariantMap& results) {
+    if (!m_done) return;
+    const CaptureFailure failure = PortalResponseFailure(code);
+    if (failure != CaptureFailure::None) {
+        finish({{}, failure});
+        return;
+    }
+    finish(
+        LoadPortalScreenshot(results.value(QStringLiteral("uri")).toString(), TemporaryFolders()));
+}
+
+void PortalScreenCapture::timedOut() {
+    if (!m_done) return;
+    // The dialog the desktop may still show is closed; its answer would come to nobody.
+    if (!m_requestPath.isEmpty()) {
+        bus().asyncCall(QDBusMessage::createMethodCall(service(), m_requestPath,
+                                                       QString::fromLatin1(PortalRequestInterface),
+                                                       QStringLiteral("Close")));
+    }
+    finish({{}, CaptureFailure::NoAnswer});
+}
+
+void PortalScreenCapture::finish(CaptureResult result) {
+    m_timeout.stop();
+    stopListening();
+    ++m_serial;
+    // Taken out first: the callback may start the next copy.
+    CaptureDone done = std::move(m_done);
+    m_done = nullptr;
+    if (done) done(std::move(result));
+}
+
+} // namespace huebit

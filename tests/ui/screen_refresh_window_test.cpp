@@ -1,0 +1,147 @@
+// The main window around a screen copy that answers later, and pointer positions between pixels
+// (as a scale factor delivers them), on the offscreen platform.
+#include "ui/app_look.h"
+#include "ui/component_bar.h"
+#include "ui/huebit_window.h"
+#include "ui/image_view.h"
+#include "ui/screen_page.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QtTest>
+
+using namespace huebit;
+
+namespace {
+
+// The desktop portal as the window sees it: it answers when the test says so.
+class LaterScreen : public ScreenCapture {
+public:
+    explicit LaterScreen(QList<CaptureDone>& asked) : m_asked(asked) {}
+    void capture(CaptureDone done) override { m_asked.append(std::move(done)); }
+    bool answersLater() const override { return true; }
+
+private:
+    QList<CaptureDone>& m_asked;
+};
+
+QImage plain(QSize size, QRgb c) {
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(c);
+    return img;
+}
+
+void sendAt(QWidget* w, QEvent::Type type, QPointF at, Qt::MouseButton button) {
+    QMouseEvent e(type, at, w->mapToGlobal(at), button,
+                  type == QEvent::MouseMove ? Qt::NoButton : button, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+} // namespace
+
+class ScreenRefreshWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { ApplyAppLook(); }
+    void theWindowWaitsOutOfThePictureAndAsksOnce();
+    void aFailureIsSaidAndOutlivesThePassingHint();
+    void positionsBetweenPixelsBelongToThePixelThatHoldsThem();
+};
+
+void ScreenRefreshWindowTest::theWindowWaitsOutOfThePictureAndAsksOnce() {
+    THuebit w;
+    QList<CaptureDone> asked;
+    w.setScreenCapture(std::make_unique<LaterScreen>(asked));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    ScreenPage* page = w.screenPage();
+    w.ShowPage(1);
+
+    page->refreshButton->click();
+    QVERIFY(!w.isVisible());
+    QTRY_COMPARE(asked.size(), 1);
+    // Another "Обновить ", a page visit's delayed copy: nothing new is asked meanwhile.
+    page->refreshButton->click();
+    w.CaptureScreen();
+    QTest::qWait(50);
+    QCOMPARE(asked.size(), 1);
+
+    asked[0]({plain({3840, 1080}, qRgb(10, 20, 30)), CaptureFailure::None});
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.size(), QSize(THuebit::ClientWidth, THuebit::ClientHeight));
+    QCOMPARE(page->Image14->geometry(), QRect(2, 71, 383, 108));
+    QCOMPARE(page->Image14->image().pixel(300, 50), qRgb(10, 20, 30));
+    QVERIFY(w.captureNotice()->text().isEmpty());
+
+    page->refreshButton->click();
+    QTRY_COMPARE(asked.size(), 2);
+}
+
+void ScreenRefreshWindowTest::aFailureIsSaidAndOutlivesThePassingHint() {
+    THuebit w;
+    QList<CaptureDone> asked;
+    w.setScreenCapture(std::make_unique<LaterScreen>(asked));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    ScreenPage* page = w.screenPage();
+    w.ShowPage(1);
+    page->refreshButton->click();
+    QTRY_COMPARE(asked.size(), 1);
+    asked[0]({plain({800, 600}, qRgb(1, 2, 3)), CaptureFailure::None});
+    const QImage first = page->Image14->image();
+
+    page->refreshButton->click();
+    QTRY_COMPARE(asked.size(), 2);
+    asked[1]({{}, CaptureFailure::Cancelled});
+    QVERIFY(w.isVisible());
+    QLabel* notice = w.captureNotice();
+    QCOMPARE(notice->text(), CaptureFailureText(CaptureFailure::Cancelled));
+    QCOMPARE(page->Image14->image(), first);
+
+    // The hint of the button under the returning pointer does not cover it at once...
+    QStatusTipEvent tip(QStringLiteral("Обновить образ экрана"));
+    QApplication::sendEvent(&w, &tip);
+    QVERIFY(w.statusBar()->currentMessage().isEmpty());
+    QVERIFY(notice->isVisible());
+    // ...later hints pass over it and it comes back when they go.
+    QTest::qWait(2100);
+    QApplication::sendEvent(&w, &tip);
+    QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Обновить образ экрана"));
+    QStatusTipEvent gone{QString()};
+    QApplication::sendEvent(&w, &gone);
+    QVERIFY(notice->isVisible());
+    QCOMPARE(notice->text(), CaptureFailureText(CaptureFailure::Cancelled));
+
+    // The next copy starts with a clean line.
+    page->refreshButton->click();
+    QVERIFY(notice->text().isEmpty());
+}
+
+void ScreenRefreshWindowTest::positionsBetweenPixelsBelongToThePixelThatHoldsThem() {
+    QWidget parent;
+    ImageView view(QStringLiteral("v"), QSize(200, 100), &parent);
+    ComponentBar bar(QStringLiteral("b"), QStringLiteral("f"), 190, 0, &parent);
+    QSignalSpy pressed(&view, &ImageView::pressed);
+    QSignalSpy moved(&view, &ImageView::moved);
+    QSignalSpy down(&bar, &ComponentBar::pointerDown);
+    const struct {
+        QPointF at;
+        QPoint pixel;
+    } cases[] = {{{100.5, 50.5}, {100, 50}},
+                 {{100.0, 50.0}, {100, 50}},
+                 {{100.99, 0.75}, {100, 0}},
+                 {{-0.5, -0.25}, {-1, -1}}};
+    for (const auto& c : cases) {
+        sendAt(&view, QEvent::MouseButtonPress, c.at, Qt::LeftButton);
+        sendAt(&view, QEvent::MouseMove, c.at, Qt::NoButton);
+        sendAt(&bar, QEvent::MouseButtonPress, c.at, Qt::LeftButton);
+        QCOMPARE(pressed.takeLast().mid(1), (QVariantList{c.pixel.x(), c.pixel.y()}));
+        QCOMPARE(moved.takeLast().mid(2), (QVariantList{c.pixel.x(), c.pixel.y()}));
+        QCOMPARE(down.takeLast().at(0).toInt(), c.pixel.x());
+    }
+}
+
+QTEST_MAIN(ScreenRefreshWindowTest)
+#include "screen_refresh_window_test.moc"
