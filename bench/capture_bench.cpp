@@ -1,15 +1,21 @@
 // A whole-screen capture plus the overview fit, through the X11 shared-memory path, the plain
-// X11 GetImage fallback and Qt's generic grab, on the same display. Run by
-// bench/capture_bench.sh under a 3840 x 2160 Xvfb.
+// X11 GetImage fallback, Qt's generic grab and the desktop portal (a stand-in answering at
+// once with a PNG of the same screen), on the same display. Run by bench/capture_bench.sh
+// under a 3840 x 2160 Xvfb and a private session bus.
+#include "screen/portal_request.h"
+#include "screen/portal_screen_capture.h"
 #include "screen/qt_screen_capture.h"
 #include "screen/screen_picker.h"
 #include "screen/x11_shm_capture.h"
 
+#include <QEventLoop>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <benchmark/benchmark.h>
 #include <xcb/xcb.h>
 
 #include <cstdio>
+#include <optional>
 
 using namespace huebit;
 
@@ -52,6 +58,53 @@ void BM_CaptureQtGrabWindow(benchmark::State& state) {
     captureAndFit(state, capture);
 }
 
+// The picture the stand-in portal hands over; the script names it.
+QString portalPicture() { return qEnvironmentVariable("HUEBIT_BENCH_PORTAL_IMAGE"); }
+
+// From the request to the fitted overview: the call over the bus, the portal's answer, reading
+// the PNG file it names, deleting it, and the overview.
+void BM_CapturePortal(benchmark::State& state) {
+    if (portalPicture().isEmpty()) {
+        state.SkipWithError("no stand-in portal (run bench/capture_bench.sh)");
+        return;
+    }
+    PortalScreenCapture capture(PortalTimeoutMs);
+    ScreenPicker picker;
+    for (auto _ : state) {
+        std::optional<CaptureResult> got;
+        QEventLoop loop;
+        capture.capture([&](CaptureResult r) {
+            got = std::move(r);
+            loop.quit();
+        });
+        if (!got) loop.exec();
+        if (got->failure != CaptureFailure::None || !picker.SetScreenImage(got->image)) {
+            state.SkipWithError("portal capture failed");
+            return;
+        }
+        benchmark::DoNotOptimize(picker.Overview().constBits());
+    }
+    state.counters["width"] = picker.ScreenImage().width();
+    state.counters["height"] = picker.ScreenImage().height();
+}
+
+// The PNG decoding alone, the largest part of the portal's cost on our side.
+void BM_DecodePortalPng(benchmark::State& state) {
+    if (portalPicture().isEmpty()) {
+        state.SkipWithError("no stand-in portal picture");
+        return;
+    }
+    for (auto _ : state) {
+        QImageReader reader(portalPicture());
+        const QImage image = reader.read();
+        if (image.isNull()) {
+            state.SkipWithError("unreadable");
+            return;
+        }
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
 // Paints a pattern with every channel varying onto the root window, in strips that fit in
 // one request.
 void paintRoot(xcb_connection_t* c, QSize size) {
@@ -83,6 +136,8 @@ bool samePictures() {
     paintRoot(connection(), shm.desktopSize());
     const QImage a = shm.captureDesktop(), b = socket.captureDesktop(), c = qt.captureDesktop();
     const bool same = !a.isNull() && a == b && a == c;
+    // The stand-in portal answers with this very screen.
+    if (!portalPicture().isEmpty() && !a.save(portalPicture(), "PNG")) return false;
     std::printf("captures %dx%d, %dx%d, %dx%d: %s; pixel (100, 50) = %08x\n", a.width(), a.height(),
                 b.width(), b.height(), c.width(), c.height(), same ? "identical" : "DIFFERENT",
                 a.isNull() ? 0u : a.pixel(100, 50));
@@ -94,6 +149,8 @@ bool samePictures() {
 BENCHMARK(BM_CaptureX11Shm)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
 BENCHMARK(BM_CaptureX11GetImage)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
 BENCHMARK(BM_CaptureQtGrabWindow)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
+BENCHMARK(BM_CapturePortal)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
+BENCHMARK(BM_DecodePortalPng)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
