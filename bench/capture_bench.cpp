@@ -59,7 +59,9 @@ void BM_CaptureQtGrabWindow(benchmark::State& state) {
 }
 
 // The picture the stand-in portal hands over; the script names it.
-QString portalPicture() { return qEnvironmentVariable("HUEBIT_BENCH_PORTAL_IMAGE"); }
+QString portalPicture() {
+    return qEnvironmentVariable("HUEBIT_BENCH_PORTAL_IMAGE");
+}
 
 // From the request to the fitted overview: the call over the bus, the portal's answer, reading
 // the PNG file it names, deleting it, and the overview.
