@@ -264,6 +264,7 @@ bool THuebit::BringForward() {
     if (m_shell.closingFade || m_closed) return false;
     // Hidden to the tray or shrunk to the mini-window: the tray's "Скрыть/показать" and
     // "Уменьшить/увеличить" steps (ToggleHidden, ToggleMiniWindow) belong here once they exist.
+    if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
