@@ -8,6 +8,8 @@ namespace huebit {
 inline constexpr char ApplicationId[] = "app.huebit.Huebit";
 inline constexpr char ApplicationName[] = "Huebit";
 inline constexpr char ApplicationVersion[] = HUEBIT_VERSION;
+/// The program's web page, behind the About page's link and named in the language-file error.
+inline constexpr char WebPageAddress[] = "https://huebit.app";
 /// The executable's name, as the menu entry starts it.
 inline constexpr char ExecutableName[] = "huebit";
 

@@ -14,6 +14,7 @@ constexpr const char* CodePage = "windows-1251";
 // CR and LF as themselves, so lines are cut on bytes and only their kept part is decoded.
 class LineSplitter {
 public:
+    explicit LineSplitter(int maxLines) : m_maxLines(maxLines) {}
     void feed(const char* data, qsizetype size) {
         for (qsizetype i = 0; i < size && !full(); ++i) {
             const char c = data[i];
@@ -34,7 +35,7 @@ public:
         if (m_inLine && !full()) endLine(); // a last line without an ending counts
         return std::move(m_lines);
     }
-    bool full() const { return m_lines.size() >= SettingsLineCount; }
+    bool full() const { return m_lines.size() >= m_maxLines; }
 
 private:
     void endLine() {
@@ -43,6 +44,7 @@ private:
         m_inLine = false;
     }
 
+    int m_maxLines;
     QStringDecoder m_decoder{CodePage};
     QStringList m_lines;
     QByteArray m_current;
@@ -52,14 +54,14 @@ private:
 
 } // namespace
 
-SettingsBuffer SettingsBuffer::FromBytes(const QByteArray& bytes) {
-    LineSplitter splitter;
+SettingsBuffer SettingsBuffer::FromBytes(const QByteArray& bytes, int maxLines) {
+    LineSplitter splitter(maxLines);
     splitter.feed(bytes.constData(), bytes.size());
     return SettingsBuffer(splitter.finish());
 }
 
-SettingsBuffer SettingsBuffer::Read(QIODevice& device, qint64 maxBytes) {
-    LineSplitter splitter;
+SettingsBuffer SettingsBuffer::Read(QIODevice& device, qint64 maxBytes, int maxLines) {
+    LineSplitter splitter(maxLines);
     char chunk[64 * 1024];
     qint64 total = 0;
     while (!splitter.full() && total < maxBytes) {

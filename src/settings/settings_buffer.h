@@ -31,11 +31,13 @@ public:
     bool operator==(const SettingsBuffer&) const = default;
 
     /// Bytes to lines: CR LF, a lone CR or a lone LF ends a line, and a last line without an
-    /// ending counts. Only the first SettingsLineCount lines are kept.
-    static SettingsBuffer FromBytes(const QByteArray& bytes);
-    /// Reads a device the same way, in chunks; stops after SettingsLineCount lines or
-    /// `maxBytes`, so a huge or endless file cannot exhaust memory or hang the start.
-    static SettingsBuffer Read(QIODevice& device, qint64 maxBytes = 16 * 1024 * 1024);
+    /// ending counts. Only the first `maxLines` lines are kept (the language file shares these
+    /// line rules and has more lines).
+    static SettingsBuffer FromBytes(const QByteArray& bytes, int maxLines = SettingsLineCount);
+    /// Reads a device the same way, in chunks; stops after `maxLines` lines or `maxBytes`, so a
+    /// huge or endless file cannot exhaust memory or hang the start.
+    static SettingsBuffer Read(QIODevice& device, qint64 maxBytes = 16 * 1024 * 1024,
+                               int maxLines = SettingsLineCount);
 
     /// Exactly SettingsLineCount lines, each ended by CR LF; missing lines are written empty.
     /// A CR or LF inside a value would shift every later line, so it is written as a blank.

@@ -1,6 +1,8 @@
 #pragma once
 // The About page: picture, name, version, years, author, licence, links and the release notes.
 
+#include "app/app_identity.h"
+
 #include <QWidget>
 
 class QPlainTextEdit;
@@ -14,7 +16,7 @@ public:
 
     QPlainTextEdit* releaseNotes = nullptr;
 
-    static constexpr const char* WebPage = "https://huebit.app";
+    static constexpr const char* WebPage = WebPageAddress;
     static constexpr const char* MailTo = "mailto:author@huebit.app";
 };
 

@@ -1,0 +1,90 @@
+#include "settings/language_file.h"
+
+#include "app/app_identity.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace huebit {
+
+namespace {
+
+constexpr const char* CodePage = "windows-1251";
+
+} // namespace
+
+std::optional<LanguageContent> ParseLanguage(const LanguageBuffer& lines, int captionCount) {
+    if (lines.size() == 0) return std::nullopt;
+    if (lines.line(LanguageVersionLine) != QLatin1String(LanguageVersion)) return std::nullopt;
+    LanguageContent content;
+    for (int i = 0; i < UiTextCount; ++i)
+        content.texts[std::size_t(i)] = lines.line(LanguageTextsLine + i);
+    content.captions.reserve(captionCount);
+    for (int i = 0; i < captionCount; ++i)
+        content.captions.append(lines.line(LanguageCaptionsLine + i));
+    return content;
+}
+
+bool LoadLanguage(const LanguageBuffer& lines, UiTexts& texts, QStringList& captions) {
+    const auto content = ParseLanguage(lines, int(captions.size()));
+    if (!content) return false;
+    for (int i = 0; i < UiTextCount; ++i)
+        texts.set(i, content->texts[std::size_t(i)]);
+    captions = content->captions;
+    return true;
+}
+
+LanguageBuffer LanguageFromBytes(const QByteArray& bytes) {
+    return LanguageBuffer::FromBytes(bytes, LanguageMaxLines);
+}
+
+std::optional<LanguageBuffer> ReadLanguageFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    return LanguageBuffer::Read(file, 16 * 1024 * 1024, LanguageMaxLines);
+}
+
+QByteArray LanguageFileBytes(const UiTexts& texts, const QStringList& captions) {
+    QStringList lines{QStringLiteral("Huebit: русский (встроенные тексты)"),
+                      QLatin1String(LanguageVersion)};
+    for (int i = 0; i < UiTextCount; ++i)
+        lines.append(texts[i]);
+    lines.append(captions);
+    QStringEncoder encoder(CodePage);
+    QByteArray out;
+    for (QString line : lines) {
+        line.replace(QLatin1Char('\r'), QLatin1Char(' '))
+            .replace(QLatin1Char('\n'), QLatin1Char(' '));
+        out.append(encoder.encode(line));
+        out.append("\r\n");
+    }
+    return out;
+}
+
+bool FitsLanguageCodePage(const QString& text) {
+    // A character the code page lacks comes back as something else.
+    QStringEncoder encoder(CodePage);
+    QStringDecoder decoder(CodePage);
+    const QByteArray bytes = encoder.encode(text);
+    return QString(decoder.decode(bytes)) == text;
+}
+
+QString LanguageErrorText() {
+    return QStringLiteral("Ошибка загрузки файла языка.\r\n\r\nФайл языка имеет не ту версию.\r\n"
+                          "Скачайте новую версию файла с ") +
+           QLatin1String(WebPageAddress);
+}
+
+QString FindLanguageFile(const QStringList& directoryEntries, const QString& name) {
+    if (name.isEmpty()) return {};
+    for (const QString& entry : directoryEntries) {
+        if (entry.endsWith(QLatin1String(LanguageFileSuffix), Qt::CaseInsensitive) &&
+            entry.compare(name, Qt::CaseInsensitive) == 0) {
+            return entry;
+        }
+    }
+    return {};
+}
+
+} // namespace huebit

@@ -1,0 +1,67 @@
+#pragma once
+// Language files (*.lng): the interface texts and the main window's captions in another
+// language. Read with the settings file's line rules (windows-1251, any line ending, a line cut
+// at 4096 characters, a missing line read as empty):
+//   line 0       free text, not read
+//   line 1       the version, exactly "5.1"
+//   lines 2-52   UiTexts 0-50
+//   lines 53-    one caption per captioned element of the main window, in creation order
+
+#include "core/ui_texts.h"
+#include "settings/settings_buffer.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+namespace huebit {
+
+inline constexpr char LanguageVersion[] = "5.1";
+constexpr int LanguageVersionLine = 1;
+constexpr int LanguageTextsLine = 2;
+constexpr int LanguageCaptionsLine = LanguageTextsLine + UiTextCount; // 53
+/// More lines than any layout has captions; the rest of a longer file is never read.
+constexpr int LanguageMaxLines = 4096;
+/// The extension the start-up directory's language files carry.
+inline constexpr char LanguageFileSuffix[] = ".lng";
+
+/// What a language file gives: the 51 texts and, in order, one caption per captioned element.
+struct LanguageContent {
+    std::array<QString, UiTextCount> texts;
+    QStringList captions;
+
+    bool operator==(const LanguageContent&) const = default;
+};
+
+/// The hidden line list a language file is loaded into.
+using LanguageBuffer = SettingsBuffer;
+
+/// The buffer as texts and `captionCount` captions; nothing (the error box's case) when the
+/// buffer has no lines or line 1 is not exactly "5.1". Lines the file does not have read as empty.
+std::optional<LanguageContent> ParseLanguage(const LanguageBuffer& lines, int captionCount);
+
+/// Applies the buffer to a text table and to the captions in walk order (as many as the list
+/// holds). False, with nothing changed, for the error box's case.
+bool LoadLanguage(const LanguageBuffer& lines, UiTexts& texts, QStringList& captions);
+
+/// The file's lines, or nothing when it cannot be opened (the selector then ignores it).
+std::optional<LanguageBuffer> ReadLanguageFile(const QString& path);
+LanguageBuffer LanguageFromBytes(const QByteArray& bytes);
+
+/// A complete language file of these texts and captions: a title line, "5.1", the 51 texts and
+/// the captions, windows-1251 with CR LF. A line break inside a text is written as a blank.
+QByteArray LanguageFileBytes(const UiTexts& texts, const QStringList& captions);
+
+/// False when the text has a character windows-1251 cannot hold (it would come back as "?").
+bool FitsLanguageCodePage(const QString& text);
+
+/// The error box's text for an empty file or a wrong version.
+QString LanguageErrorText();
+
+/// The language file a stored selector text names among the start-up directory's file names:
+/// a "*.lng" entry equal to it without regard to case. Empty when none is.
+QString FindLanguageFile(const QStringList& directoryEntries, const QString& name);
+
+} // namespace huebit
