@@ -4,6 +4,7 @@
 
 #include <xcb/xcb.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -218,6 +219,8 @@ bool IsClipboardKeeper(const char* argv0) {
 
 int RunClipboardKeeper() {
     prctl(PR_SET_NAME, ClipboardKeeperName); // so ps and top show what it is
+    // A program that gave up waiting has closed the report pipe: writing to it must not end us.
+    std::signal(SIGPIPE, SIG_IGN);
     if (chdir("/") != 0) {                   /* a keeper in any folder serves as well */
     }
     std::optional<ClipboardOffer> offer = readOffer();

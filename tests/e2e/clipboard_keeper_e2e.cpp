@@ -3,11 +3,15 @@
 // the clipboard, and then ends; with a manager running, the manager takes it over.
 #include "e2e/e2e_harness.h"
 #include "e2e/fake_clipboard_manager.h"
+#include "output/clipboard_offer.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QMimeData>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -22,6 +26,8 @@ constexpr QPoint CopyText = Page + QPoint(304 + 14, 394 + 14);
 constexpr QPoint CopyBitmap = Page + QPoint(335 + 14, 394 + 14);
 constexpr QPoint CopyVector = Page + QPoint(366 + 14, 394 + 14);
 constexpr QPoint CloseIcon(392, 11);
+// Generous: on a loaded machine a keeper may take its time to start; it answers at once after.
+constexpr int Patience = 15000;
 
 bool waitFor(int timeoutMs, const std::function<bool()>& condition) {
     QElapsedTimer clock;
@@ -108,18 +114,19 @@ TEST_F(ClipboardKeeperE2E, CopiedSamplesOutliveTheProgramUntilAnotherProgramCopi
         ASSERT_TRUE(app.waitUntilOpaque());
         app.click(s.button);
         QByteArray copied;
-        ASSERT_TRUE(waitFor(
-            3000, [&] { return !(copied = readClipboard(display.name(), s.target)).isEmpty(); }));
+        ASSERT_TRUE(waitFor(Patience, [&] {
+            return !(copied = readClipboard(display.name(), s.target)).isEmpty();
+        }));
         // The program's own copy took the clipboard from the last keeper, which has ended.
         for (pid_t pid : previous)
-            EXPECT_TRUE(waitFor(3000, [pid] { return ended(pid); })) << pid;
+            EXPECT_TRUE(waitFor(Patience, [pid] { return ended(pid); })) << pid;
 
         app.click(CloseIcon);
-        const auto code = app.waitForExit(5000);
+        const auto code = app.waitForExit(Patience);
         ASSERT_TRUE(code.has_value());
         EXPECT_EQ(*code, 0);
         QByteArray kept;
-        EXPECT_TRUE(waitFor(3000, [&] {
+        EXPECT_TRUE(waitFor(Patience, [&] {
             return !(kept = readClipboard(display.name(), s.target)).isEmpty();
         })) << "nothing to paste after the program closed";
         EXPECT_EQ(kept, copied);
@@ -135,7 +142,8 @@ TEST_F(ClipboardKeeperE2E, CopiedSamplesOutliveTheProgramUntilAnotherProgramCopi
                                   QStringLiteral("1")},
                                  10000, "other")
                     .has_value());
-    EXPECT_TRUE(waitFor(3000, [&] { return ended(previous.first()); })) << "the keeper still runs";
+    EXPECT_TRUE(waitFor(Patience, [&] { return ended(previous.first()); }))
+        << "the keeper still runs";
     EXPECT_EQ(readClipboard(display.name(), "UTF8_STRING"), "other");
 }
 
@@ -146,13 +154,50 @@ TEST_F(ClipboardKeeperE2E, ARunningClipboardManagerTakesTheColourOver) {
     ASSERT_TRUE(app.start());
     ASSERT_TRUE(app.waitUntilOpaque());
     app.click(CopyText);
-    ASSERT_TRUE(
-        waitFor(3000, [&] { return readClipboard(display.name(), "UTF8_STRING") == "#8857F9"; }));
+    ASSERT_TRUE(waitFor(Patience,
+                        [&] { return readClipboard(display.name(), "UTF8_STRING") == "#8857F9"; }));
     app.click(CloseIcon);
-    const auto code = app.waitForExit(5000);
+    const auto code = app.waitForExit(Patience);
     ASSERT_TRUE(code.has_value());
     EXPECT_EQ(*code, 0);
     EXPECT_EQ(manager.saves(), 1) << "the program did not hand its clipboard to the manager";
     EXPECT_EQ(readClipboard(display.name(), "UTF8_STRING"), "#8857F9");
     EXPECT_TRUE(keepersOn(display.name()).isEmpty()) << "a keeper beside the manager";
+}
+
+// A keeper that starts after its program has given up waiting and gone finds the report pipe
+// closed; it must serve all the same, and end when another program copies.
+TEST_F(ClipboardKeeperE2E, AKeeperWhoseProgramHasGoneStillServes) {
+    QTemporaryDir dir;
+    const QString keeper = dir.filePath(QStringLiteral("huebit-clipboard"));
+    ASSERT_TRUE(QFile::link(QStringLiteral(HUEBIT_BINARY), keeper));
+    QMimeData data;
+    data.setText(QStringLiteral("#0A0B0C"));
+    QFile offer(dir.filePath(QStringLiteral("offer")));
+    ASSERT_TRUE(offer.open(QIODevice::WriteOnly));
+    offer.write(huebit::SerializeOffer(huebit::OfferFromMimeData(data, 0)));
+    offer.close();
+    // The report pipe's reader is gone before the keeper writes to it, as a program that gave
+    // up waiting would be; pipefail hands back the keeper's own status.
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display.name());
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral("bash"),
+            {QStringLiteral("-c"), QStringLiteral("set -o pipefail; \"$0\" < \"$1\" | true"),
+             keeper, offer.fileName()});
+    ASSERT_TRUE(p.waitForStarted());
+    EXPECT_TRUE(waitFor(Patience, [&] {
+        return readClipboard(display.name(), "UTF8_STRING") == "#0A0B0C";
+    })) << "the keeper does not serve";
+    ASSERT_TRUE(huebit::e2e::Run(display.name(), QStringLiteral("xclip"),
+                                 {QStringLiteral("-i"), QStringLiteral("-selection"),
+                                  QStringLiteral("clipboard"), QStringLiteral("-loops"),
+                                  QStringLiteral("1")},
+                                 10000, "other")
+                    .has_value());
+    ASSERT_TRUE(p.waitForFinished(Patience)) << "the keeper still runs";
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(readClipboard(display.name(), "UTF8_STRING"), "other");
 }

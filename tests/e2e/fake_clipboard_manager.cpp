@@ -82,8 +82,8 @@ void FakeClipboardManager::run() {
         if (pending.isEmpty()) {
             // Everything is copied: take the clipboard and tell the program it may go.
             xcb_set_selection_owner(c, m_window, clipboard, XCB_CURRENT_TIME);
-            notify(asker, asker.property);
             ++m_saves;
+            notify(asker, asker.property);
             return;
         }
         xcb_convert_selection(c, m_window, clipboard, pending.first(), incoming, XCB_CURRENT_TIME);
