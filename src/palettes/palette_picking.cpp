@@ -97,6 +97,10 @@ void PalettePicking::SetIndicatorColor(Color c) {
     emit indicatorChanged(c);
 }
 
+void PalettePicking::FollowPointer(Color c) {
+    if (m_options.interactiveHints) SetIndicatorColor(c);
+}
+
 void PalettePicking::GreyMarkerPressed() {
     m_model.ApplyColor(m_model.Markers().grey.color, coNormal);
 }

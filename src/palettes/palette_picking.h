@@ -47,6 +47,9 @@ public:
     /// The colour indicator's colour, as pointer moves set it.
     Color IndicatorColor() const { return m_indicator; }
     void SetIndicatorColor(Color c);
+    /// The pointer over an element that shows `c` in the indicator while the interactive hints
+    /// are on.
+    void FollowPointer(Color c);
 
 signals:
     void statusTextChanged(PaletteId id, const QString& text);

@@ -41,7 +41,7 @@ void WindowShell::ToggleHidden() {
     }
     // Hidden with no tray icon, the program could not be found again: minimise instead, and
     // keep the taskbar entry. Asked afresh each time: a tray may have come or gone.
-    if (!m_tray.available()) {
+    if (!m_tray->available()) {
         m_window.setTaskbarEntryHidden(false);
         m_window.minimiseWindow();
         return;
@@ -54,7 +54,7 @@ void WindowShell::ToggleHidden() {
 void WindowShell::showHidden() {
     m_state.windowShown = true;
     m_window.showWindow();
-    if (m_fadeInEnded && m_tray.shown()) m_window.setTaskbarEntryHidden(true);
+    if (m_fadeInEnded && m_tray->shown()) m_window.setTaskbarEntryHidden(true);
     RestoreAuxWindows();
     // A mini-window too translucent to find comes back at full size. Clearing the hover option
     // runs its action, which is the switch itself.
@@ -127,7 +127,7 @@ void WindowShell::FadeTick() {
     m_window.setOpacity(r.opaqueAtOnce ? 255 : r.opacity);
     if (r.fadeInEnded) {
         m_fadeInEnded = true;
-        if (m_tray.shown()) m_window.setTaskbarEntryHidden(true);
+        if (m_tray->shown()) m_window.setTaskbarEntryHidden(true);
     }
 }
 
@@ -167,7 +167,7 @@ void WindowShell::KeepOnScreen() {
 
 void WindowShell::TrayAvailabilityChanged(bool available) {
     if (available) {
-        if (m_fadeInEnded && m_tray.shown()) m_window.setTaskbarEntryHidden(true);
+        if (m_fadeInEnded && m_tray->shown()) m_window.setTaskbarEntryHidden(true);
         return;
     }
     // The tray went away: the taskbar entry and the window itself are all that is left.

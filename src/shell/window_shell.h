@@ -29,7 +29,10 @@ constexpr int BarelyVisibleOpacity = 60;
 class WindowShell {
 public:
     WindowShell(ShellState& state, ShellOptions& options, ShellWindow& window, TrayIcon& tray)
-        : m_state(state), m_options(options), m_window(window), m_tray(tray) {}
+        : m_state(state), m_options(options), m_window(window), m_tray(&tray) {}
+
+    /// Another tray icon from now on (tests bring a fake).
+    void setTray(TrayIcon& tray) { m_tray = &tray; }
 
     /// The window is in mini-window mode (the hover view included).
     bool miniWindow() const;
@@ -65,7 +68,7 @@ private:
     ShellState& m_state;
     ShellOptions& m_options;
     ShellWindow& m_window;
-    TrayIcon& m_tray;
+    TrayIcon* m_tray;
     bool m_fadeInEnded = false; // from then on the tray icon alone stands for the program
 };
 

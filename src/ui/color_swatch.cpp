@@ -40,4 +40,9 @@ void ColorSwatch::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
 }
 
+void ColorSwatch::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit doubleClicked();
+    event->accept();
+}
+
 } // namespace huebit

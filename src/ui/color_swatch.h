@@ -18,11 +18,14 @@ public:
 signals:
     void pressed(Qt::MouseButton button);
     void hovered();
+    /// A double click of the primary button.
+    void doubleClicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     Color m_color = EmptySlotColor;

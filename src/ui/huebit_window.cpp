@@ -1,15 +1,17 @@
 #include "ui/huebit_window.h"
 
-#include "core/fade_step.h"
 #include "palettes/gradient.h"
 #include "ui/about_page.h"
 #include "ui/col_panel.h"
+#include "ui/color_indicator.h"
 #include "ui/color_swatch.h"
 #include "ui/component_bar.h"
 #include "ui/component_editors.h"
 #include "ui/decoration.h"
 #include "ui/element_hint.h"
 #include "ui/image_button.h"
+#include "ui/indicator_wiring.h"
+#include "ui/options_wiring.h"
 #include "ui/palette_wiring.h"
 #include "ui/sample_wiring.h"
 #include "ui/qt_color.h"
@@ -20,8 +22,9 @@
 #include "ui/selection_wiring.h"
 #include "ui/text_line.h"
 #include "ui/settings_page.h"
+#include "ui/shell_driver.h"
 #include "ui/title_strip.h"
-#include "ui/window_opacity.h"
+#include "ui/window_options_group.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -51,7 +54,6 @@ THuebit::THuebit(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ToQColor(EmptySlotColor));
     setPalette(pal);
-    setOpacity(0); // created invisible; the fade brings it in
 
     m_titleStrip = new TitleStrip(this);
     buildPages();
@@ -94,9 +96,11 @@ void THuebit::buildStatusStrip() {
     Panel56 = new ColorSwatch(QStringLiteral("Panel56"),
                               QStringLiteral("Текущий поисковый цвет (дв.щелч.: подбор наложением)"),
                               this);
-    Panel56->setGeometry(4, 474, 29, 29);
-    Panel56->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel56->hide();
+    Panel55 = new QWidget(this);
+    Panel55->setObjectName(QStringLiteral("Panel55"));
+    Panel55->setGeometry(0, 483, 34, 24);
+    m_colorIndicator = new ColorIndicator(*Panel56, *Panel55, *StatusBar1, *PageControl1,
+                                          m_hintOptions, m_palettePicking, m_model);
 }
 
 void THuebit::wire() {
@@ -110,8 +114,6 @@ void THuebit::wire() {
     WirePalettes({*m_selection, m_model, m_palettePicking, m_swatchPicking, m_namedColors,
                   [this]() -> ColorDialog& { return *m_colorDialog; },
                   [this](const QString& text) { StatusBar1->showMessage(text); }});
-    connect(&m_palettePicking, &PalettePicking::indicatorChanged, Panel56,
-            [this](Color c) { Panel56->setColor(c); });
     connect(&m_editing, &ComponentEditing::statusMessage, StatusBar1,
             [this](const QString& text) { StatusBar1->showMessage(text); });
     connect(&m_editing, &ComponentEditing::barHintChanged, StatusBar1,
@@ -119,16 +121,27 @@ void THuebit::wire() {
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
         if (!m_programSwitchesPage) PageControl1Change(index);
     });
-    connect(m_titleStrip->Image10, &ImageButton::clicked, this, [this] { StartClosing(); });
-    connect(Image5, &ImageButton::clicked, this, [this] { ShowAbout(); });
+    connect(Image5, &ImageButton::clicked, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton) ShowAbout();
+    });
     connect(Image17, &ImageButton::clicked, this, [] {
         QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().filePath("hHuebit.pdf")));
     });
     wireClipboard();
     wireSample();
     wireScreen();
-    m_fadeTick.setInterval(FadeIntervalMs);
-    connect(&m_fadeTick, &QTimer::timeout, this, [this] { FadeTickTimer(); });
+    wireShell();
+}
+
+void THuebit::wireShell() {
+    m_shellDriver = new ShellDriver({*this, *m_titleStrip, m_shell, m_shellOptions,
+                                     [this] { return PageControl1->currentIndex(); },
+                                     [this](int index) { ShowPage(index); },
+                                     [this] { CaptureScreen(); }},
+                                    this);
+    WireWindowOptions(*m_settings->options, m_shellOptions, m_hintOptions, *m_shellDriver);
+    WireIndicatorFollow(*m_selection, *StatusBar1, m_model, m_editing, m_palettePicking,
+                        m_screenPicker);
 }
 
 void THuebit::wireSample() {
@@ -171,7 +184,6 @@ void THuebit::wireScreen() {
                         ShowPage(0);
                     },
                     [this] { SaveScreenImage(); }});
-    connect(&m_screenPicker, &ScreenPicker::hovered, Panel56, [this](Color c) { Panel56->setColor(c); });
     // Entering the screen page captures two ticks later, once the page has been painted.
     m_delayedScreenRefresh.setInterval(10);
     connect(&m_delayedScreenRefresh, &QTimer::timeout, this, [this] {
@@ -210,7 +222,7 @@ void THuebit::FormCreate() {
     m_shell.windowShown = true;
     m_shell.closingFade = false;
     m_model.SetStartupDone(false);
-    m_fadeTick.start();
+    m_shellDriver->start();
     m_model.DrawRefinePalette(InitialRefineColor);
     m_namedColors.ChooseOrder(NamedColorOrder::ByColor);
     m_model.ClearPreviousColors();
@@ -224,10 +236,13 @@ void THuebit::FormCreate() {
     m_model.SetGradientColors(DefaultGradientStart, DefaultGradientEnd);
     m_model.DrawGradient();
     m_screenRefresh.StartAtCreation();
+    m_colorIndicator->start();
 }
 
 void THuebit::setColPanel(TColPanel* panel) {
     m_colPanel = panel;
+    m_shellDriver->setPanel(panel);
+    m_shellDriver->rules().PanelCreated();
     connect(&m_model, &ColorModel::changed, panel, &TColPanel::refresh);
     connect(panel, &TColPanel::contextMenuRequested, m_sampleMenu,
             [this](QPoint at) { m_sampleMenu->popup(at); });
@@ -235,7 +250,11 @@ void THuebit::setColPanel(TColPanel* panel) {
 
 // The settings file arrives later; for now a start leaves every default in place and only
 // puts the window at the top-left corner, as a missing settings file does.
-void THuebit::LoadSettings() { move(0, 0); }
+void THuebit::LoadSettings() {
+    move(0, 0);
+    // Whether or not a file was read: the stacking follows the option.
+    m_shellDriver->setStayOnTop(m_shellOptions.stayOnTop);
+}
 
 // The settings file arrives later; closing writes nothing yet.
 void THuebit::SaveSettings() {}
@@ -252,26 +271,19 @@ void THuebit::FormActivate() {
 void THuebit::FormCloseQuery() {
     SaveSettings();
     move(-500, y());
+    m_shellDriver->removeTrayIcon();
 }
 
-void THuebit::StartClosing() {
-    if (m_colPanel) m_colPanel->hide();
-    m_shell.closingFade = true;
-    m_fadeTick.start();
-}
+void THuebit::StartClosing() { m_shellDriver->rules().StartClosing(); }
+
+int THuebit::opacity() const { return m_shellDriver->opacity(); }
 
 bool THuebit::BringForward() {
-    if (m_shell.closingFade || m_closed) return false;
-    // Hidden to the tray or shrunk to the mini-window: the tray's "Скрыть/показать" and
-    // "Уменьшить/увеличить" steps (ToggleHidden, ToggleMiniWindow) belong here once they exist.
-    if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
-    return true;
+    if (m_closed) return false;
+    return m_shellDriver->rules().BringForward(); // out of the tray and the mini-window
 }
 
-void THuebit::ShowAbout() { ShowPage(3); }
+void THuebit::ShowAbout() { m_shellDriver->rules().ShowAbout(); }
 
 void THuebit::ShowPage(int index) {
     m_programSwitchesPage = true;
@@ -287,26 +299,6 @@ void THuebit::PageControl1Change(int index) {
         m_settings->ResetTemplateEditor();
         m_sampleSettings.ResetSampleTextSettings();
     }
-}
-
-void THuebit::FadeTickTimer() {
-    const FadeResult r = FadeTick({m_opacity, m_shell.closingFade, true,
-                                   width() == m_shell.miniWidth, m_transparency});
-    if (r.stop) m_fadeTick.stop();
-    if (r.close) {
-        close();
-        return;
-    }
-    if (r.opaqueAtOnce) {
-        setOpacity(255);
-        return;
-    }
-    setOpacity(r.opacity);
-}
-
-void THuebit::setOpacity(int value) {
-    m_opacity = value;
-    SetWindowAlpha(this, value);
 }
 
 bool THuebit::event(QEvent* event) {

@@ -15,6 +15,7 @@
 #include "palettes/swatch_picking.h"
 #include "screen/screen_picker.h"
 #include "screen/screen_refresh.h"
+#include "settings/shell_options.h"
 #include "ui/qt_color_dialog.h"
 #include "ui/qt_font_dialog.h"
 
@@ -31,11 +32,13 @@ class QTabWidget;
 namespace huebit {
 
 class AboutPage;
+class ColorIndicator;
 class ColorSwatch;
 class ImageButton;
 class ScreenPage;
 class SelectionPage;
 class SettingsPage;
+class ShellDriver;
 class TColPanel;
 class TitleStrip;
 
@@ -60,6 +63,10 @@ public:
     PalettePicking& palettePicking() { return m_palettePicking; }
     NamedColorPicking& namedColors() { return m_namedColors; }
     HintOptions& hintOptions() { return m_hintOptions; }
+    ShellOptions& shellOptions() { return m_shellOptions; }
+    /// The mini-window, hover view, tray, fades and keep-on-screen.
+    ShellDriver& shellDriver() { return *m_shellDriver; }
+    ColorIndicator& colorIndicator() { return *m_colorIndicator; }
     const ShellState& shell() const { return m_shell; }
     ColorSwatch* indicator() const { return Panel56; }
     ScreenPicker& screenPicker() { return m_screenPicker; }
@@ -81,7 +88,7 @@ public:
     QTabWidget* pages() const { return PageControl1; }
     QStatusBar* statusBar() const { return StatusBar1; }
     QLabel* captureNotice() const { return m_captureNotice; }
-    int opacity() const { return m_opacity; }
+    int opacity() const;
     bool closingFade() const { return m_shell.closingFade; }
 
     /// The close icon: hide the floating panel and fade out; the fade closes the window.
@@ -108,8 +115,6 @@ private:
     void FormCloseQuery();
     void LoadSettings();
     void SaveSettings();
-    void FadeTickTimer();
-    void setOpacity(int value);
     void buildPages();
     void buildStatusStrip();
     void wire();
@@ -117,6 +122,7 @@ private:
     void wireClipboard();
     void wireScreen();
     void wireSample();
+    void wireShell();
 
     ColorModel m_model;
     UiTexts m_uiTexts;
@@ -143,8 +149,9 @@ private:
     TColPanel* m_colPanel = nullptr;
     bool m_closed = false; // the close request has been answered: nothing brings it back
 
-    int m_transparency = 128;
-    int m_opacity = 0;
+    ShellOptions m_shellOptions;
+    ShellDriver* m_shellDriver = nullptr;
+    ColorIndicator* m_colorIndicator = nullptr;
 
     TitleStrip* m_titleStrip = nullptr;
     QTabWidget* PageControl1 = nullptr;
@@ -160,7 +167,7 @@ private:
     ImageButton* Image5 = nullptr;  // About icon
     ImageButton* Image17 = nullptr; // help icon, hidden
     ColorSwatch* Panel56 = nullptr; // colour indicator, hidden
-    QTimer m_fadeTick;
+    QWidget* Panel55 = nullptr;     // the spacer left of the status text, shown with it
 
     // A manual move for platforms that refuse the interactive one (no window manager).
     bool m_manualMove = false;

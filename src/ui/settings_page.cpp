@@ -2,6 +2,7 @@
 
 #include "ui/element_hint.h"
 #include "ui/sample_text_page.h"
+#include "ui/window_options_group.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -37,6 +38,9 @@ SettingsPage::SettingsPage(ColorModel& model, QWidget* parent) : QWidget(parent)
     PageControl5->addTab(buildTemplatesPage(), QStringLiteral("Шаблоны "));
     PageControl5->addTab(samplePage, QStringLiteral("Пример "));
     buildSampleGroup();
+    options = new WindowOptionsGroup(windowPage);
+    options->move(6, 66);
+    options->setFixedWidth(376);
     connect(PageControl5, &QTabWidget::currentChanged, this, [this](int index) {
         if (index == TemplatesSubPage) ResetTemplateEditor();
         if (index == SampleSubPage) emit sampleSubPageEntered();

@@ -14,6 +14,7 @@ class QToolButton;
 namespace huebit {
 
 class SampleTextPage;
+class WindowOptionsGroup;
 
 class SettingsPage : public QWidget {
     Q_OBJECT
@@ -34,6 +35,7 @@ public:
     QSpinBox* SpinEdit5 = nullptr;        // sample height
     QCheckBox* CheckBox11 = nullptr;      // "квадрат"
     QCheckBox* CheckBox10 = nullptr;      // "создавать контур", hidden
+    WindowOptionsGroup* options = nullptr; // " Дополнительные опции "
 
     static constexpr int TemplatesSubPage = 1;
     static constexpr int SampleSubPage = 2;
