@@ -161,7 +161,7 @@ bool HuebitProcess::startCommand(const QStringList& command, const QProcessEnvir
     if (!m_process.waitForStarted(5000)) return false;
     // Several copies may run on one display: the window must be this process's own.
     const QString pid = QString::number(m_process.processId());
-    return waitFor(timeoutMs, [this, pid] {
+    const bool mapped = waitFor(timeoutMs, [this, pid] {
         const QStringList ids = xdotool({QStringLiteral("search"), QStringLiteral("--all"),
                                          QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
                                          pid, QStringLiteral("--name"), QStringLiteral("^ Huebit$")});
@@ -169,6 +169,28 @@ bool HuebitProcess::startCommand(const QStringList& command, const QProcessEnvir
         m_window = ids.first();
         return true;
     });
+    return mapped && (!m_openFull || openFullWindow());
+}
+
+bool HuebitProcess::openFullWindow(int timeoutMs) {
+    // The start ends in one of the two sizes once the floating panel has been created.
+    QSize size;
+    if (!waitFor(timeoutMs, [this, &size] {
+            size = geometry().size();
+            return size == QSize(34, 23) || size == QSize(404, 507);
+        }))
+        return false;
+    if (size.width() == 34) {
+        moveTo({16, 11});
+        xdotool({QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
+                 QStringLiteral("1")});
+    }
+    if (!waitFor(timeoutMs, [this] { return geometry().size() == QSize(404, 507); }) ||
+        !waitUntilOpaque(timeoutMs))
+        return false;
+    // A first start opens on the screen page; the colour selection is where the tests begin.
+    if (size.width() == 34) click({34, 35});
+    return true;
 }
 
 bool HuebitProcess::waitUntilShown(bool shown, int timeoutMs) {

@@ -57,8 +57,15 @@ public:
     void setEnvironment(const QString& name, const QString& value) {
         m_environment.insert(name, value);
     }
-    /// Starts the program and waits until its main window is mapped.
+    /// Starts the program and waits until its main window is mapped. A first start comes up as
+    /// the mini-window; unless `keepMiniWindow()` was asked for, the window is then opened to
+    /// full size with a double click on its program icon, as a user would.
     bool start(int timeoutMs = 10000);
+    /// The next start leaves the window as it comes up.
+    void keepMiniWindow() { m_openFull = false; }
+    /// A double click on the program icon when the window is the mini-window, then a click on
+    /// the "Подбор " tab; waits for the full, opaque window.
+    bool openFullWindow(int timeoutMs = 5000);
     /// Starts `command` (a program and its arguments: an installed copy, perhaps behind a
     /// wrapper such as setpriv) in the scratch directory with `extra` added to the environment,
     /// and waits for the main window.
@@ -101,6 +108,7 @@ private:
     QProcess m_process;
     QProcessEnvironment m_environment;
     QString m_window;
+    bool m_openFull = true;
 };
 
 /// Where `part` appears exactly in `screen`, or nothing.

@@ -53,6 +53,7 @@ struct Program {
     TColPanel panel{window.model()};
     FakeFontDialog fonts;
     Program() {
+        window.shellOptions().startInMiniWindow = false; // the full window, to click on
         window.setColPanel(&panel);
         fonts.shell = &window.shell();
         window.setFontDialog(&fonts);
