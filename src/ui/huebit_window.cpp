@@ -236,6 +236,7 @@ void THuebit::FormCreate() {
     m_model.SetGradientColors(DefaultGradientStart, DefaultGradientEnd);
     m_model.DrawGradient();
     m_screenRefresh.StartAtCreation();
+    if (m_shellOptions.openOnScreenPage) ShowPage(1);
     m_colorIndicator->start();
 }
 

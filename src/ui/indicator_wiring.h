@@ -1,7 +1,7 @@
 #pragma once
-// Which colour the indicator takes while the pointer moves over the selection page's elements
-// and the bottom bar. Palettes, strips, markers and matching swatches set it under their own
-// rules elsewhere; this covers the component editors, the sample and the neutral areas.
+// The colour indicator following the pointer over the selection page's elements and the bottom
+// bar, by each element's rule (output/status_hints.h), over the RGB bars, and over the screen
+// page's views. Palettes, strips, markers and matching swatches set it under their own rules.
 
 class QWidget;
 

@@ -159,6 +159,7 @@ bool HuebitProcess::startCommand(const QStringList& command, const QProcessEnvir
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start(command.first(), command.mid(1));
     if (!m_process.waitForStarted(5000)) return false;
+    m_command = command;
     // Several copies may run on one display: the window must be this process's own.
     const QString pid = QString::number(m_process.processId());
     const bool mapped = waitFor(timeoutMs, [this, pid] {
@@ -173,23 +174,35 @@ bool HuebitProcess::startCommand(const QStringList& command, const QProcessEnvir
 }
 
 bool HuebitProcess::openFullWindow(int timeoutMs) {
-    // The start ends in one of the two sizes once the floating panel has been created.
+    // The start ends in one of the two sizes once the floating panel has been created: the
+    // 34 x 23 mini-window or the 404 x 507 window, both times the scale factor.
     QSize size;
     if (!waitFor(timeoutMs, [this, &size] {
             size = geometry().size();
-            return size == QSize(34, 23) || size == QSize(404, 507);
+            return size.width() > 0 && (size.width() * 23 == size.height() * 34 ||
+                                        size.width() * 507 == size.height() * 404);
         }))
         return false;
-    if (size.width() == 34) {
-        moveTo({16, 11});
-        xdotool({QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
-                 QStringLiteral("1")});
+    const bool mini = size.width() * 23 == size.height() * 34;
+    if (mini) {
+        // A second start brings the running copy out of the mini-window, without the hover
+        // view that a pointer over it would open (and the screen copy that view may make).
+        QProcess again;
+        again.setProcessEnvironment(m_process.processEnvironment());
+        again.setWorkingDirectory(m_dir.path());
+        again.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        again.start(m_command.first(), m_command.mid(1));
+        if (!again.waitForFinished(timeoutMs) || again.exitCode() != 0) return false;
     }
-    if (!waitFor(timeoutMs, [this] { return geometry().size() == QSize(404, 507); }) ||
+    if (!waitFor(timeoutMs, [this] {
+            const QSize s = geometry().size();
+            return s.width() * 507 == s.height() * 404;
+        }) ||
         !waitUntilOpaque(timeoutMs))
         return false;
     // A first start opens on the screen page; the colour selection is where the tests begin.
-    if (size.width() == 34) click({34, 35});
+    const int scale = geometry().width() / 404;
+    if (mini) click(QPoint(34, 35) * scale);
     return true;
 }
 

@@ -59,12 +59,13 @@ public:
     }
     /// Starts the program and waits until its main window is mapped. A first start comes up as
     /// the mini-window; unless `keepMiniWindow()` was asked for, the window is then opened to
-    /// full size with a double click on its program icon, as a user would.
+    /// full size (see `openFullWindow`).
     bool start(int timeoutMs = 10000);
     /// The next start leaves the window as it comes up.
     void keepMiniWindow() { m_openFull = false; }
-    /// A double click on the program icon when the window is the mini-window, then a click on
-    /// the "Подбор " tab; waits for the full, opaque window.
+    /// Opens the first start's mini-window to the full window (through a second start, which
+    /// brings the running copy forward) and shows the "Подбор " page; waits for the full,
+    /// opaque window.
     bool openFullWindow(int timeoutMs = 5000);
     /// Starts `command` (a program and its arguments: an installed copy, perhaps behind a
     /// wrapper such as setpriv) in the scratch directory with `extra` added to the environment,
@@ -109,6 +110,7 @@ private:
     QProcessEnvironment m_environment;
     QString m_window;
     bool m_openFull = true;
+    QStringList m_command;
 };
 
 /// Where `part` appears exactly in `screen`, or nothing.
