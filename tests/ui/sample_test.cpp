@@ -53,8 +53,10 @@ struct Program {
     TColPanel panel{window.model()};
     FakeFontDialog fonts;
     Program() {
-        window.shellOptions().startInMiniWindow = false; // the full window, to click on
+        // The full window on the selection page, to click on.
+        window.shellOptions().startInMiniWindow = false;
         window.setColPanel(&panel);
+        window.ShowPage(0);
         fonts.shell = &window.shell();
         window.setFontDialog(&fonts);
     }
