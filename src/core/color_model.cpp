@@ -261,6 +261,16 @@ void ColorModel::UnfreezeFloatingPanel() {
     notify(ChangedFloatingPanel);
 }
 
+void ColorModel::ToggleFloatingPanelFreeze() {
+    m_panel.frozen = !m_panel.frozen;
+    if (!m_panel.frozen) {
+        m_panel.face = m_sample.background;
+        m_panel.readoutText = Complement(m_sample.background);
+        m_panel.faceText = m_sample.text;
+    }
+    notify(ChangedFloatingPanel);
+}
+
 void ColorModel::FloatingPanelShown() {
     m_panel.face = m_sample.background;
     m_panel.faceText = m_sample.text;

@@ -114,6 +114,9 @@ public:
     // Floating panel.
     /// The show/hide command shows the panel unfrozen.
     void UnfreezeFloatingPanel();
+    /// The freeze button: a live panel freezes and keeps what it shows; a frozen one thaws and
+    /// copies the sample's colours at once.
+    void ToggleFloatingPanelFreeze();
     /// The panel has been shown: its face copies the sample's colours and caption.
     void FloatingPanelShown();
 

@@ -1,10 +1,15 @@
 #pragma once
 // The floating colour panel: a borderless, always-on-top window that repeats the sample.
-// It lives for the whole run and starts hidden.
+// It lives for the whole run and starts hidden. Its three small buttons (resize, close,
+// freeze) and the size readout appear while the pointer is over the strip at its left edge.
 
 #include "core/color_model.h"
 
+#include <QPoint>
 #include <QWidget>
+
+class QLabel;
+class QToolButton;
 
 namespace huebit {
 
@@ -19,6 +24,10 @@ public:
     /// "Показать/скрыть выносную панель": hides a shown panel, shows a hidden one unfrozen.
     void ShowHide();
     SampleView* face() const { return m_face; }
+    QLabel* sizeReadout() const { return m_readout; }
+    QToolButton* resizeButton() const { return m_resize; }
+    QToolButton* closeButton() const { return m_close; }
+    QToolButton* freezeButton() const { return m_freeze; }
 
 signals:
     /// The face's context menu was asked for, at this screen point.
@@ -26,10 +35,24 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void faceMouse(QEvent* event);
+    void resizeMouse(QEvent* event);
+    void setControlsShown(bool shown);
+    void showSize();
+
     ColorModel& m_model;
     SampleView* m_face;
+    QLabel* m_readout;
+    QToolButton* m_resize;
+    QToolButton* m_close;
+    QToolButton* m_freeze;
+    QPoint m_resizeStart;   // the pointer's screen position at the last resize step
+    QPoint m_moveOffset;    // where the face was pressed, for a move made by hand
+    bool m_manualMove = false;
 };
 
 } // namespace huebit

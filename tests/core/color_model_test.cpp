@@ -223,3 +223,25 @@ TEST_F(ColorModelTest, PanelFollowsOnlyAfterStartup) {
     model.ApplyColor(RGB(9, 9, 9), coNormal);
     EXPECT_EQ(model.FloatingPanel().face, RGB(9, 9, 9));
 }
+
+TEST_F(ColorModelTest, AFrozenPanelKeepsItsColoursButFollowsASwapAndThawsAtOnce) {
+    model.FloatingPanelShown();
+    model.ToggleFloatingPanelFreeze();
+    EXPECT_TRUE(model.FloatingPanel().frozen);
+    model.ApplyColor(RGB(9, 9, 9), coNormal);
+    model.SelectTextTarget();
+    model.ApplyColor(RGB(1, 2, 3), coDrag);
+    EXPECT_EQ(model.FloatingPanel().face, StartColor);
+    EXPECT_EQ(model.FloatingPanel().faceText, DefaultSampleTextColor);
+    model.SwapSampleColors(); // a swap reaches the face, frozen or not
+    EXPECT_EQ(model.FloatingPanel().face, RGB(1, 2, 3));
+    EXPECT_EQ(model.FloatingPanel().faceText, RGB(9, 9, 9));
+    EXPECT_TRUE(model.FloatingPanel().frozen);
+    model.ApplyColor(RGB(200, 100, 50), coNormal);
+    EXPECT_EQ(model.FloatingPanel().face, RGB(1, 2, 3));
+    model.ToggleFloatingPanelFreeze(); // thawing copies the sample again
+    EXPECT_FALSE(model.FloatingPanel().frozen);
+    EXPECT_EQ(model.FloatingPanel().face, model.SampleState().background);
+    EXPECT_EQ(model.FloatingPanel().readoutText, Complement(model.SampleState().background));
+    EXPECT_EQ(model.FloatingPanel().faceText, model.SampleState().text);
+}

@@ -1,0 +1,284 @@
+// The window shell on real widgets (offscreen): the title strip's icons and hover option, the
+// tray's menu with a fake tray, the options group, the colour indicator and the floating panel.
+
+#include "shell/fake_tray_icon.h"
+#include "ui/app_look.h"
+#include "ui/col_panel.h"
+#include "ui/color_indicator.h"
+#include "ui/color_swatch.h"
+#include "ui/huebit_window.h"
+#include "ui/image_button.h"
+#include "ui/sample_view.h"
+#include "ui/settings_page.h"
+#include "ui/shell_driver.h"
+#include "ui/title_strip.h"
+#include "ui/window_options_group.h"
+#include "widget_events.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace huebit;
+using huebit::test::sendMouse;
+
+namespace {
+
+// The main window with its floating panel and a tray that is there.
+struct Program {
+    THuebit window;
+    TColPanel panel{window.model()};
+    FakeTrayIcon* tray = nullptr;
+    explicit Program(bool startMini = false) {
+        auto fake = std::make_unique<FakeTrayIcon>();
+        tray = fake.get();
+        window.shellDriver().setTrayIcon(std::move(fake));
+        tray->show();
+        window.shellOptions().startInMiniWindow = startMini;
+        window.setColPanel(&panel);
+        window.show();
+    }
+    TitleStrip* title() { return window.titleStrip(); }
+    bool mini() const { return window.size() == QSize(34, 23); }
+};
+
+void clickWith(QWidget* w, Qt::MouseButton b, QPoint at = {5, 5}) {
+    sendMouse(w, QEvent::MouseButtonPress, at, b, b);
+    sendMouse(w, QEvent::MouseButtonRelease, at, b, Qt::NoButton);
+}
+
+void doubleClick(QWidget* w, QPoint at = {5, 5}) {
+    clickWith(w, Qt::LeftButton, at);
+    sendMouse(w, QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(w, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+}
+
+// A move whose screen position is given outright (the widget may move under the pointer).
+void moveGlobal(QWidget* w, QPoint global, Qt::MouseButtons buttons) {
+    QMouseEvent e(QEvent::MouseMove, QPointF(w->mapFromGlobal(global)), QPointF(global),
+                  Qt::NoButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+} // namespace
+
+class ShellTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { ApplyAppLook(); }
+    void titleIconsActOnThePrimaryButtonOnly();
+    void hoverOptionAndProgramIconSwitchTheMode();
+    void trayMenuHidesShowsAndShrinks();
+    void withoutATrayHidingMinimises();
+    void optionsHoldTheirStateAndThePreviewFollowsTheSlider();
+    void indicatorFollowsThePagesAndSwitchesForm();
+    void panelButtonsComeOutInTheStripAndResizeKeepsTheCorner();
+    void panelFreezeCloseAndDoubleClick();
+};
+
+void ShellTest::titleIconsActOnThePrimaryButtonOnly() {
+    Program p;
+    for (Qt::MouseButton b : {Qt::RightButton, Qt::MiddleButton}) {
+        clickWith(p.title()->Image12, b);
+        clickWith(p.title()->Image11, b);
+        clickWith(p.title()->Image10, b);
+    }
+    QVERIFY(!p.mini());
+    QVERIFY(p.window.isVisible());
+    QVERIFY(!p.window.closingFade());
+    clickWith(p.title()->Image12, Qt::LeftButton);
+    QVERIFY(p.mini());
+    QVERIFY(p.title()->Image9->isVisible());
+    QVERIFY(p.title()->Image12->isHidden());
+    QVERIFY(p.window.shellDriver().hoverPolling());
+    doubleClick(p.title()->Image7);
+    QCOMPARE(p.window.size(), QSize(404, 507));
+    QCOMPARE(p.window.opacity(), 255);
+    QVERIFY(!p.window.shellDriver().hoverPolling());
+    clickWith(p.title()->Image11, Qt::LeftButton); // a tray is there: hidden
+    QVERIFY(!p.window.isVisible());
+    QVERIFY(!p.window.shell().windowShown);
+    p.tray->primaryClicked();
+    QVERIFY(p.window.isVisible());
+}
+
+void ShellTest::hoverOptionAndProgramIconSwitchTheMode() {
+    Program p(true);
+    QVERIFY(p.mini()); // "start in the mini-window" applied at the panel's creation
+    doubleClick(p.title()->Image7);
+    QVERIFY(!p.mini());
+    QCheckBox* hover = p.title()->CheckBox4;
+    hover->click(); // cleared: the click's action switches the mode
+    QVERIFY(!p.window.shellOptions().openOnHover);
+    QVERIFY(p.mini());
+    QVERIFY(!p.window.shellDriver().hoverPolling());
+    doubleClick(p.title()->Image7);
+    hover->click();
+    QVERIFY(p.window.shellOptions().openOnHover);
+    QVERIFY(p.mini());
+    QVERIFY(p.window.shellDriver().hoverPolling());
+}
+
+void ShellTest::trayMenuHidesShowsAndShrinks() {
+    Program p;
+    QMenu* menu = p.window.shellDriver().trayMenu();
+    QStringList entries;
+    for (QAction* a : menu->actions()) entries << (a->isSeparator() ? "-" : a->text());
+    QCOMPARE(entries, (QStringList{"Скрыть/показать", "Уменьшить/увеличить", "О программе", "-",
+                                   "Закрыть"}));
+    menu->actions()[1]->trigger();
+    QVERIFY(p.mini());
+    menu->actions()[0]->trigger();
+    QVERIFY(!p.window.isVisible());
+    menu->actions()[2]->trigger(); // About: out of the tray and the mini-window
+    QVERIFY(p.window.isVisible());
+    QVERIFY(!p.mini());
+    QCOMPARE(p.window.pages()->currentIndex(), 3);
+    menu->actions()[4]->trigger();
+    QVERIFY(p.window.closingFade());
+    QTRY_VERIFY_WITH_TIMEOUT(!p.window.isVisible(), 5000);
+}
+
+void ShellTest::withoutATrayHidingMinimises() {
+    Program p;
+    p.tray->trayThere = false;
+    clickWith(p.title()->Image11, Qt::LeftButton);
+    QVERIFY(p.window.shell().windowShown);
+    QVERIFY(p.window.isMinimized());
+    QVERIFY(p.window.BringForward());
+    QVERIFY(!p.window.isMinimized());
+}
+
+void ShellTest::optionsHoldTheirStateAndThePreviewFollowsTheSlider() {
+    Program p;
+    WindowOptionsGroup* g = p.window.settingsPage()->options;
+    const struct {
+        QCheckBox* box;
+        std::function<bool()> option;
+    } options[] = {
+        {g->CheckBox2, [&] { return p.window.shellOptions().stayOnTop; }},
+        {g->CheckBox3, [&] { return p.window.shellOptions().openOnScreenPage; }},
+        {g->CheckBox5, [&] { return p.window.shellOptions().startInMiniWindow; }},
+        {g->CheckBox6, [&] { return p.window.shellOptions().refreshScreenOnOpen; }},
+        {g->CheckBox8, [&] { return p.window.hintOptions().useIndicator; }},
+    };
+    for (const auto& o : options) {
+        QVERIFY2(!o.box->accessibleName().isEmpty(), qPrintable(o.box->objectName()));
+        o.box->setChecked(false);
+        QVERIFY2(!o.option(), qPrintable(o.box->objectName()));
+        o.box->setChecked(true);
+        QVERIFY2(o.option(), qPrintable(o.box->objectName()));
+    }
+    const QSize size = p.window.size();
+    const QPoint place = p.window.pos();
+    g->CheckBox2->setChecked(false); // stacking changes; place, size and opacity stay
+    QCOMPARE(p.window.size(), size);
+    QCOMPARE(p.window.pos(), place);
+    QTRY_COMPARE(p.window.opacity(), 255);
+    g->TrackBar1->setValue(200);
+    QCOMPARE(p.window.shellOptions().transparency, 200);
+    QCOMPARE(g->Panel57->color(), RGB(55, 55, 55));
+    g->TrackBar1->setValue(0);
+    QCOMPARE(g->Panel57->color(), RGB(255, 255, 255));
+}
+
+void ShellTest::indicatorFollowsThePagesAndSwitchesForm() {
+    Program p;
+    ColorSwatch* indicator = p.window.indicator();
+    p.window.ShowPage(0);
+    QTRY_VERIFY(indicator->isVisible());
+    QCOMPARE(p.window.statusBar()->x(), 34); // the spacer keeps the text clear of it
+    for (int page : {2, 3}) {
+        p.window.ShowPage(page);
+        QTRY_VERIFY(!indicator->isVisible());
+        QCOMPARE(p.window.statusBar()->x(), 0);
+    }
+    p.window.ShowPage(1);
+    QTRY_VERIFY(indicator->isVisible());
+    QCOMPARE(indicator->geometry(), QRect(4, 474, 29, 29));
+    doubleClick(indicator);
+    QCOMPARE(indicator->geometry(), QRect(4, 398, 29, 105));
+    QCOMPARE(indicator->frameShape(), QFrame::NoFrame);
+    QVERIFY(p.window.colorIndicator().isLarge());
+    doubleClick(indicator);
+    QCOMPARE(indicator->geometry(), QRect(4, 474, 29, 29));
+    // The pointer over it shows the targeted sample colour.
+    sendMouse(indicator, QEvent::MouseMove, {5, 5}, Qt::NoButton, Qt::NoButton);
+    QCOMPARE(indicator->color(), p.window.model().TargetedSampleColor());
+    // Cleared, the option leaves it as it is on the colour pages.
+    p.window.hintOptions().useIndicator = false;
+    p.window.ShowPage(0);
+    QTest::qWait(300);
+    QVERIFY(indicator->isVisible());
+}
+
+void ShellTest::panelButtonsComeOutInTheStripAndResizeKeepsTheCorner() {
+    Program p;
+    TColPanel& panel = p.panel;
+    panel.ShowHide();
+    QVERIFY(panel.isVisible());
+    QCOMPARE(panel.geometry(), QRect(220, 582, 247, 73));
+    SampleView* face = panel.face();
+    sendMouse(face, QEvent::MouseMove, {10, 30}, Qt::NoButton, Qt::NoButton);
+    QVERIFY(panel.resizeButton()->isVisible());
+    QVERIFY(panel.freezeButton()->isVisible());
+    QCOMPARE(panel.sizeReadout()->text(), QStringLiteral("247/73"));
+    sendMouse(face, QEvent::MouseMove, {19, 30}, Qt::NoButton, Qt::NoButton);
+    QVERIFY(!panel.resizeButton()->isVisible());
+    QVERIFY(!panel.sizeReadout()->isVisible());
+    sendMouse(face, QEvent::MouseMove, {18, 57}, Qt::NoButton, Qt::NoButton);
+    QVERIFY(panel.closeButton()->isVisible());
+
+    QToolButton* resize = panel.resizeButton();
+    QPoint at = resize->mapToGlobal(QPoint(8, 8));
+    sendMouse(resize, QEvent::MouseButtonPress, {8, 8}, Qt::LeftButton, Qt::LeftButton);
+    at += QPoint(40, 20);
+    moveGlobal(resize, at, Qt::LeftButton);
+    QCOMPARE(panel.geometry(), QRect(260, 602, 207, 53));
+    QCOMPARE(panel.sizeReadout()->text(), QStringLiteral("207/53"));
+    moveGlobal(resize, at + QPoint(10, 0), Qt::RightButton); // another button: no change
+    QCOMPARE(panel.geometry(), QRect(260, 602, 207, 53));
+    moveGlobal(resize, at + QPoint(900, 900), Qt::LeftButton);
+    QCOMPARE(panel.geometry(), QRect(446, 634, 21, 21));
+    QCOMPARE(face->size(), QSize(21, 21));
+}
+
+void ShellTest::panelFreezeCloseAndDoubleClick() {
+    Program p;
+    TColPanel& panel = p.panel;
+    panel.ShowHide();
+    ColorModel& model = p.window.model();
+    QToolButton* freeze = panel.freezeButton();
+    clickWith(freeze, Qt::RightButton);
+    QVERIFY(!model.FloatingPanel().frozen);
+    freeze->click();
+    QVERIFY(freeze->font().bold());
+    model.ApplyColor(RGB(10, 20, 30), coNormal);
+    QVERIFY(panel.face()->background() != RGB(10, 20, 30));
+    freeze->click();
+    QVERIFY(!freeze->font().bold());
+    QCOMPARE(panel.face()->background(), RGB(10, 20, 30));
+    freeze->click();
+    doubleClick(panel.face()); // hides; the next show starts unfrozen, buttons hidden
+    QVERIFY(!panel.isVisible());
+    panel.ShowHide();
+    QVERIFY(!model.FloatingPanel().frozen);
+    QVERIFY(!panel.freezeButton()->isVisible());
+    QVERIFY(!panel.sizeReadout()->isVisible());
+    panel.closeButton()->click();
+    QVERIFY(!panel.isVisible());
+    // Shrinking the main window takes the panel along; returning brings it back.
+    panel.ShowHide();
+    clickWith(p.title()->Image12, Qt::LeftButton);
+    QVERIFY(!panel.isVisible());
+    doubleClick(p.title()->Image7);
+    QVERIFY(panel.isVisible());
+}
+
+QTEST_MAIN(ShellTest)
+#include "shell_test.moc"
