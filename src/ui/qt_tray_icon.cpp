@@ -10,7 +10,6 @@ constexpr int TrayWatchMs = 1000;
 
 QtTrayIcon::QtTrayIcon(const QIcon& icon, QMenu* menu, QObject* parent)
     : QObject(parent), m_icon(icon) {
-    m_icon.setToolTip(QStringLiteral("Huebit"));
     m_icon.setContextMenu(menu); // the secondary button opens it
     connect(&m_icon, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {

@@ -217,6 +217,34 @@ TEST_F(ShellE2E, WithoutATrayHidingLeavesTheProgramReachable) {
     EXPECT_EQ(app.geometry().size(), Full);
 }
 
+TEST_F(ShellE2E, StayOnTopSwitchesInPlaceAndTheProgramIconDragsTheWindow) {
+    HuebitProcess app(display);
+    ASSERT_TRUE(app.start());
+    const QString state = QStringLiteral("_NET_WM_STATE");
+    EXPECT_TRUE(app.property(state).contains(QLatin1String("_NET_WM_STATE_ABOVE")));
+    app.click({176, 36});   // "Настройка "
+    app.click({28, 209});   // "Располагать поверх всех окон"
+    ASSERT_TRUE(waitFor(2000, [&] { return !app.property(state).contains(QLatin1String("ABOVE")); }));
+    // The same window, where it was, as large and as opaque as before.
+    EXPECT_EQ(app.geometry(), QRect(0, 0, 404, 507));
+    EXPECT_TRUE(app.waitUntilOpaque(500));
+    EXPECT_TRUE(app.waitUntilShown(true, 500));
+    app.click({28, 209});
+    ASSERT_TRUE(waitFor(2000, [&] { return app.property(state).contains(QLatin1String("ABOVE")); }));
+
+    // Only the primary button drags by the program icon.
+    app.press({16, 11}, 3);
+    app.moveTo({60, 40});
+    app.release(3);
+    EXPECT_EQ(app.geometry().topLeft(), QPoint(0, 0));
+    app.press({16, 11});
+    app.moveToScreen({60, 40}); // on the screen: the window moves under the pointer
+    app.moveToScreen({116, 61});
+    app.release();
+    EXPECT_TRUE(waitFor(2000, [&] { return app.geometry().topLeft() == QPoint(100, 50); }))
+        << app.geometry().x() << "," << app.geometry().y();
+}
+
 // Xvfb stacks its Xinerama screens rather than placing them side by side, so one 2048 x 768
 // screen is split into two 1024 x 768 RandR monitors, which Qt takes for two screens.
 bool splitIntoTwoMonitors(const XvfbDisplay& display) {
