@@ -1,6 +1,7 @@
 // Start-up time: from exec of the program to the first map of a top-level window, measured on
-// the X server's side. Usage: huebit_startup_bench BINARY [RUNS]; DISPLAY must name a server
-// with no other clients mapping windows.
+// the X server's side. Usage: huebit_startup_bench BINARY [RUNS] [SETTINGS_FILE]; DISPLAY must
+// name a server with no other clients mapping windows. With a settings file, each run starts the
+// program once without and once with that file beside it, and both medians are compared.
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -23,7 +24,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // One run in a fresh scratch directory, so no settings file is left from the run before.
-double timeOneStart(xcb_connection_t* c, const std::string& binary) {
+double timeOneStart(xcb_connection_t* c, const std::string& binary,
+                    const std::string& settings = {}) {
     const std::filesystem::path dir =
         std::filesystem::temp_directory_path() / ("huebit-start-" + std::to_string(getpid()));
     std::filesystem::remove_all(dir);
@@ -31,6 +33,7 @@ double timeOneStart(xcb_connection_t* c, const std::string& binary) {
     const auto copy = dir / "huebit";
     std::filesystem::copy_file(binary, copy);
     std::filesystem::permissions(copy, std::filesystem::perms::owner_all);
+    if (!settings.empty()) std::filesystem::copy_file(settings, dir / "Huebit.cnf");
 
     const std::string path = copy.string();
     char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
@@ -77,13 +80,26 @@ int main(int argc, char** argv) {
     xcb_flush(c);
 
     timeOneStart(c, argv[1]); // warm the caches (fonts, shared libraries) once
-    std::vector<double> times;
+    const std::string settings = argc > 3 ? argv[3] : "";
+    std::vector<double> times, withFile;
     for (int i = 0; i < runs; ++i) {
         times.push_back(timeOneStart(c, argv[1]));
-        std::printf("run %d: %.1f ms\n", i + 1, times.back());
+        std::printf("run %d: %.1f ms", i + 1, times.back());
+        if (!settings.empty()) {
+            withFile.push_back(timeOneStart(c, argv[1], settings));
+            std::printf(", with the settings file %.1f ms", withFile.back());
+        }
+        std::printf("\n");
     }
-    std::sort(times.begin(), times.end());
-    std::printf("median of %d: %.1f ms (exec to first mapped window)\n", runs, times[times.size() / 2]);
+    auto median = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    };
+    std::printf("median of %d: %.1f ms (exec to first mapped window)\n", runs, median(times));
+    if (!settings.empty()) {
+        std::printf("median of %d with the settings file: %.1f ms (%+.1f %%)\n", runs,
+                    median(withFile), 100.0 * (median(withFile) / median(times) - 1.0));
+    }
     xcb_disconnect(c);
     return 0;
 }

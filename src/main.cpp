@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 #include "platform/display_refusal.h"
 #include "platform/local_socket_instance.h"
+#include "platform/program_end.h"
 #include "platform/qt_translations.h"
 #include "platform/x11_clipboard_handover.h"
 #include "platform/x11_clipboard_keeper.h"
@@ -39,14 +40,17 @@ int main(int argc, char* argv[]) {
     huebit::InstallQtTranslations(app);
     huebit::ApplyAppLook();
 
-    huebit::THuebit window;
-    huebit::TColPanel panel(window.model());
+    huebit::THuebit window(huebit::ProgramSettingsLocation());
+    huebit::TColPanel panel(window.model(), window.settingsBuffer());
     window.setColPanel(&panel);
     instance.setForwardHandler([&window](const QByteArray& id) {
         if (!window.BringForward()) return false;
         huebit::FinishStartupOnX11(window, id);
         return true;
     });
+    huebit::RouteProgramEnd(&window, {[&window] { window.RequestClose(); },
+                                      [&window] { window.CommitSettings(); },
+                                      [&window] { window.CloseQueryOnQuit(); }});
     window.show();
     const int code = app.exec();
     instance.close();

@@ -188,6 +188,28 @@ void ColorModel::ClearUserPalette() {
     notify(ChangedUserPalette);
 }
 
+void ColorModel::PaintUserPaletteSlot(int slot, Color c) {
+    m_userPalette.setSlot(slot, c);
+    notify(ChangedUserPalette);
+}
+
+void ColorModel::PaintPreviousColorSlot(int slot, Color c) {
+    m_previousColors.setSlot(slot, c);
+    notify(ChangedPreviousColors);
+}
+
+void ColorModel::RestoreTemplates(const QStringList& entries) {
+    m_templates = TemplateList(entries);
+    notify(ChangedTemplates);
+}
+
+void ColorModel::ClearSampleCaption() {
+    Batch batch(*this);
+    m_sample.caption.clear();
+    m_panel.caption.clear();
+    notify(ChangedSample | ChangedFloatingPanel);
+}
+
 void ColorModel::SelectBackgroundTarget() {
     if (m_target == ColorTarget::Background) return;
     RunTargetSelection(ColorTarget::Background);

@@ -85,6 +85,15 @@ public:
     void AddToUserPalette();
     void ClearPreviousColors();
     void ClearUserPalette();
+    /// Paints one stored slot back (settings load): columns 15i to 15i + 13, full height.
+    void PaintUserPaletteSlot(int slot, Color c);
+    void PaintPreviousColorSlot(int slot, Color c);
+    /// The settings load's template list: the list emptied (nothing selected, no active text),
+    /// then these entries appended as they are, empty ones included.
+    void RestoreTemplates(const QStringList& entries);
+    /// Empties the sample's caption (and the mirror's) without touching the text switch; the
+    /// settings load uses it when the stored state had the text hidden.
+    void ClearSampleCaption();
 
     // Colour target. Selecting a target that is already on does nothing; otherwise the newly
     // targeted sample colour becomes current without a history entry.

@@ -13,6 +13,8 @@ public:
     static constexpr int MaxEditorEntries = 255;
 
     TemplateList() : m_entries(DefaultTemplates()) { select(DefaultTemplateIndex); }
+    /// A list of these entries with nothing selected and no active text.
+    explicit TemplateList(QStringList entries) : m_entries(std::move(entries)) {}
 
     const QStringList& entries() const { return m_entries; }
     /// The selected position, or -1 while the active text was typed rather than chosen.

@@ -1,5 +1,6 @@
 #include "ui/col_panel.h"
 
+#include "settings/settings_walk.h"
 #include "shell/panel_resize.h"
 #include "ui/element_hint.h"
 #include "ui/qt_color.h"
@@ -45,12 +46,14 @@ bool primaryAlone(const QMouseEvent* e) {
 
 } // namespace
 
-TColPanel::TColPanel(ColorModel& model)
+TColPanel::TColPanel(ColorModel& model, const SettingsBuffer& settings)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_model(model) {
     setObjectName(QStringLiteral("ColPanel"));
     setAccessibleName(QStringLiteral("Выносная панель"));
-    setGeometry(220, 582, 247, 73);
+    // A second window beside the main one: it never keeps the program running by itself.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setGeometry(PanelGeometryFromSettings(settings, QRect(220, 582, 247, 73)));
     m_face = new SampleView(QStringLiteral("Panel1"), this);
     m_face->setAccessibleName(QStringLiteral("Выносная панель"));
     m_face->setGeometry(rect());

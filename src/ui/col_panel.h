@@ -4,6 +4,7 @@
 // freeze) and the size readout appear while the pointer is over the strip at its left edge.
 
 #include "core/color_model.h"
+#include "settings/settings_buffer.h"
 
 #include <QPoint>
 #include <QWidget>
@@ -18,7 +19,8 @@ class SampleView;
 class TColPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit TColPanel(ColorModel& model);
+    /// Takes its size and place from the settings lines the main window loaded.
+    explicit TColPanel(ColorModel& model, const SettingsBuffer& settings = SettingsBuffer());
 
     void refresh(unsigned what);
     /// "Показать/скрыть выносную панель": hides a shown panel, shows a hidden one unfrozen.

@@ -1,5 +1,9 @@
 #include "ui/huebit_window.h"
 
+#include "app/app_identity.h"
+#include "settings/settings_file.h"
+#include "ui/window_settings.h"
+
 #include "palettes/gradient.h"
 #include "ui/about_page.h"
 #include "ui/col_panel.h"
@@ -28,6 +32,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QRadioButton>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -42,10 +47,13 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QWindow>
+#include <cstdio>
 
 namespace huebit {
 
-THuebit::THuebit(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+THuebit::THuebit(SettingsLocation settings, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      m_settingsLocation(std::move(settings)) {
     setObjectName(QStringLiteral("Huebit"));
     setWindowTitle(QStringLiteral(" Huebit"));
     setWindowIcon(QIcon(DecorationIcon(QStringLiteral(":/assets/icon32.png"))));
@@ -140,6 +148,7 @@ void THuebit::wireShell() {
                                      [this] { CaptureScreen(); }},
                                     this);
     WireWindowOptions(*m_settings->options, m_shellOptions, m_hintOptions, *m_shellDriver);
+    connect(m_settings->options->CheckBox1, &QCheckBox::toggled, this, &THuebit::SetInteractiveHints);
     WireIndicatorFollow(*m_selection, *StatusBar1, m_model, m_editing, m_palettePicking,
                         m_screenPicker);
 }
@@ -238,6 +247,12 @@ void THuebit::FormCreate() {
     m_screenRefresh.StartAtCreation();
     if (m_shellOptions.openOnScreenPage) ShowPage(1);
     m_colorIndicator->start();
+    // The steps above may have moved the window; put it back where the user left it.
+    if (const auto stored = LoadSettingsFile(m_settingsLocation.loadPath)) {
+        m_settingsBuffer = *stored;
+        WindowSettings target(*this);
+        ApplyWindowPlace(m_settingsBuffer, target);
+    }
 }
 
 void THuebit::setColPanel(TColPanel* panel) {
@@ -249,16 +264,27 @@ void THuebit::setColPanel(TColPanel* panel) {
             [this](QPoint at) { m_sampleMenu->popup(at); });
 }
 
-// The settings file arrives later; for now a start leaves every default in place and only
-// puts the window at the top-left corner, as a missing settings file does.
 void THuebit::LoadSettings() {
     move(0, 0);
+    if (const auto stored = LoadSettingsFile(m_settingsLocation.loadPath)) {
+        m_settingsBuffer = *stored;
+        WindowSettings target(*this);
+        ApplySettings(m_settingsBuffer, target);
+    }
     // Whether or not a file was read: the stacking follows the option.
     m_shellDriver->setStayOnTop(m_shellOptions.stayOnTop);
 }
 
-// The settings file arrives later; closing writes nothing yet.
-void THuebit::SaveSettings() {}
+void THuebit::SaveSettings() {
+    if (m_settingsLocation.savePath.isEmpty()) return;
+    m_settingsBuffer = ToSettingsBuffer(CollectWindowSettings(*this));
+    const QString error = SaveSettingsFile(m_settingsLocation.savePath, m_settingsBuffer);
+    // The close goes on regardless; the user learns where the settings could not go.
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "%s: the settings could not be saved to %s: %s\n", ExecutableName,
+                     qPrintable(m_settingsLocation.savePath), qPrintable(error));
+    }
+}
 
 void THuebit::FormActivate() {
     // Repaint the six bars, red to value: inner fill first, then the trough.
@@ -270,6 +296,8 @@ void THuebit::FormActivate() {
 }
 
 void THuebit::FormCloseQuery() {
+    if (m_closeQueried) return; // after the move below a second save would store x = -500
+    m_closeQueried = true;
     SaveSettings();
     move(-500, y());
     m_shellDriver->removeTrayIcon();
@@ -278,6 +306,30 @@ void THuebit::FormCloseQuery() {
 void THuebit::StartClosing() { m_shellDriver->rules().StartClosing(); }
 
 int THuebit::opacity() const { return m_shellDriver->opacity(); }
+
+void THuebit::RequestClose() {
+    if (m_colPanel) m_colPanel->hide();
+    close();
+}
+
+void THuebit::CommitSettings() {
+    if (!m_closeQueried) SaveSettings();
+}
+
+void THuebit::CloseQueryOnQuit() { FormCloseQuery(); }
+
+void THuebit::SetInteractiveHints(bool on) {
+    m_hintOptions.interactiveHints = on;
+    StatusBar1->showMessage(m_uiTexts[on ? 14 : 15]);
+    // Off closes the components option and its notation; on opens the option, and the notation
+    // again only where the option is set.
+    WindowOptionsGroup* g = m_settings->options;
+    g->CheckBox7->setEnabled(on);
+    if (!on || g->CheckBox7->isChecked()) {
+        g->RadioButton9->setEnabled(on);
+        g->RadioButton10->setEnabled(on);
+    }
+}
 
 bool THuebit::BringForward() {
     if (m_closed) return false;
@@ -308,7 +360,9 @@ bool THuebit::event(QEvent* event) {
         // the hint of the button that was pressed.
         if (m_captureNoticeShown.isValid() && m_captureNoticeShown.elapsed() < NoticeHoldMs)
             return true;
-        StatusBar1->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
+        // With the interactive hints off the status line changes only when written to.
+        if (m_hintOptions.interactiveHints)
+            StatusBar1->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
     if (event->type() == QEvent::WindowActivate) FormActivate();

@@ -15,6 +15,8 @@
 #include "palettes/swatch_picking.h"
 #include "screen/screen_picker.h"
 #include "screen/screen_refresh.h"
+#include "settings/settings_buffer.h"
+#include "settings/settings_location.h"
 #include "settings/shell_options.h"
 #include "ui/qt_color_dialog.h"
 #include "ui/qt_font_dialog.h"
@@ -48,12 +50,15 @@ public:
     static constexpr int ClientWidth = 404;
     static constexpr int ClientHeight = 507;
 
-    explicit THuebit(QWidget* parent = nullptr);
+    /// `settings` names the settings file to load at creation and write on close; without one
+    /// (tests) every default holds and closing writes nothing.
+    explicit THuebit(SettingsLocation settings = {}, QWidget* parent = nullptr);
 
     /// Attaches the floating panel, created right after the main window.
     void setColPanel(TColPanel* panel);
 
     ColorModel& model() { return m_model; }
+    const ColorModel& model() const { return m_model; }
     const UiTexts& uiTexts() const { return m_uiTexts; }
     TitleStrip* titleStrip() const { return m_titleStrip; }
     SelectionPage* selectionPage() const { return m_selection; }
@@ -63,10 +68,17 @@ public:
     PalettePicking& palettePicking() { return m_palettePicking; }
     NamedColorPicking& namedColors() { return m_namedColors; }
     HintOptions& hintOptions() { return m_hintOptions; }
+    const HintOptions& hintOptions() const { return m_hintOptions; }
+    const SampleOptions& sampleOptions() const { return m_sampleOptions; }
     ShellOptions& shellOptions() { return m_shellOptions; }
     /// The mini-window, hover view, tray, fades and keep-on-screen.
     ShellDriver& shellDriver() { return *m_shellDriver; }
     ColorIndicator& colorIndicator() { return *m_colorIndicator; }
+    const ColorIndicator& colorIndicator() const { return *m_colorIndicator; }
+    const ShellOptions& shellOptions() const { return m_shellOptions; }
+    /// The settings file's lines as last loaded or saved; the floating panel reads its place
+    /// from them at its creation.
+    const SettingsBuffer& settingsBuffer() const { return m_settingsBuffer; }
     const ShellState& shell() const { return m_shell; }
     ColorSwatch* indicator() const { return Panel56; }
     ScreenPicker& screenPicker() { return m_screenPicker; }
@@ -100,6 +112,16 @@ public:
     void ShowAbout();
     /// Switches pages as the program does: the page-change handler does not run.
     void ShowPage(int index);
+    /// "Включить интерактивную подсказку": the status line follows the pointer or stays put.
+    void SetInteractiveHints(bool on);
+    /// A request from outside the window to end the program (a termination signal): the close
+    /// sequence without the fade, so the settings are written at once.
+    void RequestClose();
+    /// The desktop session is ending: write the settings now, in case nothing else runs.
+    void CommitSettings();
+    /// The program is quitting without the window having been closed (the session manager's
+    /// last word): the close request runs now, once.
+    void CloseQueryOnQuit();
 
 protected:
     bool event(QEvent* event) override;
@@ -152,6 +174,9 @@ private:
     ShellOptions m_shellOptions;
     ShellDriver* m_shellDriver = nullptr;
     ColorIndicator* m_colorIndicator = nullptr;
+    SettingsLocation m_settingsLocation;
+    SettingsBuffer m_settingsBuffer;
+    bool m_closeQueried = false; // FormCloseQuery ran: the settings are written, the window gone
 
     TitleStrip* m_titleStrip = nullptr;
     QTabWidget* PageControl1 = nullptr;

@@ -6,6 +6,8 @@
 #include <QThread>
 
 #include <csignal>
+#include <cstring>
+#include <xcb/xcb.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -144,14 +146,15 @@ HuebitProcess::~HuebitProcess() {
 
 bool HuebitProcess::start(int timeoutMs) {
     const QString copy = m_dir.filePath(QStringLiteral("huebit"));
-    if (!QFile::copy(QStringLiteral(HUEBIT_BINARY), copy)) return false;
-    QFile::setPermissions(copy, QFileInfo(QStringLiteral(HUEBIT_BINARY)).permissions());
+    if (!install()) return false;
     return startCommand({copy}, {}, timeoutMs);
 }
 
 bool HuebitProcess::startCommand(const QStringList& command, const QProcessEnvironment& extra,
                                  int timeoutMs) {
     QProcessEnvironment env = environmentFor(m_display.name());
+    // The user's own settings stay out of the test, and the test's out of them.
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.filePath(QStringLiteral("config")));
     env.insert(m_environment);
     for (const QString& name : extra.keys()) env.insert(name, extra.value(name));
     m_process.setProcessEnvironment(env);
@@ -212,6 +215,43 @@ bool HuebitProcess::waitUntilShown(bool shown, int timeoutMs) {
                                          QStringLiteral("--name"), QStringLiteral("^ Huebit$")});
         return ids.contains(m_window) == shown;
     });
+}
+
+bool HuebitProcess::install() const {
+    const QString copy = m_dir.filePath(QStringLiteral("huebit"));
+    if (QFileInfo::exists(copy)) return true;
+    return QFile::copy(QStringLiteral(HUEBIT_BINARY), copy) &&
+           QFile::setPermissions(copy, QFileInfo(QStringLiteral(HUEBIT_BINARY)).permissions());
+}
+
+void HuebitProcess::sendSignal(int signal) const {
+    if (m_process.state() == QProcess::Running) ::kill(pid_t(m_process.processId()), signal);
+}
+
+bool HuebitProcess::requestClose() const {
+    xcb_connection_t* c = xcb_connect(m_display.name().toLatin1().constData(), nullptr);
+    if (xcb_connection_has_error(c)) {
+        xcb_disconnect(c);
+        return false;
+    }
+    auto atom = [c](const char* name) {
+        xcb_intern_atom_reply_t* r =
+            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr);
+        const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(r);
+        return a;
+    };
+    xcb_client_message_event_t event = {};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = m_window.toUInt();
+    event.type = atom("WM_PROTOCOLS");
+    event.data.data32[0] = atom("WM_DELETE_WINDOW");
+    event.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(c, 0, event.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
+    const bool sent = xcb_flush(c) > 0;
+    xcb_disconnect(c);
+    return sent;
 }
 
 bool HuebitProcess::waitUntilOpaque(int timeoutMs) {

@@ -57,7 +57,8 @@ public:
     void setEnvironment(const QString& name, const QString& value) {
         m_environment.insert(name, value);
     }
-    /// Starts the program and waits until its main window is mapped. A first start comes up as
+    /// Starts the program and waits until its main window is mapped (it can be started again,
+    /// from the same directory, after it has exited). A first start comes up as
     /// the mini-window; unless `keepMiniWindow()` was asked for, the window is then opened to
     /// full size (see `openFullWindow`).
     bool start(int timeoutMs = 10000);
@@ -74,6 +75,13 @@ public:
                       int timeoutMs = 10000);
     /// Waits until the main window is mapped (`shown`) or unmapped.
     bool waitUntilShown(bool shown, int timeoutMs = 10000);
+    /// A signal to the running program, as a session or `kill` sends it.
+    void sendSignal(int signal) const;
+    /// The window manager's close request (WM_DELETE_WINDOW), as a title bar's close button or
+    /// Alt+F4 sends it.
+    bool requestClose() const;
+    /// Copies the program into workDir() (start() does it when needed).
+    bool install() const;
     /// Waits until the fade-in has finished (the window carries no opacity below 1).
     bool waitUntilOpaque(int timeoutMs = 3000);
     /// Kills the program outright (SIGKILL), as a crash would end it.

@@ -135,8 +135,7 @@ TEST_F(InstallE2E, StartsFromTheInstalledPathAsAnUnprivilegedUser) {
     EXPECT_EQ(runInstalledAndClose(path(QStringLiteral("bin/huebit")), config), 0);
 }
 
-// Waits for the window to write its settings on close.
-TEST_F(InstallE2E, DISABLED_KeepsItsSettingsInTheConfigDirectory) {
+TEST_F(InstallE2E, KeepsItsSettingsInTheConfigDirectory) {
     const QStringList missing = MissingTools();
     if (!missing.isEmpty()) GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
     QTemporaryDir config;
