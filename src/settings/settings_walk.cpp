@@ -28,6 +28,11 @@ std::optional<int> ParseSettingsInt(QStringView text) {
 
 namespace {
 
+// X11 places windows within 16-bit coordinates. A damaged file's value beyond them is brought
+// inside, which also keeps QRect's edge arithmetic from overflowing.
+int windowSize(int v) { return std::clamp(v, 0, 32767); }
+int windowPlace(int v) { return std::clamp(v, -32768, 32767); }
+
 class Lines {
 public:
     explicit Lines(const SettingsBuffer& b) : m_buffer(b) {}
@@ -98,10 +103,10 @@ void ApplyWindowPlace(const SettingsBuffer& buffer, SettingsTarget& t) {
     const Lines f(buffer);
     const auto left = f.integer(L::WindowLeft);
     if (!left) return;
-    t.setWindowLeft(*left);
+    t.setWindowLeft(windowPlace(*left));
     const auto top = f.integer(L::WindowTop);
     if (!top) return;
-    t.setWindowTop(*top);
+    t.setWindowTop(windowPlace(*top));
 }
 
 void ApplySettings(const SettingsBuffer& buffer, SettingsTarget& t) {
@@ -156,29 +161,20 @@ void ApplySettings(const SettingsBuffer& buffer, SettingsTarget& t) {
     if (f.is(L::LargeIndicator, True)) t.setLargeIndicator();             // G60
 }
 
-namespace {
-
-// X11 places windows within 16-bit coordinates. A damaged file's value beyond them is brought
-// inside, which also keeps QRect's edge arithmetic from overflowing.
-int panelSize(int v) { return std::clamp(v, 0, 32767); }
-int panelPlace(int v) { return std::clamp(v, -32768, 32767); }
-
-} // namespace
-
 QRect PanelGeometryFromSettings(const SettingsBuffer& buffer, QRect r) {
     const Lines f(buffer);
     const auto width = f.integer(L::PanelWidth);
     if (!width) return r;
-    r.setWidth(panelSize(*width));
+    r.setWidth(windowSize(*width));
     const auto height = f.integer(L::PanelHeight);
     if (!height) return r;
-    r.setHeight(panelSize(*height));
+    r.setHeight(windowSize(*height));
     const auto left = f.integer(L::PanelLeft);
     if (!left) return r;
-    r.moveLeft(panelPlace(*left));
+    r.moveLeft(windowPlace(*left));
     const auto top = f.integer(L::PanelTop);
     if (!top) return r;
-    r.moveTop(panelPlace(*top));
+    r.moveTop(windowPlace(*top));
     return r;
 }
 

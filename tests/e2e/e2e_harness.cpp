@@ -249,7 +249,9 @@ bool HuebitProcess::requestClose() const {
     event.data.data32[0] = atom("WM_DELETE_WINDOW");
     event.data.data32[1] = XCB_CURRENT_TIME;
     xcb_send_event(c, 0, event.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
-    const bool sent = xcb_flush(c) > 0;
+    // A round trip, so the server has handled the event before this connection goes away.
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    const bool sent = !xcb_connection_has_error(c);
     xcb_disconnect(c);
     return sent;
 }

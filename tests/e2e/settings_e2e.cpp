@@ -138,7 +138,9 @@ TEST_F(SettingsE2E, SignalsAndTheCloseRequestSave) {
         ASSERT_EQ(app.geometry().topLeft(), corner);
         if (end.signal) app.sendSignal(end.signal);
         else ASSERT_TRUE(app.requestClose());
-        ASSERT_EQ(app.waitForExit(3000), std::optional<int>(0)) << "did not close";
+        ASSERT_EQ(app.waitForExit(3000), std::optional<int>(0))
+            << "did not close; file " << QFileInfo::exists(settingsBeside()) << " window "
+            << app.geometry().x() << "," << app.geometry().y();
         const auto saved = LoadSettingsFile(settingsBeside());
         ASSERT_TRUE(saved.has_value()) << "no settings file after the signal";
         EXPECT_EQ(saved->size(), SettingsLineCount);

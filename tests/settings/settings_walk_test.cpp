@@ -360,6 +360,9 @@ TEST(SettingsWalk, PanelGeometryAndWindowPlace) {
     ApplyWindowPlace(SettingsBuffer({"-30", "40", "junk"}), t);
     EXPECT_EQ(t.log, (QStringList{"left -30", "top 40"}));
     t.log.clear();
+    ApplyWindowPlace(SettingsBuffer({"2147483647", "-2147483648"}), t); // kept on X11's plane
+    EXPECT_EQ(t.log, (QStringList{"left 32767", "top -32768"}));
+    t.log.clear();
     ApplyWindowPlace(SettingsBuffer(), t); // an empty file: nothing moves
     EXPECT_TRUE(t.log.isEmpty());
 }
