@@ -11,12 +11,15 @@
 #include "ui/settings_page.h"
 #include "ui/text_line.h"
 #include "ui/title_strip.h"
+#include "ui/window_options_group.h"
 #include "ui/window_settings.h"
+#include "ui/color_indicator.h"
 #include "core/ui_texts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
+#include <QSlider>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -52,6 +55,8 @@ SettingsRecord craftedRecord() {
     r.shell.openOnHover = false;
     r.shell.stayOnTop = false;
     r.shell.transparency = 77;
+    r.shell.openOnScreenPage = false;
+    r.shell.largeIndicator = true;
     r.shell.fontName = "Serif";
     return r;
 }
@@ -125,8 +130,18 @@ void SettingsWindowTest::craftedFileReachesTheWindow() {
     QVERIFY(!w.settingsPage()->CheckBox10->isChecked());
     QCOMPARE(w.sampleOptions().SampleSize(), QSize(30, 30));
     QVERIFY(!w.titleStrip()->CheckBox4->isChecked());
-    QVERIFY(!(w.windowFlags() & Qt::WindowStaysOnTopHint));
     QCOMPARE(w.shellOptions().transparency, 77);
+    // The settings page's options show what was loaded, and their actions ran.
+    const WindowOptionsGroup* o = w.settingsPage()->options;
+    QVERIFY(!o->CheckBox1->isChecked());
+    QVERIFY(!o->CheckBox7->isEnabled()); // closed while the hints are off
+    QVERIFY(o->RadioButton10->isChecked());
+    QVERIFY(!o->CheckBox2->isChecked());
+    QVERIFY(!w.shellOptions().stayOnTop);
+    QVERIFY(!o->CheckBox3->isChecked());
+    QCOMPARE(o->TrackBar1->value(), 77);
+    QVERIFY(w.colorIndicator().isLarge());
+    QCOMPARE(w.pages()->currentIndex(), 0); // not opened on the screen page
 }
 
 void SettingsWindowTest::closingWritesWhatWasLoaded() {
