@@ -23,8 +23,8 @@ xcb_connection_t* x11Connection() {
 }
 
 xcb_atom_t internAtom(xcb_connection_t* c, const char* name) {
-    std::unique_ptr<xcb_intern_atom_reply_t, FreeReply> reply(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr));
+    std::unique_ptr<xcb_intern_atom_reply_t, FreeReply> reply(xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr));
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 

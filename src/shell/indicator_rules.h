@@ -19,6 +19,8 @@ constexpr QRect SmallIndicator{4, 474, 29, 29};
 constexpr QRect LargeIndicator{4, 398, 29, 105};
 
 /// The form a height stands for: more than 40 pixels is the large one.
-constexpr bool IsLargeIndicator(int height) { return height > 40; }
+constexpr bool IsLargeIndicator(int height) {
+    return height > 40;
+}
 
 } // namespace huebit

@@ -26,8 +26,7 @@ QPoint pullOnto(QPoint p, QSize mini, const QRect& s) {
     if (left < s.x()) left = s.x();
     if (top < s.y()) top = s.y();
     if (s.x() + s.width() < left + mini.width() - Slack) left = s.x() + s.width() - mini.width();
-    if (s.y() + s.height() < top + mini.height() - Slack)
-        top = s.y() + s.height() - mini.height();
+    if (s.y() + s.height() < top + mini.height() - Slack) top = s.y() + s.height() - mini.height();
     return {left, top};
 }
 
@@ -37,7 +36,8 @@ QPoint KeepOnScreen(QPoint topLeft, QSize mini, const std::vector<QRect>& screen
     if (screens.empty()) return topLeft;
     const QRect anchor(topLeft, QSize(mini.width() - Slack, mini.height() - Slack));
     QRegion desk;
-    for (const QRect& s : screens) desk += s;
+    for (const QRect& s : screens)
+        desk += s;
     if (desk.intersected(anchor) == QRegion(anchor)) return topLeft;
     const QRect* nearest = &screens.front();
     long long best = std::numeric_limits<long long>::max();

@@ -14,7 +14,9 @@ constexpr int AboutPage = 3;
 constexpr int MiniWidthLimit = 50; // narrower than this is the mini-window
 } // namespace
 
-bool WindowShell::miniWindow() const { return !m_window.shrinkIconVisible(); }
+bool WindowShell::miniWindow() const {
+    return !m_window.shrinkIconVisible();
+}
 
 void WindowShell::ToggleMiniWindow() {
     if (!miniWindow()) {
@@ -116,9 +118,9 @@ bool WindowShell::BringForward() {
 }
 
 void WindowShell::FadeTick() {
-    const FadeResult r =
-        huebit::FadeTick({m_window.opacity(), m_state.closingFade, m_window.translucency(),
-                          m_window.geometry().width() == m_state.miniWidth, m_options.transparency});
+    const FadeResult r = huebit::FadeTick(
+        {m_window.opacity(), m_state.closingFade, m_window.translucency(),
+         m_window.geometry().width() == m_state.miniWidth, m_options.transparency});
     if (r.stop) m_window.setFadeRunning(false);
     if (r.close) {
         m_window.closeWindow();

@@ -21,7 +21,9 @@ constexpr bool PointerInHoverArea(QPoint p, const QRect& window) {
 }
 
 /// The mini-window's opacity at transparency `v`: 0 opaque ... 255 invisible.
-constexpr int MiniOpacity(int transparency) { return 255 - transparency; }
+constexpr int MiniOpacity(int transparency) {
+    return 255 - transparency;
+}
 
 /// Below this opacity a mini-window shown from the tray is taken as lost and opens full.
 constexpr int BarelyVisibleOpacity = 60;

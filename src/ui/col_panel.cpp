@@ -128,8 +128,10 @@ void TColPanel::showSize() {
 }
 
 bool TColPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_face) faceMouse(event);
-    else if (watched == m_resize) resizeMouse(event);
+    if (watched == m_face)
+        faceMouse(event);
+    else if (watched == m_resize)
+        resizeMouse(event);
     return false;
 }
 

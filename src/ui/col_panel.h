@@ -52,8 +52,8 @@ private:
     QToolButton* m_resize;
     QToolButton* m_close;
     QToolButton* m_freeze;
-    QPoint m_resizeStart;   // the pointer's screen position at the last resize step
-    QPoint m_moveOffset;    // where the face was pressed, for a move made by hand
+    QPoint m_resizeStart; // the pointer's screen position at the last resize step
+    QPoint m_moveOffset;  // where the face was pressed, for a move made by hand
     bool m_manualMove = false;
 };
 

@@ -55,6 +55,8 @@ void ColorIndicator::SetLarge(bool large) {
     m_indicator.setLineWidth(large ? 0 : 2);
 }
 
-bool ColorIndicator::isLarge() const { return IsLargeIndicator(m_indicator.height()); }
+bool ColorIndicator::isLarge() const {
+    return IsLargeIndicator(m_indicator.height());
+}
 
 } // namespace huebit

@@ -57,8 +57,7 @@ private:
 } // namespace
 
 void WireIndicatorFollow(SelectionPage& page, QWidget& bottomBar, const ColorModel& model,
-                         ComponentEditing& editing, PalettePicking& picking,
-                         ScreenPicker& screen) {
+                         ComponentEditing& editing, PalettePicking& picking, ScreenPicker& screen) {
     auto* follow = new PointerFollow(model, picking, &page);
     QList<QWidget*> elements = page.findChildren<QWidget*>();
     elements << &page << &bottomBar;
@@ -68,7 +67,8 @@ void WireIndicatorFollow(SelectionPage& page, QWidget& bottomBar, const ColorMod
     // The RGB bars show their component's swatch; the HSV bars leave the indicator alone.
     QObject::connect(&editing, &ComponentEditing::barHintChanged, &picking,
                      [&picking, &model](Bar bar, const QString&) {
-                         if (IsRgbBar(bar)) picking.FollowPointer(model.Swatches().swatch[int(bar)]);
+                         if (IsRgbBar(bar))
+                             picking.FollowPointer(model.Swatches().swatch[int(bar)]);
                      });
     // The screen page's views show the colour under the pointer whatever the hint setting.
     QObject::connect(&screen, &ScreenPicker::hovered, &picking,

@@ -14,7 +14,6 @@ class ScreenPicker;
 class SelectionPage;
 
 void WireIndicatorFollow(SelectionPage& page, QWidget& bottomBar, const ColorModel& model,
-                         ComponentEditing& editing, PalettePicking& picking,
-                         ScreenPicker& screen);
+                         ComponentEditing& editing, PalettePicking& picking, ScreenPicker& screen);
 
 } // namespace huebit

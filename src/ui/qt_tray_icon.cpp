@@ -21,9 +21,13 @@ QtTrayIcon::QtTrayIcon(const QIcon& icon, QMenu* menu, QObject* parent)
     connect(&m_watch, &QTimer::timeout, this, [this] { checkTray(); });
 }
 
-bool QtTrayIcon::available() const { return QSystemTrayIcon::isSystemTrayAvailable(); }
+bool QtTrayIcon::available() const {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
 
-bool QtTrayIcon::shown() const { return m_requested && available(); }
+bool QtTrayIcon::shown() const {
+    return m_requested && available();
+}
 
 void QtTrayIcon::show() {
     m_requested = true;

@@ -97,7 +97,9 @@ void ShellDriver::start() {
     m_tray->show();
 }
 
-void ShellDriver::removeTrayIcon() { m_tray->remove(); }
+void ShellDriver::removeTrayIcon() {
+    m_tray->remove();
+}
 
 void ShellDriver::setStayOnTop(bool on) {
     m_stayOnTop = on;
@@ -116,7 +118,8 @@ bool ShellDriver::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::Show) {
             // Each time the window is shown again its taskbar entry goes again. Mapping rewrites
             // the window's states, so they are asked for once it is up.
-            QMetaObject::invokeMethod(this, [this] { reapplyStates(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { reapplyStates(); }, Qt::QueuedConnection);
         }
         return false;
     }
@@ -124,8 +127,8 @@ bool ShellDriver::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         m_manualMove = false;
-        m_moveOffset = static_cast<QMouseEvent*>(event)->globalPosition().toPoint() -
-                       m_parts.window.pos();
+        m_moveOffset =
+            static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - m_parts.window.pos();
         break;
     case QEvent::MouseMove: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -159,11 +162,17 @@ void ShellDriver::programIconMoved(QPoint global) {
     m_parts.window.move(global - m_moveOffset);
 }
 
-QRect ShellDriver::geometry() const { return m_parts.window.geometry(); }
+QRect ShellDriver::geometry() const {
+    return m_parts.window.geometry();
+}
 
-void ShellDriver::setClientSize(QSize size) { m_parts.window.setFixedSize(size); }
+void ShellDriver::setClientSize(QSize size) {
+    m_parts.window.setFixedSize(size);
+}
 
-void ShellDriver::moveTo(QPoint topLeft) { m_parts.window.move(topLeft); }
+void ShellDriver::moveTo(QPoint topLeft) {
+    m_parts.window.move(topLeft);
+}
 
 void ShellDriver::setMiniPictureVisible(bool visible) {
     // The face shows the program icon in its picture; the real icon stays underneath and still
@@ -171,15 +180,23 @@ void ShellDriver::setMiniPictureVisible(bool visible) {
     m_parts.title.Image9->setVisible(visible);
 }
 
-bool ShellDriver::shrinkIconVisible() const { return !m_parts.title.Image12->isHidden(); }
+bool ShellDriver::shrinkIconVisible() const {
+    return !m_parts.title.Image12->isHidden();
+}
 
-void ShellDriver::setShrinkIconVisible(bool visible) { m_parts.title.Image12->setVisible(visible); }
+void ShellDriver::setShrinkIconVisible(bool visible) {
+    m_parts.title.Image12->setVisible(visible);
+}
 
-void ShellDriver::setHoverOptionChecked(bool checked) { m_parts.title.CheckBox4->setChecked(checked); }
+void ShellDriver::setHoverOptionChecked(bool checked) {
+    m_parts.title.CheckBox4->setChecked(checked);
+}
 
 void ShellDriver::setHoverPolling(bool on) {
-    if (on) m_hoverPoll.start();
-    else m_hoverPoll.stop();
+    if (on)
+        m_hoverPoll.start();
+    else
+        m_hoverPoll.stop();
 }
 
 void ShellDriver::setOpacity(int opacity) {
@@ -188,11 +205,15 @@ void ShellDriver::setOpacity(int opacity) {
 }
 
 void ShellDriver::setFadeRunning(bool on) {
-    if (on) m_fadeTick.start();
-    else m_fadeTick.stop();
+    if (on)
+        m_fadeTick.start();
+    else
+        m_fadeTick.stop();
 }
 
-void ShellDriver::hideWindow() { m_parts.window.hide(); }
+void ShellDriver::hideWindow() {
+    m_parts.window.hide();
+}
 
 void ShellDriver::showWindow() {
     QWidget& w = m_parts.window;
@@ -202,7 +223,9 @@ void ShellDriver::showWindow() {
     w.activateWindow();
 }
 
-void ShellDriver::minimiseWindow() { m_parts.window.showMinimized(); }
+void ShellDriver::minimiseWindow() {
+    m_parts.window.showMinimized();
+}
 
 void ShellDriver::bringToFront() {
     m_parts.window.raise();
@@ -219,17 +242,24 @@ void ShellDriver::setTaskbarEntryHidden(bool hidden) {
     SetWindowManagerState(m_parts.window.windowHandle(), WindowManagerState::SkipTaskbar, hidden);
 }
 
-void ShellDriver::closeWindow() { m_parts.window.close(); }
+void ShellDriver::closeWindow() {
+    m_parts.window.close();
+}
 
-QPoint ShellDriver::pointer() const { return QCursor::pos(); }
+QPoint ShellDriver::pointer() const {
+    return QCursor::pos();
+}
 
 std::vector<QRect> ShellDriver::screens() const {
     std::vector<QRect> all;
-    for (const QScreen* s : QGuiApplication::screens()) all.push_back(s->geometry());
+    for (const QScreen* s : QGuiApplication::screens())
+        all.push_back(s->geometry());
     return all;
 }
 
-bool ShellDriver::panelVisible() const { return m_panel && m_panel->isVisible(); }
+bool ShellDriver::panelVisible() const {
+    return m_panel && m_panel->isVisible();
+}
 
 void ShellDriver::hidePanel() {
     if (m_panel) m_panel->hide();

@@ -40,7 +40,8 @@ WindowOptionsGroup::WindowOptionsGroup(QWidget* parent)
     constexpr int Row = 20;
     int y = 18;
     auto nextRow = [&y] { return (y += Row) - Row; };
-    CheckBox1 = makeOption("CheckBox1", "Включить интерактивную подсказку", {Left, nextRow(), Width, 18}, this);
+    CheckBox1 = makeOption("CheckBox1", "Включить интерактивную подсказку",
+                           {Left, nextRow(), Width, 18}, this);
     CheckBox7 = makeOption("CheckBox7", "Компоненты в подсказке", {Left, y, 200, 18}, this);
     RadioButton9 = makeChoice("RadioButton9", "RGB", {220, y, 60, 18}, this);
     RadioButton10 = makeChoice("RadioButton10", "HSV", {284, nextRow(), 60, 18}, this);
@@ -48,11 +49,16 @@ WindowOptionsGroup::WindowOptionsGroup(QWidget* parent)
     auto* notation = new QButtonGroup(this);
     notation->addButton(RadioButton9);
     notation->addButton(RadioButton10);
-    CheckBox2 = makeOption("CheckBox2", "Располагать поверх всех окон", {Left, nextRow(), Width, 18}, this);
-    CheckBox3 = makeOption("CheckBox3", "Открываться на вкладке \"Экран\"", {Left, nextRow(), Width, 18}, this);
-    CheckBox5 = makeOption("CheckBox5", "Запускаться в режиме миниокна", {Left, nextRow(), Width, 18}, this);
-    CheckBox6 = makeOption("CheckBox6", "Обновлять образ экрана при развёртывании", {Left, nextRow(), Width, 18}, this);
-    CheckBox8 = makeOption("CheckBox8", "Использовать индикатор цвета", {Left, nextRow(), Width, 18}, this);
+    CheckBox2 =
+        makeOption("CheckBox2", "Располагать поверх всех окон", {Left, nextRow(), Width, 18}, this);
+    CheckBox3 = makeOption("CheckBox3", "Открываться на вкладке \"Экран\"",
+                           {Left, nextRow(), Width, 18}, this);
+    CheckBox5 = makeOption("CheckBox5", "Запускаться в режиме миниокна",
+                           {Left, nextRow(), Width, 18}, this);
+    CheckBox6 = makeOption("CheckBox6", "Обновлять образ экрана при развёртывании",
+                           {Left, nextRow(), Width, 18}, this);
+    CheckBox8 =
+        makeOption("CheckBox8", "Использовать индикатор цвета", {Left, nextRow(), Width, 18}, this);
 
     y += 6;
     Label40 = new QLabel(QStringLiteral("видимо"), this);

@@ -21,20 +21,20 @@ public:
     /// The preview swatch: grey 255 - v, so it looks as light as the mini-window is opaque.
     void showTransparency(int value);
 
-    QCheckBox* CheckBox1 = nullptr;     // "Включить интерактивную подсказку"
-    QCheckBox* CheckBox7 = nullptr;     // "Компоненты в подсказке"
+    QCheckBox* CheckBox1 = nullptr; // "Включить интерактивную подсказку"
+    QCheckBox* CheckBox7 = nullptr;        // "Компоненты в подсказке"
     QRadioButton* RadioButton9 = nullptr;  // "RGB"
     QRadioButton* RadioButton10 = nullptr; // "HSV"
-    QCheckBox* CheckBox2 = nullptr;     // "Располагать поверх всех окон"
-    QCheckBox* CheckBox3 = nullptr;     // "Открываться на вкладке "Экран""
-    QCheckBox* CheckBox5 = nullptr;     // "Запускаться в режиме миниокна"
-    QCheckBox* CheckBox6 = nullptr;     // "Обновлять образ экрана при развёртывании"
-    QCheckBox* CheckBox8 = nullptr;     // "Использовать индикатор цвета"
-    QLabel* Label40 = nullptr;          // "видимо"
-    QSlider* TrackBar1 = nullptr;       // transparency 0-255
-    QLabel* Label41 = nullptr;          // "прозрачно"
-    QWidget* Panel58 = nullptr;         // the preview's black frame
-    ColorSwatch* Panel57 = nullptr;     // the preview
+    QCheckBox* CheckBox2 = nullptr; // "Располагать поверх всех окон"
+    QCheckBox* CheckBox3 = nullptr; // "Открываться на вкладке "Экран""
+    QCheckBox* CheckBox5 = nullptr; // "Запускаться в режиме миниокна"
+    QCheckBox* CheckBox6 = nullptr; // "Обновлять образ экрана при развёртывании"
+    QCheckBox* CheckBox8 = nullptr; // "Использовать индикатор цвета"
+    QLabel* Label40 = nullptr;      // "видимо"
+    QSlider* TrackBar1 = nullptr;   // transparency 0-255
+    QLabel* Label41 = nullptr;      // "прозрачно"
+    QWidget* Panel58 = nullptr;     // the preview's black frame
+    ColorSwatch* Panel57 = nullptr; // the preview
 };
 
 } // namespace huebit

@@ -40,11 +40,12 @@ double opacityOf(const HuebitProcess& app) {
 // The program's visible top-level windows of a size.
 QString windowOfSize(const XvfbDisplay& display, QSize size) {
     const auto ids = huebit::e2e::Run(display.name(), QStringLiteral("xdotool"),
-                         {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                          QStringLiteral("--class"), QStringLiteral("huebit")});
-    for (const QString& id : QString::fromUtf8(ids.value_or(QByteArray())).split('\n', Qt::SkipEmptyParts)) {
+                                      {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                       QStringLiteral("--class"), QStringLiteral("huebit")});
+    for (const QString& id :
+         QString::fromUtf8(ids.value_or(QByteArray())).split('\n', Qt::SkipEmptyParts)) {
         const auto geo = huebit::e2e::Run(display.name(), QStringLiteral("xdotool"),
-                             {QStringLiteral("getwindowgeometry"), id});
+                                          {QStringLiteral("getwindowgeometry"), id});
         const QString text = QString::fromUtf8(geo.value_or(QByteArray()));
         if (text.contains(QStringLiteral("Geometry: %1x%2").arg(size.width()).arg(size.height())))
             return id;
@@ -68,7 +69,8 @@ class ShellE2E : public ::testing::Test {
 protected:
     void SetUp() override {
         const QStringList missing = MissingTools();
-        if (!missing.isEmpty()) GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
+        if (!missing.isEmpty())
+            GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
         ASSERT_TRUE(display.ok()) << "Xvfb did not start";
     }
     XvfbDisplay display;
@@ -120,11 +122,14 @@ TEST_F(ShellE2E, TheSampleOpensTheFloatingPanelWhichFollowsUntilFrozen) {
     const QPoint inSample = *sample + QPoint(20, 20);
     app.moveToScreen(inSample);
     huebit::e2e::Run(display.name(), QStringLiteral("xdotool"),
-        {QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"), QStringLiteral("1")});
+                     {QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
+                      QStringLiteral("1")});
     QString panel;
-    ASSERT_TRUE(waitFor(3000, [&] { return !(panel = windowOfSize(display, {247, 73})).isEmpty(); }));
+    ASSERT_TRUE(waitFor(3000, [&] {
+        return !(panel = windowOfSize(display, {247, 73})).isEmpty();
+    }));
     const auto geo = huebit::e2e::Run(display.name(), QStringLiteral("xdotool"),
-                         {QStringLiteral("getwindowgeometry"), panel});
+                                      {QStringLiteral("getwindowgeometry"), panel});
     EXPECT_TRUE(QString::fromUtf8(geo.value_or("")).contains(QStringLiteral("Position: 220,582")));
     const QPoint face(230, 620);
     auto faceColour = [&] { return display.screenshot().pixel(face) & 0xFFFFFF; };
@@ -133,7 +138,8 @@ TEST_F(ShellE2E, TheSampleOpensTheFloatingPanelWhichFollowsUntilFrozen) {
     // A colour picked from the tile palette reaches the panel.
     const QPoint tiles(8, 75); // the tile palette's corner, under the palette tabs
     app.moveToScreen(tiles + QPoint(40, 20));
-    huebit::e2e::Run(display.name(), QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("1")});
+    huebit::e2e::Run(display.name(), QStringLiteral("xdotool"),
+                     {QStringLiteral("click"), QStringLiteral("1")});
     QRgb picked = 0;
     ASSERT_TRUE(waitFor(3000, [&] {
         picked = display.screenshot().pixel(inSample) & 0xFFFFFF;
@@ -145,13 +151,14 @@ TEST_F(ShellE2E, TheSampleOpensTheFloatingPanelWhichFollowsUntilFrozen) {
     app.moveToScreen({220 + 10, 582 + 30});
     QThread::msleep(200);
     app.moveToScreen({220 + 10, 582 + 48});
-    huebit::e2e::Run(display.name(), QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("1")});
+    huebit::e2e::Run(display.name(), QStringLiteral("xdotool"),
+                     {QStringLiteral("click"), QStringLiteral("1")});
     QThread::msleep(200);
     app.moveToScreen(tiles + QPoint(120, 60));
-    huebit::e2e::Run(display.name(), QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("1")});
-    ASSERT_TRUE(waitFor(3000, [&] {
-        return (display.screenshot().pixel(inSample) & 0xFFFFFF) != picked;
-    }));
+    huebit::e2e::Run(display.name(), QStringLiteral("xdotool"),
+                     {QStringLiteral("click"), QStringLiteral("1")});
+    ASSERT_TRUE(
+        waitFor(3000, [&] { return (display.screenshot().pixel(inSample) & 0xFFFFFF) != picked; }));
     QThread::msleep(300);
     EXPECT_EQ(faceColour(), picked) << "a frozen panel followed the colour";
 }
@@ -171,9 +178,10 @@ TEST_F(ShellE2E, TheTrayIconHidesAndShowsTheWindow) {
     ASSERT_TRUE(tray.waitForStarted());
     ASSERT_TRUE(waitFor(5000, [&] {
         return huebit::e2e::Run(display.name(), QStringLiteral("xprop"),
-                   {QStringLiteral("-root"), QStringLiteral("-notype")})
+                                {QStringLiteral("-root"), QStringLiteral("-notype")})
                    .has_value() &&
-               huebit::e2e::Run(display.name(), QStringLiteral("xdotool"),
+               huebit::e2e::Run(
+                   display.name(), QStringLiteral("xdotool"),
                    {QStringLiteral("search"), QStringLiteral("--class"), QStringLiteral("trayer")})
                    .has_value();
     }));
@@ -182,16 +190,19 @@ TEST_F(ShellE2E, TheTrayIconHidesAndShowsTheWindow) {
     HuebitProcess app(display);
     ASSERT_TRUE(app.start());
     QString icon;
-    ASSERT_TRUE(waitFor(5000, [&] { return !(icon = windowOfSize(display, {22, 22})).isEmpty(); }))
-        << "no icon in the tray";
+    ASSERT_TRUE(waitFor(5000, [&] {
+        return !(icon = windowOfSize(display, {22, 22})).isEmpty();
+    })) << "no icon in the tray";
     // The taskbar entry goes once the tray icon stands for the program.
     EXPECT_TRUE(waitFor(3000, [&] {
-        return app.property(QStringLiteral("_NET_WM_STATE")).contains(QLatin1String("SKIP_TASKBAR"));
+        return app.property(QStringLiteral("_NET_WM_STATE"))
+            .contains(QLatin1String("SKIP_TASKBAR"));
     }));
     auto clickIcon = [&] {
         huebit::e2e::Run(display.name(), QStringLiteral("xdotool"),
-            {QStringLiteral("mousemove"), QStringLiteral("--window"), icon, QStringLiteral("11"),
-             QStringLiteral("11"), QStringLiteral("click"), QStringLiteral("1")});
+                         {QStringLiteral("mousemove"), QStringLiteral("--window"), icon,
+                          QStringLiteral("11"), QStringLiteral("11"), QStringLiteral("click"),
+                          QStringLiteral("1")});
     };
     clickIcon();
     ASSERT_TRUE(app.waitUntilShown(false, 3000)) << "a click on the icon did not hide the window";
@@ -199,7 +210,8 @@ TEST_F(ShellE2E, TheTrayIconHidesAndShowsTheWindow) {
     clickIcon();
     ASSERT_TRUE(app.waitUntilShown(true, 3000)) << "a second click did not show it again";
     EXPECT_TRUE(waitFor(3000, [&] {
-        return app.property(QStringLiteral("_NET_WM_STATE")).contains(QLatin1String("SKIP_TASKBAR"));
+        return app.property(QStringLiteral("_NET_WM_STATE"))
+            .contains(QLatin1String("SKIP_TASKBAR"));
     })) << "the taskbar entry came back with the window";
     tray.kill();
     tray.waitForFinished();
@@ -211,7 +223,8 @@ TEST_F(ShellE2E, WithoutATrayHidingLeavesTheProgramReachable) {
     app.click({339, 11}); // "Свернуть"
     QThread::msleep(500);
     EXPECT_TRUE(app.waitUntilShown(true, 1000)) << "the window went with no tray to come back from";
-    EXPECT_FALSE(app.property(QStringLiteral("_NET_WM_STATE")).contains(QLatin1String("SKIP_TASKBAR")));
+    EXPECT_FALSE(
+        app.property(QStringLiteral("_NET_WM_STATE")).contains(QLatin1String("SKIP_TASKBAR")));
     // A second start still finds it and brings it forward.
     app.openFullWindow();
     EXPECT_EQ(app.geometry().size(), Full);
@@ -222,15 +235,17 @@ TEST_F(ShellE2E, StayOnTopSwitchesInPlaceAndTheProgramIconDragsTheWindow) {
     ASSERT_TRUE(app.start());
     const QString state = QStringLiteral("_NET_WM_STATE");
     EXPECT_TRUE(app.property(state).contains(QLatin1String("_NET_WM_STATE_ABOVE")));
-    app.click({176, 36});   // "Настройка "
-    app.click({28, 209});   // "Располагать поверх всех окон"
-    ASSERT_TRUE(waitFor(2000, [&] { return !app.property(state).contains(QLatin1String("ABOVE")); }));
+    app.click({176, 36}); // "Настройка "
+    app.click({28, 209}); // "Располагать поверх всех окон"
+    ASSERT_TRUE(
+        waitFor(2000, [&] { return !app.property(state).contains(QLatin1String("ABOVE")); }));
     // The same window, where it was, as large and as opaque as before.
     EXPECT_EQ(app.geometry(), QRect(0, 0, 404, 507));
     EXPECT_TRUE(app.waitUntilOpaque(500));
     EXPECT_TRUE(app.waitUntilShown(true, 500));
     app.click({28, 209});
-    ASSERT_TRUE(waitFor(2000, [&] { return app.property(state).contains(QLatin1String("ABOVE")); }));
+    ASSERT_TRUE(
+        waitFor(2000, [&] { return app.property(state).contains(QLatin1String("ABOVE")); }));
 
     // Only the primary button drags by the program icon.
     app.press({16, 11}, 3);
@@ -250,8 +265,8 @@ TEST_F(ShellE2E, StayOnTopSwitchesInPlaceAndTheProgramIconDragsTheWindow) {
 bool splitIntoTwoMonitors(const XvfbDisplay& display) {
     const auto monitor = [&](const char* name, const char* geometry, const char* output) {
         return huebit::e2e::Run(display.name(), QStringLiteral("xrandr"),
-                   {QStringLiteral("--setmonitor"), QString::fromLatin1(name),
-                    QString::fromLatin1(geometry), QString::fromLatin1(output)})
+                                {QStringLiteral("--setmonitor"), QString::fromLatin1(name),
+                                 QString::fromLatin1(geometry), QString::fromLatin1(output)})
             .has_value();
     };
     return monitor("*left", "1024/270x768/203+0+0", "screen") &&
@@ -269,8 +284,8 @@ TEST(TwoScreensE2E, AWindowOnTheSecondScreenStaysThere) {
     ASSERT_TRUE(app.start());
     auto moveWindow = [&](QPoint to) {
         huebit::e2e::Run(display.name(), QStringLiteral("xdotool"),
-            {QStringLiteral("windowmove"), app.windowId(), QString::number(to.x()),
-             QString::number(to.y())});
+                         {QStringLiteral("windowmove"), app.windowId(), QString::number(to.x()),
+                          QString::number(to.y())});
     };
     moveWindow({1500, 100});
     ASSERT_TRUE(waitFor(2000, [&] { return app.geometry().topLeft() == QPoint(1500, 100); }));

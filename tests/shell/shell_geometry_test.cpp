@@ -17,23 +17,22 @@ TEST(HoverArea, BothFarEdgesCountAsInside) {
         QPoint p;
         bool inside;
     } cases[] = {
-        {{100, 50}, true},  {{134, 50}, true},  {{100, 73}, true},  {{134, 73}, true},
-        {{135, 60}, false}, {{120, 74}, false}, {{99, 60}, false},  {{120, 49}, false},
+        {{100, 50}, true},  {{134, 50}, true},  {{100, 73}, true}, {{134, 73}, true},
+        {{135, 60}, false}, {{120, 74}, false}, {{99, 60}, false}, {{120, 49}, false},
     };
-    for (const auto& c : cases) EXPECT_EQ(PointerInHoverArea(c.p, mini), c.inside) << c.p.x() << "," << c.p.y();
+    for (const auto& c : cases)
+        EXPECT_EQ(PointerInHoverArea(c.p, mini), c.inside) << c.p.x() << "," << c.p.y();
 }
 
 TEST(KeepOnScreen, OneScreenFollowsTheMiniWindowRule) {
     const struct {
         QPoint at, kept;
     } cases[] = {
-        {{0, 0}, {0, 0}},
-        {{-5, -1}, {0, 0}},
-        {{-300, 200}, {0, 200}},       // a full window hanging off the left comes back whole
-        {{1000, 700}, {1000, 700}},    // 24 x 13 still on the screen
-        {{1001, 700}, {990, 700}},     // past W - 24: 34 pixels visible again
-        {{5000, 755}, {990, 755}},
-        {{500, 756}, {500, 745}},      // past H - 13
+        {{0, 0}, {0, 0}},           {{-5, -1}, {0, 0}},
+        {{-300, 200}, {0, 200}},    // a full window hanging off the left comes back whole
+        {{1000, 700}, {1000, 700}}, // 24 x 13 still on the screen
+        {{1001, 700}, {990, 700}},  // past W - 24: 34 pixels visible again
+        {{5000, 755}, {990, 755}},  {{500, 756}, {500, 745}}, // past H - 13
         {{2000, 2000}, {990, 745}},
     };
     for (const auto& c : cases)
@@ -46,13 +45,13 @@ TEST(KeepOnScreen, SeveralScreensKeepWhatAnyScreenShows) {
     const struct {
         QPoint at, kept;
     } cases[] = {
-        {{1500, 300}, {1500, 300}},  // on the second screen: stays
-        {{1010, 100}, {1010, 100}},  // across the seam: still fully shown
-        {{1800, 300}, {1800, 300}},  // 24 pixels on the second screen
-        {{1801, 300}, {1790, 300}},  // past the second screen's right edge
-        {{1500, 700}, {1500, 577}},  // below the shorter screen: onto it
-        {{1030, 760}, {990, 745}},   // below both: the first screen is nearer
-        {{1100, 700}, {990, 700}},   // nearer the first screen's edge than the second's
+        {{1500, 300}, {1500, 300}}, // on the second screen: stays
+        {{1010, 100}, {1010, 100}}, // across the seam: still fully shown
+        {{1800, 300}, {1800, 300}}, // 24 pixels on the second screen
+        {{1801, 300}, {1790, 300}}, // past the second screen's right edge
+        {{1500, 700}, {1500, 577}}, // below the shorter screen: onto it
+        {{1030, 760}, {990, 745}},  // below both: the first screen is nearer
+        {{1100, 700}, {990, 700}},  // nearer the first screen's edge than the second's
         {{-40, 900}, {0, 745}},
     };
     for (const auto& c : cases)
@@ -70,10 +69,10 @@ TEST(PanelResize, KeepsTheBottomRightCornerAndTheMinimum) {
         QPoint start, to;
         QRect want;
     } cases[] = {
-        {panel, {230, 590}, {240, 600}, QRect(230, 592, 237, 63)},   // right and down shrinks
-        {panel, {230, 590}, {200, 580}, QRect(190, 572, 277, 83)},   // left and up grows
-        {panel, {230, 590}, {900, 590}, QRect(446, 582, 21, 73)},    // never below 21 wide
-        {panel, {230, 590}, {230, 900}, QRect(220, 634, 247, 21)},   // nor 21 high
+        {panel, {230, 590}, {240, 600}, QRect(230, 592, 237, 63)},      // right and down shrinks
+        {panel, {230, 590}, {200, 580}, QRect(190, 572, 277, 83)},      // left and up grows
+        {panel, {230, 590}, {900, 590}, QRect(446, 582, 21, 73)},       // never below 21 wide
+        {panel, {230, 590}, {230, 900}, QRect(220, 634, 247, 21)},      // nor 21 high
         {QRect(10, 10, 20, 50), {0, 0}, {5, 5}, QRect(10, 10, 21, 50)}, // too small: set to 21
     };
     for (const auto& c : cases) {

@@ -22,7 +22,8 @@ struct Shell : ::testing::Test {
     }
 
     void fadeToTheEnd() {
-        for (int i = 0; i < 100 && window.fading; ++i) shell.FadeTick();
+        for (int i = 0; i < 100 && window.fading; ++i)
+            shell.FadeTick();
     }
     void pointerAt(QPoint p) {
         window.mouse = p;
@@ -52,7 +53,8 @@ TEST_F(Shell, FadeInEndsAtTheTransparencyOfTheMiniWindow) {
         FakeShellWindow w;
         WindowShell sh(s, o, w, tray);
         sh.PanelCreated();
-        for (int i = 0; i < 100 && w.fading; ++i) sh.FadeTick();
+        for (int i = 0; i < 100 && w.fading; ++i)
+            sh.FadeTick();
         EXPECT_EQ(w.alpha, rest) << v;
         // Leaving the hover view returns to the same opacity.
         w.mouse = {10, 10};

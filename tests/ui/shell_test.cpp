@@ -128,7 +128,8 @@ void ShellTest::trayMenuHidesShowsAndShrinks() {
     Program p;
     QMenu* menu = p.window.shellDriver().trayMenu();
     QStringList entries;
-    for (QAction* a : menu->actions()) entries << (a->isSeparator() ? "-" : a->text());
+    for (QAction* a : menu->actions())
+        entries << (a->isSeparator() ? "-" : a->text());
     QCOMPARE(entries, (QStringList{"Скрыть/показать", "Уменьшить/увеличить", "О программе", "-",
                                    "Закрыть"}));
     menu->actions()[1]->trigger();
