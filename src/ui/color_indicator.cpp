@@ -53,6 +53,7 @@ void ColorIndicator::SetLarge(bool large) {
     m_indicator.setGeometry(large ? LargeIndicator : SmallIndicator);
     m_indicator.setFrameStyle(large ? QFrame::NoFrame : QFrame::Panel | QFrame::Sunken);
     m_indicator.setLineWidth(large ? 0 : 2);
+    emit formChanged(large);
 }
 
 bool ColorIndicator::isLarge() const {

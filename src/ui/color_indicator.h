@@ -30,6 +30,10 @@ public:
     bool isLarge() const;
     void start() { m_poll.start(); }
 
+signals:
+    /// The form changed (the settings file keeps it).
+    void formChanged(bool large);
+
 private:
     void setShown(bool shown);
 

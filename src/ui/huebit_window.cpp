@@ -109,6 +109,8 @@ void THuebit::buildStatusStrip() {
     Panel55->setGeometry(0, 483, 34, 24);
     m_colorIndicator = new ColorIndicator(*Panel56, *Panel55, *StatusBar1, *PageControl1,
                                           m_hintOptions, m_palettePicking, m_model);
+    connect(m_colorIndicator, &ColorIndicator::formChanged, this,
+            [this](bool large) { m_shellOptions.largeIndicator = large; });
 }
 
 void THuebit::wire() {

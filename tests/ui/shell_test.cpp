@@ -206,6 +206,7 @@ void ShellTest::indicatorFollowsThePagesAndSwitchesForm() {
     QCOMPARE(indicator->geometry(), QRect(4, 398, 29, 105));
     QCOMPARE(indicator->frameShape(), QFrame::NoFrame);
     QVERIFY(p.window.colorIndicator().isLarge());
+    QVERIFY(p.window.shellOptions().largeIndicator); // as the settings file will keep it
     doubleClick(indicator);
     QCOMPARE(indicator->geometry(), QRect(4, 474, 29, 29));
     // The pointer over it shows the targeted sample colour.
