@@ -12,6 +12,7 @@ packages=(
     qt6-translations-l10n dpkg-dev desktop-file-utils appstream
     clang-14 libclang-rt-14-dev llvm-14
     x11-xserver-utils dbus-daemon dbus-bin python3-dbus python3-gi
+    trayer
 )
 
 missing=()

@@ -65,6 +65,29 @@ std::optional<QPoint> findRun(const QImage& shot, QRgb c, int length) {
     return std::nullopt;
 }
 
+// Debian's standalone tray on the display, found by Qt as an XEmbed tray.
+bool startTray(const XvfbDisplay& display, QProcess& tray) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display.name());
+    tray.setProcessEnvironment(env);
+    tray.start(QStringLiteral("trayer"),
+               {QStringLiteral("--edge"), QStringLiteral("bottom"), QStringLiteral("--align"),
+                QStringLiteral("right"), QStringLiteral("--widthtype"), QStringLiteral("pixel"),
+                QStringLiteral("--width"), QStringLiteral("100"), QStringLiteral("--height"),
+                QStringLiteral("24"), QStringLiteral("--transparent"), QStringLiteral("false")});
+    if (!tray.waitForStarted()) return false;
+    // Up once it owns the tray selection of screen 0.
+    return waitFor(5000,
+                   [&] {
+                       const auto owner =
+                           huebit::e2e::Run(display.name(), QStringLiteral("xdotool"),
+                                            {QStringLiteral("search"), QStringLiteral("--class"),
+                                             QStringLiteral("trayer")});
+                       return owner.has_value() && !owner->isEmpty();
+                   }) &&
+           (QThread::msleep(500), true);
+}
+
 class ShellE2E : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -167,25 +190,7 @@ TEST_F(ShellE2E, TheTrayIconHidesAndShowsTheWindow) {
     if (QStandardPaths::findExecutable(QStringLiteral("trayer")).isEmpty())
         GTEST_SKIP() << "trayer is not installed";
     QProcess tray;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), display.name());
-    tray.setProcessEnvironment(env);
-    tray.start(QStringLiteral("trayer"),
-               {QStringLiteral("--edge"), QStringLiteral("bottom"), QStringLiteral("--align"),
-                QStringLiteral("right"), QStringLiteral("--widthtype"), QStringLiteral("pixel"),
-                QStringLiteral("--width"), QStringLiteral("100"), QStringLiteral("--height"),
-                QStringLiteral("24"), QStringLiteral("--transparent"), QStringLiteral("false")});
-    ASSERT_TRUE(tray.waitForStarted());
-    ASSERT_TRUE(waitFor(5000, [&] {
-        return huebit::e2e::Run(display.name(), QStringLiteral("xprop"),
-                                {QStringLiteral("-root"), QStringLiteral("-notype")})
-                   .has_value() &&
-               huebit::e2e::Run(
-                   display.name(), QStringLiteral("xdotool"),
-                   {QStringLiteral("search"), QStringLiteral("--class"), QStringLiteral("trayer")})
-                   .has_value();
-    }));
-    QThread::msleep(500); // the tray takes its selection
+    ASSERT_TRUE(startTray(display, tray));
 
     HuebitProcess app(display);
     ASSERT_TRUE(app.start());
@@ -215,6 +220,28 @@ TEST_F(ShellE2E, TheTrayIconHidesAndShowsTheWindow) {
     })) << "the taskbar entry came back with the window";
     tray.kill();
     tray.waitForFinished();
+}
+
+TEST_F(ShellE2E, ATrayThatComesLaterGetsTheIconAndATrayThatGoesGivesTheTaskbarBack) {
+    if (QStandardPaths::findExecutable(QStringLiteral("trayer")).isEmpty())
+        GTEST_SKIP() << "trayer is not installed";
+    HuebitProcess app(display);
+    ASSERT_TRUE(app.start());
+    const QString state = QStringLiteral("_NET_WM_STATE");
+    QThread::msleep(500);
+    EXPECT_FALSE(app.property(state).contains(QLatin1String("SKIP_TASKBAR")));
+    QProcess tray;
+    ASSERT_TRUE(startTray(display, tray));
+    EXPECT_TRUE(waitFor(5000, [&] {
+        return !windowOfSize(display, {22, 22}).isEmpty();
+    })) << "no icon in the tray that came later";
+    EXPECT_TRUE(
+        waitFor(5000, [&] { return app.property(state).contains(QLatin1String("SKIP_TASKBAR")); }));
+    tray.kill();
+    tray.waitForFinished();
+    EXPECT_TRUE(waitFor(5000, [&] {
+        return !app.property(state).contains(QLatin1String("SKIP_TASKBAR"));
+    })) << "the taskbar entry did not come back with the tray gone";
 }
 
 TEST_F(ShellE2E, WithoutATrayHidingLeavesTheProgramReachable) {
