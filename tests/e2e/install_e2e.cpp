@@ -128,14 +128,7 @@ std::optional<int> runInstalledAndClose(const QString& binary, const QTemporaryD
 
 } // namespace
 
-TEST_F(InstallE2E, StartsFromTheInstalledPathAsAnUnprivilegedUser) {
-    const QStringList missing = MissingTools();
-    if (!missing.isEmpty()) GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
-    QTemporaryDir config;
-    EXPECT_EQ(runInstalledAndClose(path(QStringLiteral("bin/huebit")), config), 0);
-}
-
-TEST_F(InstallE2E, KeepsItsSettingsInTheConfigDirectory) {
+TEST_F(InstallE2E, RunsAsAnUnprivilegedUserWithItsSettingsInTheConfigDirectory) {
     const QStringList missing = MissingTools();
     if (!missing.isEmpty()) GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
     QTemporaryDir config;
