@@ -28,7 +28,7 @@ void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ImageButton::mouseDoubleClickEvent(QMouseEvent* event) {
-    emit doubleClicked();
+    if (event->button() == Qt::LeftButton) emit doubleClicked();
     event->accept();
 }
 

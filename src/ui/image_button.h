@@ -13,6 +13,7 @@ public:
 
 signals:
     void clicked(Qt::MouseButton button);
+    /// A double click of the primary button.
     void doubleClicked();
     /// The pointer moved over it with exactly the primary button held.
     void dragged();

@@ -88,6 +88,8 @@ void ShellTest::titleIconsActOnThePrimaryButtonOnly() {
         clickWith(p.title()->Image11, b);
         clickWith(p.title()->Image10, b);
     }
+    sendMouse(p.title()->Image7, QEvent::MouseButtonDblClick, {5, 5}, Qt::RightButton,
+              Qt::RightButton);
     QVERIFY(!p.mini());
     QVERIFY(p.window.isVisible());
     QVERIFY(!p.window.closingFade());
