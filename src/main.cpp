@@ -12,6 +12,7 @@
 #include "ui/app_look.h"
 #include "ui/col_panel.h"
 #include "ui/huebit_window.h"
+#include "ui/language_template.h"
 
 #include <QApplication>
 
@@ -21,8 +22,13 @@ int main(int argc, char* argv[]) {
     if (const auto r = commandLine.early(huebit::ArgumentList(argc, argv)); !r.run) {
         return huebit::PrintRequest(r);
     }
-    huebit::PreferX11OnWayland(); // the window's rules need X11, through XWayland on Wayland
-    if (const int code = huebit::RefuseUnusableDisplay(argc, argv); code != 0) return code;
+    if (!commandLine.languageTemplatePath().isEmpty()) {
+        // The language template needs the window's layout, not a screen: it is built off screen.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    } else {
+        huebit::PreferX11OnWayland(); // the window's rules need X11, through XWayland on Wayland
+        if (const int code = huebit::RefuseUnusableDisplay(argc, argv); code != 0) return code;
+    }
     // Qt takes the launch token out of the environment; a copy already running may need it.
     const QByteArray startupId = qgetenv("DESKTOP_STARTUP_ID");
     QApplication app(argc, argv);
@@ -32,6 +38,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Huebit"));
     QApplication::setApplicationVersion(QLatin1String(huebit::ApplicationVersion));
     QGuiApplication::setDesktopFileName(QLatin1String(huebit::ApplicationId));
+    if (const QString path = commandLine.languageTemplatePath(); !path.isEmpty()) {
+        return huebit::WriteLanguageTemplate(path);
+    }
 
     huebit::LocalSocketInstance instance(
         huebit::LocalSocketInstance::socketPathFor(huebit::SettingsFilePath()));

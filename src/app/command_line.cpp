@@ -10,13 +10,23 @@ CommandLine::CommandLine()
     : m_help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
              QStringLiteral("Show this help and exit.")),
       m_version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
-                QStringLiteral("Show the version and exit.")) {
+                QStringLiteral("Show the version and exit.")),
+      m_languageTemplate(QStringLiteral("write-language-template"),
+                         QStringLiteral("Write a language file of the built-in interface texts and "
+                                        "captions, in the order a translation gives them, to "
+                                        "<file> and exit."),
+                         QStringLiteral("file")) {
     m_parser.setApplicationDescription(
         QStringLiteral("Huebit, a colour picker for people who design screens and write code."));
     // "-reverse" is one of Qt's own options, not "-r -e -v …": single-dash words stay whole.
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.addOption(m_help);
     m_parser.addOption(m_version);
+    m_parser.addOption(m_languageTemplate);
+}
+
+QString CommandLine::languageTemplatePath() const {
+    return m_parser.isSet(m_languageTemplate) ? m_parser.value(m_languageTemplate) : QString();
 }
 
 QString CommandLine::usage() const {

@@ -37,6 +37,10 @@ public:
 
     QString usage() const;
 
+    /// --write-language-template FILE: where to write a language file of the built-in texts and
+    /// captions (the start of any translation); empty when not asked for.
+    QString languageTemplatePath() const;
+
 private:
     /// --help or --version when given; nothing when neither is.
     std::optional<CommandLineRequest> answerHelpOrVersion() const;
@@ -45,6 +49,7 @@ private:
     QCommandLineParser m_parser;
     QCommandLineOption m_help;
     QCommandLineOption m_version;
+    QCommandLineOption m_languageTemplate;
 };
 
 /// The process's arguments as the parser takes them.

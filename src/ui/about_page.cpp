@@ -68,6 +68,7 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
     picture->setPixmap(DecorationPicture(QStringLiteral(":/assets/about.jpg"), QSize(120, 120)));
     picture->setGeometry(10, 10, 120, 120);
     SetElementTag(picture, 100);
+    MarkAsPicture(picture);
 
     QLabel* name = fixedText(QStringLiteral("Huebit"), this, QRect(146, 14, 240, 28));
     QFont big = name->font();

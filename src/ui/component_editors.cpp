@@ -45,6 +45,9 @@ ComponentEditors::ComponentEditors(const ColorModel& model, QWidget* parent)
     setObjectName(QStringLiteral("PageControl3"));
     addTab(buildRgbPage(), QStringLiteral("RGB"));
     addTab(buildHsvPage(), QStringLiteral("HSV"));
+    // The editors' page control and its pages keep their designed fonts.
+    SetElementTag(this, -100);
+    for (int i = 0; i < count(); ++i) SetElementTag(widget(i), -100);
     refresh(~0u);
 }
 

@@ -16,6 +16,9 @@ inline void SetElementHint(QWidget* w, const QString& hint, const QString& capti
 /// changes, 100 marks the fixed About texts.
 inline void SetElementTag(QWidget* w, int tag) { w->setProperty("tag", tag); }
 
+/// A label that shows a picture, not text: it takes no line of a language file.
+inline void MarkAsPicture(QWidget* w) { w->setProperty("picture", true); }
+
 } // namespace huebit
 
 namespace huebit {

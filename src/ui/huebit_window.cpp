@@ -27,6 +27,8 @@
 #include "ui/text_line.h"
 #include "ui/settings_page.h"
 #include "ui/shell_driver.h"
+#include "ui/status_line.h"
+#include "ui/window_appearance.h"
 #include "ui/title_strip.h"
 #include "ui/window_options_group.h"
 
@@ -66,7 +68,12 @@ THuebit::THuebit(SettingsLocation settings, QWidget* parent)
     m_titleStrip = new TitleStrip(this);
     buildPages();
     buildStatusStrip();
+    m_appearance = new WindowAppearance(
+        *this, {*m_settings->languageGroup, *m_settings->indicatorGroup, *m_settings->fontGroup},
+        m_uiTexts, m_shellOptions);
     wire();
+    // The layout is complete: the font and the language file walk these elements from now on.
+    m_appearance->CollectElements();
     FormCreate();
 }
 
@@ -85,11 +92,8 @@ void THuebit::buildPages() {
 }
 
 void THuebit::buildStatusStrip() {
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1 = new StatusLine(this);
     StatusBar1->setGeometry(0, 483, 380, 24);
-    StatusBar1->setAccessibleName(QStringLiteral("Строка состояния"));
     // Why the last screen copy failed; it stays under the passing hints until the next copy.
     m_captureNotice = new QLabel(StatusBar1);
     m_captureNotice->setObjectName(QStringLiteral("CaptureNotice"));

@@ -43,6 +43,7 @@ class SettingsPage;
 class ShellDriver;
 class TColPanel;
 class TitleStrip;
+class WindowAppearance;
 
 class THuebit : public QWidget {
     Q_OBJECT
@@ -79,6 +80,8 @@ public:
     /// The settings file's lines as last loaded or saved; the floating panel reads its place
     /// from them at its creation.
     const SettingsBuffer& settingsBuffer() const { return m_settingsBuffer; }
+    /// The interface font and the language file.
+    WindowAppearance& appearance() { return *m_appearance; }
     const ShellState& shell() const { return m_shell; }
     ColorSwatch* indicator() const { return Panel56; }
     ScreenPicker& screenPicker() { return m_screenPicker; }
@@ -172,6 +175,7 @@ private:
     bool m_closed = false; // the close request has been answered: nothing brings it back
 
     ShellOptions m_shellOptions;
+    WindowAppearance* m_appearance = nullptr;
     ShellDriver* m_shellDriver = nullptr;
     ColorIndicator* m_colorIndicator = nullptr;
     SettingsLocation m_settingsLocation;

@@ -12,6 +12,7 @@ ImageButton::ImageButton(const QString& name, const QString& hint, const QPixmap
     setObjectName(name);
     SetElementHint(this, hint);
     setPixmap(picture);
+    MarkAsPicture(this);
     setCursor(Qt::PointingHandCursor);
 }
 

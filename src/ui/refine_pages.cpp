@@ -87,6 +87,9 @@ RefinePages::RefinePages(const ColorModel& model, const PixelBuffer& greyPalette
     addTab(buildRefinePage(greyPalette), refineTabIcon(0), QString());
     addTab(buildGradientPage(), refineTabIcon(1), QString());
     addTab(buildMatchingPage(), refineTabIcon(2), QString());
+    // Icon-only tabs drawn at their own size: kept out of font changes, pages included.
+    SetElementTag(this, -100);
+    for (int i = 0; i < count(); ++i) SetElementTag(widget(i), -100);
     for (int i = 0; i < 3; ++i) {
         static const char* names[] = {"Уточнение цвета", "Градиент", "Подходящие цвета"};
         setTabWhatsThis(i, QString::fromUtf8(names[i]));

@@ -1,5 +1,6 @@
 #include "ui/screen_page.h"
 
+#include "ui/button_icons.h"
 #include "ui/color_swatch.h"
 #include "ui/element_hint.h"
 #include "ui/image_view.h"
@@ -148,7 +149,8 @@ QLayout* ScreenPage::buildSpinEdits(QWidget* side) {
     grid->setContentsMargins(0, 12, 0, 0); // the first edit level with the cross's arrows
     grid->setHorizontalSpacing(2);
     grid->setVerticalSpacing(1);
-    const auto addSpin = [&](int row, const QString& label, const QString& name, int top) {
+    const auto addSpin = [&](int row, const QString& label, const QString& unit,
+                             const QString& name, int top) {
         grid->addWidget(makeLabel(label, side, -1), row, 0, Qt::AlignRight | Qt::AlignVCenter);
         auto* spin = new QSpinBox(side);
         spin->setObjectName(name);
@@ -159,11 +161,16 @@ QLayout* ScreenPage::buildSpinEdits(QWidget* side) {
         // way before their captions.
         spin->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         grid->addWidget(spin, row, 1);
+        // The units are part of the layout but the group's width leaves them no room beside
+        // the edits: they stay hidden, as in the layout this page follows.
+        makeLabel(unit, side, -1)->hide();
         return spin;
     };
-    SpinEdit1 = addSpin(0, QStringLiteral("Сдвижка"), QStringLiteral("SpinEdit1"), 30);
+    SpinEdit1 = addSpin(0, QStringLiteral("Сдвижка"), QStringLiteral("пунк."),
+                        QStringLiteral("SpinEdit1"), 30);
     SpinEdit1->setValue(3);
-    SpinEdit2 = addSpin(1, QStringLiteral("Диаметр"), QStringLiteral("SpinEdit2"), 200);
+    SpinEdit2 = addSpin(1, QStringLiteral("Диаметр"), QStringLiteral("пикс."),
+                        QStringLiteral("SpinEdit2"), 200);
     SpinEdit2->setValue(1);
     grid->setRowStretch(2, 1);    // spare height below the edits, not between them
     grid->setColumnStretch(0, 1); // and spare width before the captions
@@ -173,12 +180,15 @@ QLayout* ScreenPage::buildSpinEdits(QWidget* side) {
 void ScreenPage::buildButtons() {
     const char* hints[] = {"Скопировать текстовое представление", "Скопировать растровый экземпляр",
                            "Скопировать векторный экземпляр"};
-    const char* glyphs[] = {"T", "▦", "◇"};
+    // The same drawn pictures as the selection page's copy buttons: no caption to translate.
+    const ButtonIcon icons[] = {ButtonIcon::CopyText, ButtonIcon::CopyBitmap, ButtonIcon::CopyVector};
+    constexpr int IconSize = 20;
     for (int i = 0; i < 3; ++i) {
         copyButtons[i] = makeToolButton(QStringLiteral("ScreenCopyButton%1").arg(i),
                                         QString::fromUtf8(hints[i]), this,
                                         QRect(360, 278 + 40 * i, 35, 35));
-        copyButtons[i]->setText(QString::fromUtf8(glyphs[i]));
+        copyButtons[i]->setIcon(DrawButtonIcon(icons[i], IconSize));
+        copyButtons[i]->setIconSize(QSize(IconSize, IconSize));
     }
     applyButton = new QPushButton(QStringLiteral(" Применить"), this);
     applyButton->setObjectName(QStringLiteral("ScreenApplyButton"));

@@ -16,6 +16,7 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace huebit {
 
@@ -81,10 +82,21 @@ void SelectionPage::buildPalettes() {
     SetElementHint(cPalImage2, QStringLiteral("Перетекание"));
     webPage = new WebPage;
     auto* win = NewPage(QStringLiteral("TabSheetWin"));
+    // Shown only while the colour dialog is open: what the page stands for.
+    auto* winLabels = new QVBoxLayout(win);
+    winLabels->addStretch(1);
+    for (const QString& text : {QStringLiteral("Системная палитра"), QStringLiteral("Windows")}) {
+        QLabel* l = makeLabel(text, win);
+        l->setAlignment(Qt::AlignCenter);
+        SetElementTag(l, 2);
+        winLabels->addWidget(l);
+    }
+    winLabels->addStretch(1);
     PageControl2->addTab(tiles, QStringLiteral("Черепица "));
     PageControl2->addTab(ring, QStringLiteral("Круг "));
     PageControl2->addTab(webPage, QStringLiteral("Web "));
     PageControl2->addTab(win, QStringLiteral("Win "));
+    for (QWidget* page : {tiles, ring, static_cast<QWidget*>(webPage), win}) SetElementTag(page, 1);
 
     refinePages = new RefinePages(m_model, m_images.grey, this);
     refinePages->setGeometry(270, 2, 124, 160);
@@ -99,8 +111,9 @@ void SelectionPage::buildStrips() {
     addToPaletteButton = makeFlatButton(QStringLiteral("SpeedButton36"), QStringLiteral("+"),
                                         QStringLiteral("Занести текущий цвет в палитру"), this);
     addToPaletteButton->setGeometry(344, 167, 19, 19);
-    SpeedButton37 = makeFlatButton(QStringLiteral("SpeedButton37"), QStringLiteral("▾"),
+    SpeedButton37 = makeFlatButton(QStringLiteral("SpeedButton37"), QString(),
                                    QStringLiteral("Меню палитры"), this);
+    SpeedButton37->setArrowType(Qt::DownArrow);
     SpeedButton37->setGeometry(365, 167, 19, 19);
     makeLabel(QStringLiteral("Пред.:"), this)->setGeometry(4, 190, 34, 17);
     Image2 = new PixelBufferView(QStringLiteral("Image2"), m_model.PreviousColors().pixels(), this);

@@ -1,6 +1,9 @@
 #include "ui/settings_page.h"
 
 #include "ui/element_hint.h"
+#include "ui/font_group.h"
+#include "ui/indicator_mode_group.h"
+#include "ui/language_group.h"
 #include "ui/sample_text_page.h"
 #include "ui/window_options_group.h"
 
@@ -37,10 +40,21 @@ SettingsPage::SettingsPage(ColorModel& model, QWidget* parent) : QWidget(parent)
     PageControl5->addTab(windowPage, QStringLiteral("Окно"));
     PageControl5->addTab(buildTemplatesPage(), QStringLiteral("Шаблоны "));
     PageControl5->addTab(samplePage, QStringLiteral("Пример "));
-    buildSampleGroup();
+    // The sub-page control and its pages keep their designed fonts.
+    SetElementTag(PageControl5, -100);
+    for (int i = 0; i < PageControl5->count(); ++i) SetElementTag(PageControl5->widget(i), -100);
+    // The "Окно" sub-page, top to bottom: the two hidden groups, the interface font, the options,
+    // the clipboard samples.
+    languageGroup = new LanguageGroup(windowPage);
+    languageGroup->hide();
+    indicatorGroup = new IndicatorModeGroup(windowPage);
+    indicatorGroup->hide();
+    fontGroup = new FontGroup(windowPage);
+    fontGroup->setGeometry(6, 6, 376, 54);
     options = new WindowOptionsGroup(windowPage);
     options->move(6, 66);
     options->setFixedWidth(376);
+    buildSampleGroup();
     connect(PageControl5, &QTabWidget::currentChanged, this, [this](int index) {
         if (index == TemplatesSubPage) ResetTemplateEditor();
         if (index == SampleSubPage) emit sampleSubPageEntered();
@@ -78,7 +92,7 @@ void SettingsPage::buildSampleGroup() {
         return spin;
     };
     SpinEdit4 = makeSize("SpinEdit4", "Ширина экземпляра", 10);
-    (new QLabel(QStringLiteral("×"), group))->setGeometry(62, 26, 10, 18);
+    (new QLabel(QStringLiteral("x"), group))->setGeometry(62, 26, 10, 18);
     SpinEdit5 = makeSize("SpinEdit5", "Высота экземпляра", 74);
     (new QLabel(QStringLiteral("пикс."), group))->setGeometry(126, 26, 34, 18);
     CheckBox11 = new QCheckBox(QStringLiteral("квадрат"), group);

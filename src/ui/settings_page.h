@@ -13,6 +13,9 @@ class QToolButton;
 
 namespace huebit {
 
+class FontGroup;
+class IndicatorModeGroup;
+class LanguageGroup;
 class SampleTextPage;
 class WindowOptionsGroup;
 
@@ -36,6 +39,9 @@ public:
     QCheckBox* CheckBox11 = nullptr;      // "квадрат"
     QCheckBox* CheckBox10 = nullptr;      // "создавать контур", hidden
     WindowOptionsGroup* options = nullptr; // " Дополнительные опции "
+    LanguageGroup* languageGroup = nullptr;   // " Язык интерфейса ", hidden
+    IndicatorModeGroup* indicatorGroup = nullptr; // " Индикатор текущего цвета ", hidden
+    FontGroup* fontGroup = nullptr;           // " Выбор шрифта "
 
     static constexpr int TemplatesSubPage = 1;
     static constexpr int SampleSubPage = 2;

@@ -15,6 +15,7 @@ QLabel* makePicture(const QString& name, const QPixmap& picture, QWidget* parent
     auto* l = new QLabel(parent);
     l->setObjectName(name);
     l->setPixmap(picture);
+    MarkAsPicture(l);
     l->setAttribute(Qt::WA_TransparentForMouseEvents);
     return l;
 }

@@ -43,12 +43,36 @@ TEST(CommandLine, ParsesWhatIsLeftAfterQt) {
         {"a value where none is taken", {exe, "--version=1"}, false, 2, "", "Usage: huebit"},
         {"stray argument", {exe, "picture.png"}, false, 2, "", "argument 'picture.png'."},
         {"option after the end marker", {exe, "--", "--version"}, false, 2, "", "'--version'"},
+        {"language template", {exe, "--write-language-template", "ru.lng"}, true, 0, "", ""},
+        {"language template without a file", {exe, "--write-language-template"}, false, 2, "",
+         "Missing value after '--write-language-template'."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         CommandLine line;
         expectRequest(line.parse(c.arguments), c);
     }
+}
+
+TEST(CommandLine, LanguageTemplateNamesItsFileBeforeAndAfterQt) {
+    const struct {
+        QStringList arguments;
+        const char* path;
+    } cases[] = {
+        {{exe}, ""},
+        {{exe, "--write-language-template", "ru.lng"}, "ru.lng"},
+        {{exe, "--write-language-template=/tmp/a b.lng"}, "/tmp/a b.lng"},
+        {{exe, "-platform", "offscreen", "--write-language-template", "x.lng"}, "x.lng"},
+    };
+    for (const auto& c : cases) {
+        CommandLine early;
+        early.early(c.arguments);
+        EXPECT_EQ(early.languageTemplatePath(), QString::fromUtf8(c.path)) << c.arguments.join(' ').toStdString();
+    }
+    CommandLine line;
+    EXPECT_TRUE(line.parse({exe, "--write-language-template", "ru.lng"}).run);
+    EXPECT_EQ(line.languageTemplatePath(), "ru.lng");
+    EXPECT_TRUE(line.usage().contains("--write-language-template <file>"));
 }
 
 TEST(CommandLine, EarlyAnswersOnlyHelpAndVersionAndLeavesQtOptionsAlone) {

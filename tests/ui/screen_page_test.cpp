@@ -116,6 +116,7 @@ void ScreenPageTest::magnifierCaptionsFitAtTheDefaultFont() {
     QList<QWidget*> placed = {page.Panel61, page.Panel62, page.SpinEdit1, page.SpinEdit2,
                               page.Image16->parentWidget()};
     for (QLabel* l : page.colorGroup->findChildren<QLabel*>()) {
+        if (l->isHidden()) continue; // the units beside the edits have no room and stay hidden
         QVERIFY2(l->width() >= l->sizeHint().width(), qPrintable(l->text()));
         placed.append(l);
     }

@@ -1,0 +1,205 @@
+#include "ui/element_walk.h"
+
+#include "settings/element_tags.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSet>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace huebit {
+
+namespace {
+
+// Containers Qt builds inside a control (a page control's page stack, a scroll area's viewport):
+// not elements, but the elements placed in them are.
+bool isQtPart(const QWidget* w) {
+    return w->objectName().startsWith(QLatin1String("qt_"));
+}
+
+// Controls whose children are all Qt's own parts.
+bool isWhole(const QWidget* w) {
+    return qobject_cast<const QTabBar*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
+           qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractScrollArea*>(w) ||
+           qobject_cast<const QLineEdit*>(w) || qobject_cast<const QStatusBar*>(w) ||
+           qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLabel*>(w) ||
+           qobject_cast<const QAbstractSlider*>(w);
+}
+
+void collect(QWidget* parent, ElementList& out);
+
+void visit(QWidget* w, ElementList& out) {
+    if (!isQtPart(w)) out.append(w);
+    if (!isWhole(w)) collect(w, out);
+}
+
+// Children in the order the layout lists them. A widget's child list is its stacking order,
+// and a page stack lowers each page it takes, so a page control's pages go by their index.
+void collect(QWidget* parent, ElementList& out) {
+    if (auto* tabs = qobject_cast<QTabWidget*>(parent)) {
+        for (int i = 0; i < tabs->count(); ++i)
+            visit(tabs->widget(i), out);
+        return;
+    }
+    for (QObject* child : parent->children()) {
+        auto* w = qobject_cast<QWidget*>(child);
+        if (w && !w->isWindow()) visit(w, out);
+    }
+}
+
+// The page control that shows `w` as one of its pages, with its index there.
+QTabWidget* pageOwner(const QWidget* w, int* index) {
+    auto* stack = qobject_cast<QStackedWidget*>(w->parentWidget());
+    if (!stack) return nullptr;
+    auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget());
+    if (!tabs) return nullptr;
+    const int i = tabs->indexOf(const_cast<QWidget*>(w));
+    if (i < 0) return nullptr;
+    if (index) *index = i;
+    return tabs;
+}
+
+void setFontKeepingParentsOut(QWidget* w, QFont font) {
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    w->setFont(font);
+}
+
+// The application's style sheet stops a parent's font from reaching the parts Qt builds inside
+// a control (a page control's tab bar, a spin box's field), so they are given it outright.
+void setPartsFont(QWidget* element, const QFont& font, const QSet<QWidget*>& elements) {
+    for (QObject* child : element->children()) {
+        auto* w = qobject_cast<QWidget*>(child);
+        if (!w || w->isWindow() || elements.contains(w)) continue;
+        setFontKeepingParentsOut(w, font);
+        setPartsFont(w, font, elements);
+    }
+}
+
+QSet<QWidget*> elementSet(const ElementList& elements) {
+    QSet<QWidget*> set;
+    for (const QPointer<QWidget>& w : elements)
+        set.insert(w.data());
+    return set;
+}
+
+void setElementFont(QWidget* w, const QFont& font, const QSet<QWidget*>& elements) {
+    setFontKeepingParentsOut(w, font);
+    setPartsFont(w, w->font(), elements);
+}
+
+} // namespace
+
+ElementList WindowElements(QWidget* window) {
+    ElementList out;
+    collect(window, out);
+    return out;
+}
+
+QWidget* ElementAt(QWidget* deepest) {
+    if (!deepest) return nullptr;
+    QWidget* element = deepest;
+    for (QWidget* w = deepest; w && !w->isWindow(); w = w->parentWidget()) {
+        if (isWhole(w)) element = w;
+    }
+    while (element && !element->isWindow() && isQtPart(element))
+        element = element->parentWidget();
+    return element;
+}
+
+int ElementTag(const QWidget* w) {
+    return w->property("tag").toInt();
+}
+
+bool HasCaption(const QWidget* w) {
+    if (pageOwner(w, nullptr)) return true;
+    if (qobject_cast<const QGroupBox*>(w) || qobject_cast<const QAbstractButton*>(w)) return true;
+    if (auto* label = qobject_cast<const QLabel*>(w)) {
+        return !label->property("picture").toBool() && label->pixmap().isNull();
+    }
+    return false;
+}
+
+QString Caption(const QWidget* w) {
+    int index = -1;
+    if (QTabWidget* tabs = pageOwner(w, &index)) return tabs->tabText(index);
+    if (auto* box = qobject_cast<const QGroupBox*>(w)) return box->title();
+    if (auto* button = qobject_cast<const QAbstractButton*>(w)) return button->text();
+    if (auto* label = qobject_cast<const QLabel*>(w)) return label->text();
+    return {};
+}
+
+void SetCaption(QWidget* w, const QString& caption) {
+    const QString old = Caption(w);
+    int index = -1;
+    if (QTabWidget* tabs = pageOwner(w, &index)) {
+        tabs->setTabText(index, caption);
+    } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+        box->setTitle(caption);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        button->setText(caption);
+    } else if (auto* label = qobject_cast<QLabel*>(w)) {
+        label->setText(caption);
+    } else {
+        return;
+    }
+    if (!old.isEmpty() && w->accessibleName() == old) w->setAccessibleName(caption);
+}
+
+QList<QWidget*> CaptionedElements(const ElementList& elements) {
+    QList<QWidget*> out;
+    for (const QPointer<QWidget>& w : elements) {
+        if (w && HasCaption(w) && TakesCaptionLine(ElementTag(w))) out.append(w);
+    }
+    return out;
+}
+
+QStringList Captions(const QList<QWidget*>& captioned) {
+    QStringList out;
+    out.reserve(captioned.size());
+    for (const QWidget* w : captioned)
+        out.append(Caption(w));
+    return out;
+}
+
+void ApplyInterfaceFontSize(const ElementList& elements, int base) {
+    const QSet<QWidget*> set = elementSet(elements);
+    for (const QPointer<QWidget>& w : elements) {
+        if (!w) continue;
+        const auto size = TaggedFontSize(ElementTag(w), base);
+        if (!size) continue;
+        QFont font = w->font();
+        font.setPointSize(*size);
+        setElementFont(w, font, set);
+    }
+}
+
+void ApplyInterfaceFontName(const ElementList& elements, const QString& family) {
+    if (family.isEmpty()) return;
+    const QSet<QWidget*> set = elementSet(elements);
+    for (const QPointer<QWidget>& w : elements) {
+        if (!w || !TakesFontName(ElementTag(w))) continue;
+        QFont font = w->font();
+        font.setFamilies({family});
+        setElementFont(w, font, set);
+    }
+}
+
+void PinFixedFonts(const ElementList& elements) {
+    const QSet<QWidget*> set = elementSet(elements);
+    for (const QPointer<QWidget>& w : elements) {
+        if (!w) continue;
+        const int tag = ElementTag(w);
+        if (tag == FixedFontTag || tag == FixedTextTag) setElementFont(w, w->font(), set);
+    }
+}
+
+} // namespace huebit

@@ -1,0 +1,33 @@
+#include "ui/status_line.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace huebit {
+
+StatusLine::StatusLine(QWidget* parent) : QStatusBar(parent) {
+    setObjectName(QStringLiteral("StatusBar1"));
+    setSizeGripEnabled(false);
+    setAccessibleName(QStringLiteral("Строка состояния"));
+    m_label = new QLabel(this);
+    m_label->setObjectName(QStringLiteral("StatusText"));
+    m_label->setTextFormat(Qt::PlainText);
+    m_label->setIndent(2);
+    // A long text is cut at the bar's end instead of widening the bar.
+    m_label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    addPermanentWidget(m_label, 1);
+    connect(this, &QStatusBar::messageChanged, this, [this](const QString& text) {
+        m_label->setText(text); // the label announces its new name itself
+        setAccessibleDescription(text);
+    });
+}
+
+void StatusLine::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit doubleClicked();
+    event->accept();
+}
+
+// The label shows the message; the bar itself draws nothing over it.
+void StatusLine::paintEvent(QPaintEvent*) {}
+
+} // namespace huebit

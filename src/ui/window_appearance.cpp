@@ -1,0 +1,103 @@
+#include "ui/window_appearance.h"
+
+#include "settings/element_tags.h"
+#include "ui/font_group.h"
+#include "ui/indicator_mode_group.h"
+#include "ui/language_group.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFontComboBox>
+#include <QMessageBox>
+#include <QSpinBox>
+
+namespace huebit {
+
+WindowAppearance::WindowAppearance(QWidget& window, Groups groups, UiTexts& texts,
+                                   ShellOptions& options)
+    : QObject(&window), m_window(window), m_groups(groups), m_texts(texts), m_options(options),
+      m_startupDirectory(QDir::currentPath()) {
+    connect(m_groups.font.SpinEdit3, &QSpinBox::valueChanged, this,
+            [this](int v) { FontSizeChanged(v); });
+    connect(m_groups.font.ComboBox3, &QComboBox::currentIndexChanged, this,
+            [this] { FontNameChanged(); });
+    connect(&m_groups.indicator, &IndicatorModeGroup::modeChanged, this,
+            [this](IndicatorMode mode) { m_options.indicatorMode = mode; });
+}
+
+void WindowAppearance::CollectElements() {
+    m_elements = WindowElements(&m_window);
+    PinFixedFonts(m_elements);
+}
+
+void WindowAppearance::SetFontSize(int points) {
+    m_groups.font.SpinEdit3->setValue(points);
+}
+
+void WindowAppearance::SelectFontName(const QString& name) {
+    // Kept even when the font is not installed now, so the next save does not lose it.
+    if (!name.isEmpty()) m_options.fontName = name;
+    QFontComboBox* list = m_groups.font.ComboBox3;
+    QStringList families;
+    for (int i = 0; i < list->count(); ++i)
+        families.append(list->itemText(i));
+    const auto family = MatchFontFamily(families, name);
+    if (!family) return;
+    list->setCurrentIndex(int(families.indexOf(*family)));
+}
+
+void WindowAppearance::FontSizeChanged(int value) {
+    m_options.fontSize = value;
+    ApplyInterfaceFontSize(m_elements, value);
+}
+
+void WindowAppearance::FontNameChanged() {
+    const QString name = m_groups.font.chosenName();
+    if (name.isEmpty()) return;
+    m_options.fontName = name;
+    ApplyInterfaceFontName(m_elements, name);
+}
+
+void WindowAppearance::LoadLanguage() {
+    const QList<QWidget*> captioned = captionedElements();
+    QStringList captions = Captions(captioned);
+    if (!huebit::LoadLanguage(m_languageBuffer, m_texts, captions)) {
+        showErrorBox(LanguageErrorText());
+        return;
+    }
+    for (int i = 0; i < captioned.size(); ++i)
+        SetCaption(captioned[i], captions[i]);
+}
+
+void WindowAppearance::RestoreLanguage(const QString& name) {
+    m_options.language = name;
+    // The selector holds no entries, so only the start-up directory's language files can
+    // match; a name with a directory part never does.
+    const QDir dir(m_startupDirectory);
+    const QString file = FindLanguageFile(
+        dir.entryList({QStringLiteral("*") + QLatin1String(LanguageFileSuffix)}, QDir::Files),
+        name);
+    m_languageBuffer = LanguageBuffer();
+    if (file.isEmpty()) return;
+    const auto lines = ReadLanguageFile(dir.filePath(file));
+    if (!lines) return;
+    m_languageBuffer = *lines;
+    LoadLanguage();
+}
+
+QByteArray WindowAppearance::LanguageTemplate() const {
+    return LanguageFileBytes(m_texts, Captions(captionedElements()));
+}
+
+void WindowAppearance::showErrorBox(const QString& text) {
+    if (m_errorBox) {
+        m_errorBox(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Huebit"), text, QMessageBox::Yes,
+                    &m_window);
+    box.setObjectName(QStringLiteral("LanguageErrorBox"));
+    box.exec();
+}
+
+} // namespace huebit

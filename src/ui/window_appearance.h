@@ -1,0 +1,75 @@
+#pragma once
+// The main window's appearance: the interface font applied through the element walk, and the
+// language file applied to the text table and the captions. The font group and the language
+// selector of the settings sub-page "Окно" drive it; the settings file restores both through the
+// same operations.
+
+#include "core/ui_texts.h"
+#include "settings/language_file.h"
+#include "settings/shell_options.h"
+#include "ui/element_walk.h"
+
+#include <QObject>
+#include <functional>
+
+namespace huebit {
+
+class FontGroup;
+class IndicatorModeGroup;
+class LanguageGroup;
+
+class WindowAppearance : public QObject {
+    Q_OBJECT
+public:
+    struct Groups {
+        LanguageGroup& language;
+        IndicatorModeGroup& indicator;
+        FontGroup& font;
+    };
+    WindowAppearance(QWidget& window, Groups groups, UiTexts& texts, ShellOptions& options);
+
+    /// Takes the element list once the layout is complete; later walks use this order.
+    void CollectElements();
+    const ElementList& elements() const { return m_elements; }
+    /// The elements that take caption lines, in line order.
+    QList<QWidget*> captionedElements() const { return CaptionedElements(m_elements); }
+
+    /// The size spin box set as the user sets it (its change re-fonts the window).
+    void SetFontSize(int points);
+    /// Selects a stored font name in the list, compared without case; a name not in the list
+    /// selects nothing and changes nothing.
+    void SelectFontName(const QString& name);
+
+    /// Applies `LanguageBuffer` to the text table and the captions; an empty buffer or a wrong
+    /// version shows the error box and changes nothing.
+    void LoadLanguage();
+    /// The settings file's language (its line 169): the named file of the start-up directory's
+    /// "*.lng" files is loaded; a name none of them carries, or a file that cannot be opened,
+    /// is ignored.
+    void RestoreLanguage(const QString& name);
+    LanguageBuffer& languageBuffer() { return m_languageBuffer; }
+
+    /// A complete language file of the texts and captions now in force.
+    QByteArray LanguageTemplate() const;
+
+    /// The directory whose "*.lng" files the selector offers: the one current at start-up.
+    void setStartupDirectory(const QString& dir) { m_startupDirectory = dir; }
+    /// Replaces the error box (tests record its text instead).
+    void setErrorBox(std::function<void(const QString&)> box) { m_errorBox = std::move(box); }
+
+private:
+    void FontSizeChanged(int value);
+    void FontNameChanged();
+    void showErrorBox(const QString& text);
+
+    QWidget& m_window;
+    Groups m_groups;
+    UiTexts& m_texts;
+    ShellOptions& m_options;
+    ElementList m_elements;
+    LanguageBuffer m_languageBuffer;
+    QString m_startupDirectory;
+    std::function<void(const QString&)> m_errorBox;
+};
+
+} // namespace huebit

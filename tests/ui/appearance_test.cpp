@@ -1,0 +1,292 @@
+// The interface font through the element tags, and language files applied to the real window.
+#include "core/color_model.h"
+#include "settings/language_file.h"
+#include "ui/app_look.h"
+#include "ui/font_group.h"
+#include "ui/huebit_window.h"
+#include "ui/settings_page.h"
+#include "ui/window_appearance.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontComboBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace huebit;
+
+namespace {
+
+QWidget* element(THuebit& w, const char* name) {
+    auto* found = w.findChild<QWidget*>(QString::fromLatin1(name));
+    if (!found) qFatal("no element %s", name);
+    return found;
+}
+
+QLabel* labelWithText(THuebit& w, const QString& text) {
+    for (QLabel* l : w.findChildren<QLabel*>()) {
+        if (l->text() == text) return l;
+    }
+    qFatal("no label %s", qPrintable(text));
+}
+
+// Every page and sub-page as the user would see it.
+QList<QImage> allPages(THuebit& w) {
+    QList<QImage> shots;
+    auto* sub = w.settingsPage()->PageControl5;
+    for (int page = 0; page < w.pages()->count(); ++page) {
+        w.ShowPage(page);
+        const int subPages = page == 2 ? sub->count() : 1;
+        for (int s = 0; s < subPages; ++s) {
+            if (page == 2) sub->setCurrentIndex(s);
+            shots << w.grab().toImage();
+        }
+    }
+    return shots;
+}
+
+QByteArray fileOfLines(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& l : lines)
+        bytes += l.toLatin1() + "\r\n";
+    return bytes;
+}
+
+struct WindowState {
+    QStringList captions;
+    QStringList texts;
+    QString sampleText;
+    bool operator==(const WindowState&) const = default;
+};
+
+WindowState stateOf(THuebit& w) {
+    WindowState s;
+    s.captions = Captions(w.appearance().captionedElements());
+    for (int i = 0; i < UiTextCount; ++i)
+        s.texts << w.uiTexts()[i];
+    s.sampleText = w.model().SampleState().sampleText;
+    return s;
+}
+
+} // namespace
+
+class AppearanceTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { ApplyAppLook(); }
+    void sizeFollowsTheTags();
+    void nameReachesTheFixedTextsButNotTheFixedElements();
+    void unknownOrEmptyNamesChangeNothing();
+    void captionsFitTheCodePageAndFollowTheLayout();
+    void templateLoadsBackWithNothingVisibleChanged();
+    void badFilesShowTheErrorBoxAndChangeNothing();
+    void shortFilesEmptyTheMissingCaptions();
+    void settingsNameALanguageFileOfTheStartupDirectory();
+};
+
+void AppearanceTest::sizeFollowsTheTags() {
+    THuebit w;
+    const char* fixed[] = {"PageControl3",     "TabSheetRgb",  "TabSheetHsv",    "SpeedButton21",
+                           "Panel4",           "PageControl4", "TabSheetRefine", "TabSheetGradient",
+                           "TabSheetMatching", "PageControl5", "TabSheetWindow", "TabSheetSample"};
+    QHash<QString, QFont> before;
+    for (const char* name : fixed)
+        before[name] = element(w, name)->font();
+    QLabel* version = labelWithText(w, "version 5.1.2");
+    const QFont versionBefore = version->font();
+
+    w.appearance().SetFontSize(12);
+    w.appearance().SetFontSize(8);
+    QCOMPARE(w.shellOptions().fontSize, 8);
+    const struct {
+        QWidget* element;
+        int points;
+    } sized[] = {
+        {element(w, "TabSheetTiles"), 9},
+        {element(w, "TabSheetRing"), 9},
+        {element(w, "TabSheetWeb"), 9},
+        {element(w, "TabSheetWin"), 9},
+        {labelWithText(w, "Системная палитра"), 10},
+        {labelWithText(w, "Windows"), 10},
+        {labelWithText(w, "Сдвижка"), 7},
+        {labelWithText(w, "Диаметр"), 7},
+        {labelWithText(w, "пунк."), 7},
+        {w.findChild<QGroupBox*>("GroupBox8")->findChild<QLabel*>(), 8},
+        {element(w, "CheckBox11"), 8},
+        {element(w, "RdEdit"), 8}, // on a page that keeps its own font
+        {element(w, "ComboBox3"), 8},
+        {w.statusBar(), 8},
+    };
+    for (const auto& s : sized) {
+        QVERIFY2(s.element->font().pointSize() == s.points, qPrintable(s.element->objectName()));
+    }
+    for (const char* name : fixed)
+        QVERIFY2(element(w, name)->font() == before[name], name);
+    QCOMPARE(version->font(), versionBefore);
+    // Inside a -100 page control the tab bar keeps the control's font too.
+    auto* editors = static_cast<QTabWidget*>(element(w, "PageControl3"));
+    QCOMPARE(editors->findChild<QTabBar*>()->font().pointSize(),
+             before["PageControl3"].pointSize());
+}
+
+void AppearanceTest::nameReachesTheFixedTextsButNotTheFixedElements() {
+    THuebit w;
+    QFontComboBox* list = w.settingsPage()->fontGroup->ComboBox3;
+    QVERIFY(list->count() > 1);
+    QCOMPARE(list->currentIndex(), -1); // none chosen at first
+    QLabel* name = labelWithText(w, "Huebit");
+    const int nameSize = name->font().pixelSize();
+    const QFont sample = element(w, "Panel4")->font();
+    // A family the window does not use yet.
+    const QString family = list->itemText(list->count() - 1) == w.font().family()
+                               ? list->itemText(0)
+                               : list->itemText(list->count() - 1);
+    list->setCurrentIndex(list->findText(family));
+    QCOMPARE(w.shellOptions().fontName, family);
+    QCOMPARE(name->font().family(), family); // a fixed About text
+    QCOMPARE(element(w, "CheckBox11")->font().family(), family);
+    QCOMPARE(element(w, "Panel4")->font(), sample); // -100
+    w.appearance().SetFontSize(20);
+    QCOMPARE(name->font().pixelSize(), nameSize); // size: never for About texts
+    QCOMPARE(element(w, "CheckBox11")->font().family(), family);
+    QCOMPARE(element(w, "CheckBox11")->font().pointSize(), 20);
+}
+
+void AppearanceTest::unknownOrEmptyNamesChangeNothing() {
+    THuebit w;
+    QFontComboBox* list = w.settingsPage()->fontGroup->ComboBox3;
+    QWidget* box = element(w, "CheckBox11");
+    const QFont before = box->font();
+    w.appearance().SelectFontName(QStringLiteral("No Such Font 1234"));
+    QCOMPARE(list->currentIndex(), -1);
+    QCOMPARE(box->font(), before);
+    w.appearance().SelectFontName(QString());
+    QCOMPARE(box->font(), before);
+    // Stored names match without regard to case.
+    const QString family = list->itemText(0);
+    w.appearance().SelectFontName(family.toUpper());
+    QCOMPARE(list->currentText(), family);
+    QCOMPARE(box->font().family(), family);
+}
+
+void AppearanceTest::captionsFitTheCodePageAndFollowTheLayout() {
+    THuebit w;
+    const QList<QWidget*> captioned = w.appearance().captionedElements();
+    const QStringList captions = Captions(captioned);
+    for (int i = 0; i < captioned.size(); ++i) {
+        QVERIFY2(FitsLanguageCodePage(captions[i]), qPrintable(captioned[i]->objectName()));
+        QVERIFY(captioned[i]->property("tag").toInt() != 100);
+    }
+    for (int i = 0; i < UiTextCount; ++i)
+        QVERIFY(FitsLanguageCodePage(w.uiTexts()[i]));
+    // Parents before children, pages in their order.
+    const int main = int(captions.indexOf("Подбор ")), tiles = int(captions.indexOf("Черепица "));
+    const int ring = int(captions.indexOf("Круг ")), screen = int(captions.indexOf("Экран "));
+    const int settings = int(captions.indexOf("Настройка ")),
+              window = int(captions.indexOf("Окно"));
+    const int font = int(captions.indexOf(" Выбор шрифта ")),
+              about = int(captions.indexOf("О программе "));
+    QVERIFY(main >= 0 && main < tiles && tiles < ring && ring < screen && screen < settings &&
+            settings < window && window < font && font < about);
+    QVERIFY(!captions.contains("version 5.1.2"));
+}
+
+void AppearanceTest::templateLoadsBackWithNothingVisibleChanged() {
+    THuebit w;
+    w.show();
+    const QList<QImage> before = allPages(w);
+    const WindowState state = stateOf(w);
+    QStringList errors;
+    w.appearance().setErrorBox([&](const QString& text) { errors << text; });
+    w.appearance().languageBuffer() = LanguageFromBytes(w.appearance().LanguageTemplate());
+    w.appearance().LoadLanguage();
+    QVERIFY(errors.isEmpty());
+    QVERIFY(stateOf(w) == state);
+    const QList<QImage> after = allPages(w);
+    QCOMPARE(after.size(), before.size());
+    for (int i = 0; i < before.size(); ++i)
+        QVERIFY2(after[i] == before[i], qPrintable(QString::number(i)));
+}
+
+void AppearanceTest::badFilesShowTheErrorBoxAndChangeNothing() {
+    const QByteArray files[] = {"", "one line only", "x\r\n5.1 \r\nA\r\n", "x\r\n5.10\r\nA\r\n"};
+    for (const QByteArray& bytes : files) {
+        THuebit w;
+        const WindowState state = stateOf(w);
+        QStringList errors;
+        w.appearance().setErrorBox([&](const QString& text) { errors << text; });
+        w.appearance().languageBuffer() = LanguageFromBytes(bytes);
+        w.appearance().LoadLanguage();
+        QCOMPARE(errors, QStringList{LanguageErrorText()});
+        QVERIFY(stateOf(w) == state);
+    }
+}
+
+void AppearanceTest::shortFilesEmptyTheMissingCaptions() {
+    THuebit w;
+    QStringList lines{"English", "5.1"};
+    for (int i = 0; i < UiTextCount; ++i)
+        lines << QStringLiteral("text %1").arg(i);
+    QLabel* version = labelWithText(w, "version 5.1.2");
+    const QString sampleText = w.model().SampleState().sampleText;
+    w.appearance().languageBuffer() = LanguageFromBytes(fileOfLines(lines));
+    w.appearance().LoadLanguage();
+    QCOMPARE(w.uiTexts()[0], QStringLiteral("text 0"));
+    QCOMPARE(w.uiTexts()[50], QStringLiteral("text 50"));
+    for (const QString& c : Captions(w.appearance().captionedElements()))
+        QVERIFY(c.isEmpty());
+    QCOMPARE(w.pages()->tabText(0), QString());
+    QCOMPARE(version->text(), QStringLiteral("version 5.1.2")); // tag 100: untouched
+    QCOMPARE(w.model().SampleState().sampleText, sampleText);   // copied only at creation
+
+    // A full file puts its captions in walk order; accessible names follow them.
+    lines << "Selection"
+          << "Tiles";
+    w.appearance().languageBuffer() = LanguageFromBytes(fileOfLines(lines));
+    const QList<QWidget*> captioned = w.appearance().captionedElements();
+    SetCaption(captioned[0], "Title"); // the title strip's check box comes first
+    w.appearance().LoadLanguage();
+    QCOMPARE(Caption(captioned[0]), QStringLiteral("Selection"));
+    QCOMPARE(Caption(captioned[1]), QStringLiteral("Tiles"));
+}
+
+void AppearanceTest::settingsNameALanguageFileOfTheStartupDirectory() {
+    QTemporaryDir dir;
+    QStringList lines{"English", "5.1"};
+    for (int i = 0; i < UiTextCount; ++i)
+        lines << QStringLiteral("text %1").arg(i);
+    QFile file(dir.filePath("English.lng"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(fileOfLines(lines));
+    file.close();
+    QFile wrong(dir.filePath("old.lng"));
+    QVERIFY(wrong.open(QIODevice::WriteOnly));
+    wrong.write("x\r\n5.0\r\n");
+    wrong.close();
+    QVERIFY(QDir(dir.path()).mkdir("folder.lng"));
+
+    const struct {
+        const char* stored;
+        bool loads;
+        bool error;
+    } cases[] = {{"English.lng", true, false}, {"english.LNG", true, false},
+                 {"old.lng", false, true},     {"French.lng", false, false},
+                 {"folder.lng", false, false}, {"../English.lng", false, false}};
+    for (const auto& c : cases) {
+        THuebit w;
+        w.appearance().setStartupDirectory(dir.path());
+        QStringList errors;
+        w.appearance().setErrorBox([&](const QString& text) { errors << text; });
+        w.appearance().RestoreLanguage(QString::fromUtf8(c.stored));
+        QCOMPARE(w.shellOptions().language, QString::fromUtf8(c.stored)); // kept for the save
+        QVERIFY2((w.uiTexts()[25] == "text 25") == c.loads, c.stored);
+        QVERIFY2(errors.isEmpty() != c.error, c.stored);
+    }
+}
+
+QTEST_MAIN(AppearanceTest)
+#include "appearance_test.moc"
