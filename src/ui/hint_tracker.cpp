@@ -33,22 +33,26 @@ bool HintTracker::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-    case QEvent::Wheel:
-    case QEvent::Enter: {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (!widget) break;
+    case QEvent::Wheel: {
+        if (!qobject_cast<QWidget*>(watched)) break;
         const auto* pointer = static_cast<QSinglePointEvent*>(event);
         m_pointer = pointer->globalPosition().toPoint();
         m_pointerKnown = true;
-        if (event->type() == QEvent::MouseMove) {
-            if (QWidget* element = elementAt(m_pointer)) emit pointerMoved(element);
-        }
+        // Once before the event is handled, so a pointer that came onto an element and pressed
+        // in one go meets the element first and what the press writes (a page's description)
+        // afterwards; and once after, for the hint the handler itself changed.
+        settle();
         m_settle.start();
         break;
     }
+    // A widget shown or hidden under a resting pointer: the element under it may have changed.
+    // Where the pointer is comes from the pointer's own events only.
+    case QEvent::Enter:
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
-        if (m_pointerKnown) m_settle.start();
+        if (!m_pointerKnown) break;
+        settle();
+        m_settle.start();
         break;
     default:
         break;

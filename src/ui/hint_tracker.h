@@ -1,6 +1,6 @@
 #pragma once
-// Watches the program's input events and, once they have been handled, reports the element
-// under the pointer: the status line's automatic hint and the colour indicator follow it. Only
+// Watches the program's input events and reports the element under the pointer, before each
+// event is handled and once more after; the status line's automatic hint follows its hint. Only
 // the windows added here count; over a menu or a dialog nothing is reported. Tool-tip pop-ups
 // are swallowed: hints go to the status line only.
 
@@ -22,10 +22,8 @@ public:
     void addWindow(QWidget* window);
 
 signals:
-    /// After input events: the element under the pointer (its hint is its status tip).
+    /// Around input events: the element under the pointer (its hint is its status tip).
     void elementUnderPointer(QWidget* element);
-    /// The pointer moved over this element.
-    void pointerMoved(QWidget* element);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

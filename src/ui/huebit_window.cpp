@@ -27,6 +27,7 @@
 #include "ui/text_line.h"
 #include "ui/settings_page.h"
 #include "ui/shell_driver.h"
+#include "ui/interactive_hints.h"
 #include "ui/status_line.h"
 #include "ui/window_appearance.h"
 #include "ui/title_strip.h"
@@ -94,10 +95,6 @@ void THuebit::buildPages() {
 void THuebit::buildStatusStrip() {
     StatusBar1 = new StatusLine(this);
     StatusBar1->setGeometry(0, 483, 380, 24);
-    // Why the last screen copy failed; it stays under the passing hints until the next copy.
-    m_captureNotice = new QLabel(StatusBar1);
-    m_captureNotice->setObjectName(QStringLiteral("CaptureNotice"));
-    StatusBar1->addWidget(m_captureNotice, 1);
     Image5 = new ImageButton(QStringLiteral("Image5"), QStringLiteral("О программе"),
                              DecorationIcon(QStringLiteral(":/assets/about_icon.png")), this);
     Image5->setGeometry(384, 487, 16, 16);
@@ -130,8 +127,6 @@ void THuebit::wire() {
                   [this](const QString& text) { StatusBar1->showMessage(text); }});
     connect(&m_editing, &ComponentEditing::statusMessage, StatusBar1,
             [this](const QString& text) { StatusBar1->showMessage(text); });
-    connect(&m_editing, &ComponentEditing::barHintChanged, StatusBar1,
-            [this](Bar, const QString& hint) { StatusBar1->showMessage(hint); });
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
         if (!m_programSwitchesPage) PageControl1Change(index);
     });
@@ -154,9 +149,11 @@ void THuebit::wireShell() {
                                      [this] { CaptureScreen(); }},
                                     this);
     WireWindowOptions(*m_settings->options, m_shellOptions, m_hintOptions, *m_shellDriver);
-    connect(m_settings->options->CheckBox1, &QCheckBox::toggled, this, &THuebit::SetInteractiveHints);
     WireIndicatorFollow(*m_selection, *StatusBar1, m_model, m_editing, m_palettePicking,
                         m_screenPicker);
+    m_interactiveHints = new InteractiveHints(*StatusBar1, *m_settings->options, *m_settings,
+                                              m_uiTexts, m_hintOptions, this);
+    m_interactiveHints->follow(this);
 }
 
 void THuebit::wireSample() {
@@ -189,9 +186,9 @@ void THuebit::wireScreen() {
     });
     connect(&m_screenRefresh, &ScreenRefresh::captureFailed, StatusBar1,
             [this](const QString& text) {
-                m_captureNotice->setText(text);
+                // Why the copy failed; it stays under the passing hints until the next copy.
                 StatusBar1->clearMessage();
-                m_captureNoticeShown.start();
+                StatusBar1->setNotice(text);
             });
     WireScreenPage({*m_screen, m_screenPicker, m_export, [this] { CaptureScreen(); },
                     [this] {
@@ -215,7 +212,7 @@ void THuebit::wireScreen() {
 // Out of the picture while the copy is made; nothing waits for the windows below to repaint.
 void THuebit::CaptureScreen() {
     if (m_screenRefresh.Pending()) return;
-    m_captureNotice->clear();
+    StatusBar1->setNotice(QString());
     m_screenRefresh.Start(isVisible());
 }
 
@@ -263,6 +260,7 @@ void THuebit::FormCreate() {
 
 void THuebit::setColPanel(TColPanel* panel) {
     m_colPanel = panel;
+    m_interactiveHints->follow(panel);
     m_shellDriver->setPanel(panel);
     m_shellDriver->rules().PanelCreated();
     connect(&m_model, &ColorModel::changed, panel, &TColPanel::refresh);
@@ -324,18 +322,7 @@ void THuebit::CommitSettings() {
 
 void THuebit::CloseQueryOnQuit() { FormCloseQuery(); }
 
-void THuebit::SetInteractiveHints(bool on) {
-    m_hintOptions.interactiveHints = on;
-    StatusBar1->showMessage(m_uiTexts[on ? 14 : 15]);
-    // Off closes the components option and its notation; on opens the option, and the notation
-    // again only where the option is set.
-    WindowOptionsGroup* g = m_settings->options;
-    g->CheckBox7->setEnabled(on);
-    if (!on || g->CheckBox7->isChecked()) {
-        g->RadioButton9->setEnabled(on);
-        g->RadioButton10->setEnabled(on);
-    }
-}
+void THuebit::SetInteractiveHints(bool on) { m_interactiveHints->SetInteractiveHints(on); }
 
 bool THuebit::BringForward() {
     if (m_closed) return false;
@@ -361,16 +348,9 @@ void THuebit::PageControl1Change(int index) {
 }
 
 bool THuebit::event(QEvent* event) {
-    if (event->type() == QEvent::StatusTip) {
-        // The window returning under the pointer would at once cover a fresh capture notice with
-        // the hint of the button that was pressed.
-        if (m_captureNoticeShown.isValid() && m_captureNoticeShown.elapsed() < NoticeHoldMs)
-            return true;
-        // With the interactive hints off the status line changes only when written to.
-        if (m_hintOptions.interactiveHints)
-            StatusBar1->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
-        return true;
-    }
+    // Qt's own status tips come on entering and leaving a widget; the automatic hint follows
+    // the element under the pointer instead (InteractiveHints).
+    if (event->type() == QEvent::StatusTip) return true;
     if (event->type() == QEvent::WindowActivate) FormActivate();
     return QWidget::event(event);
 }

@@ -19,6 +19,7 @@
 #include "settings/settings_location.h"
 #include "settings/shell_options.h"
 #include "ui/qt_color_dialog.h"
+#include "ui/status_line.h"
 #include "ui/qt_font_dialog.h"
 
 #include <QElapsedTimer>
@@ -42,6 +43,7 @@ class SelectionPage;
 class SettingsPage;
 class ShellDriver;
 class TColPanel;
+class InteractiveHints;
 class TitleStrip;
 class WindowAppearance;
 
@@ -101,8 +103,9 @@ public:
     SampleTextSettings& sampleSettings() { return m_sampleSettings; }
     TColPanel* colPanel() const { return m_colPanel; }
     QTabWidget* pages() const { return PageControl1; }
-    QStatusBar* statusBar() const { return StatusBar1; }
-    QLabel* captureNotice() const { return m_captureNotice; }
+    StatusLine* statusBar() const { return StatusBar1; }
+    /// "Включить интерактивную подсказку" and the automatic hint.
+    InteractiveHints& interactiveHints() { return *m_interactiveHints; }
     int opacity() const;
     bool closingFade() const { return m_shell.closingFade; }
 
@@ -189,10 +192,8 @@ private:
     SettingsPage* m_settings = nullptr;
     AboutPage* m_about = nullptr;
     bool m_programSwitchesPage = false;
-    QStatusBar* StatusBar1 = nullptr;
-    QLabel* m_captureNotice = nullptr;
-    static constexpr int NoticeHoldMs = 2000;
-    QElapsedTimer m_captureNoticeShown;
+    StatusLine* StatusBar1 = nullptr;
+    InteractiveHints* m_interactiveHints = nullptr;
     ImageButton* Image5 = nullptr;  // About icon
     ImageButton* Image17 = nullptr; // help icon, hidden
     ColorSwatch* Panel56 = nullptr; // colour indicator, hidden

@@ -180,19 +180,18 @@ void WirePalettes(const PaletteWiring& w) {
     for (auto [view, id] : views) {
         // The grid's press and release are the named colours' own (wireNamedColors).
         if (id != PaletteId::NamedGrid) wireElement(view, id, w.palettes);
+        // The readout is the view's hint; the status line takes it as the pointer's hint, so
+        // only while the interactive hint is on.
         QObject::connect(&w.palettes, &PalettePicking::statusTextChanged, view,
-                         [view, id, show = w.showStatus](PaletteId changed, const QString& text) {
-                             if (changed != id) return;
-                             view->setStatusTip(text);
-                             show(text);
+                         [view, id](PaletteId changed, const QString& text) {
+                             if (changed == id) view->setStatusTip(text);
                          });
     }
     wireStrip(page.Image1, StripId::UserPalette, w.swatches);
     wireStrip(page.Image2, StripId::PreviousColors, w.swatches);
     QObject::connect(&w.swatches, &SwatchPicking::stripStatusTextChanged, &page,
-                     [&page, show = w.showStatus](StripId id, const QString& text) {
+                     [&page](StripId id, const QString& text) {
                          (id == StripId::UserPalette ? page.Image1 : page.Image2)->setStatusTip(text);
-                         show(text);
                      });
     QObject::connect(&w.palettes, &PalettePicking::statusMessage, &page,
                      [show = w.showStatus](const QString& text) { show(text); });

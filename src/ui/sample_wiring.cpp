@@ -30,7 +30,7 @@ QMenu* sampleMenu(const SampleWiring& w) {
     menu->addAction(QStringLiteral("Параметры текста примера"), menu, [w] {
         w.sampleSettings.EditSampleTextSettings();
         w.showPage(SettingsMainPage);
-        w.settings.PageControl5->setCurrentIndex(SettingsPage::SampleSubPage);
+        w.settings.ShowSubPage(SettingsPage::SampleSubPage);
     });
     menu->addSeparator();
     const char* copies[] = {"Скопировать текстовое представление",

@@ -56,6 +56,8 @@ SettingsPage::SettingsPage(ColorModel& model, QWidget* parent) : QWidget(parent)
     options->setFixedWidth(376);
     buildSampleGroup();
     connect(PageControl5, &QTabWidget::currentChanged, this, [this](int index) {
+        if (m_programSwitch) return;
+        emit subPageChosen(index);
         if (index == TemplatesSubPage) ResetTemplateEditor();
         if (index == SampleSubPage) emit sampleSubPageEntered();
     });
@@ -109,6 +111,12 @@ void SettingsPage::buildSampleGroup() {
     connect(CheckBox11, &QCheckBox::toggled, SpinEdit5, [this](bool square) {
         SpinEdit5->setEnabled(!square);
     });
+}
+
+void SettingsPage::ShowSubPage(int index) {
+    m_programSwitch = true;
+    PageControl5->setCurrentIndex(index);
+    m_programSwitch = false;
 }
 
 void SettingsPage::ResetTemplateEditor() {

@@ -24,6 +24,9 @@ class SettingsPage : public QWidget {
 public:
     SettingsPage(ColorModel& model, QWidget* parent = nullptr);
 
+    /// Switches sub-pages as the program does: the sub-page's change handler does not run.
+    void ShowSubPage(int index);
+
     /// The editor's lines := the selector's entries; unapplied edits are dropped.
     void ResetTemplateEditor();
     void ApplyTemplateEditor();
@@ -49,11 +52,14 @@ public:
 signals:
     /// The user switched to the "Пример " sub-page.
     void sampleSubPageEntered();
+    /// The user switched to sub-page `index`.
+    void subPageChosen(int index);
 
 private:
     QWidget* buildTemplatesPage();
     void buildSampleGroup();
     ColorModel& m_model;
+    bool m_programSwitch = false;
 };
 
 } // namespace huebit

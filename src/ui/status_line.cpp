@@ -16,10 +16,33 @@ StatusLine::StatusLine(QWidget* parent) : QStatusBar(parent) {
     // A long text is cut at the bar's end instead of widening the bar.
     m_label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     addPermanentWidget(m_label, 1);
-    connect(this, &QStatusBar::messageChanged, this, [this](const QString& text) {
-        m_label->setText(text); // the label announces its new name itself
-        setAccessibleDescription(text);
-    });
+    connect(this, &QStatusBar::messageChanged, this, [this] { showText(); });
+}
+
+QString StatusLine::shownText() const {
+    const QString message = currentMessage();
+    return message.isEmpty() ? m_notice : message;
+}
+
+void StatusLine::setNotice(const QString& text) {
+    m_notice = text;
+    if (text.isEmpty())
+        m_noticeGiven.invalidate();
+    else
+        m_noticeGiven.start();
+    showText();
+}
+
+void StatusLine::showHint(const QString& text) {
+    if (m_noticeGiven.isValid() && m_noticeGiven.elapsed() < NoticeHoldMs) return;
+    showMessage(text);
+}
+
+void StatusLine::showText() {
+    const QString text = shownText();
+    if (m_label->text() == text) return;
+    m_label->setText(text); // the label announces its new name itself
+    setAccessibleDescription(text);
 }
 
 void StatusLine::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -27,7 +50,7 @@ void StatusLine::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
 }
 
-// The label shows the message; the bar itself draws nothing over it.
+// The label shows the text; the bar itself draws nothing over it.
 void StatusLine::paintEvent(QPaintEvent*) {}
 
 } // namespace huebit

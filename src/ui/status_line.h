@@ -2,7 +2,12 @@
 // The status bar StatusBar1: one text area filling the bar. The text sits in a label inside the
 // bar, so assistive technologies read it and hear each change; the bar's accessible description
 // follows it as well. A double click anywhere on the bar is reported (it toggles the hints).
+//
+// Besides the passing messages the line can hold a notice (why the last screen copy failed):
+// it shows whenever no message does, and for a moment after it is given an automatic hint does
+// not cover it, so the hint of the button under the returning pointer does not hide it at once.
 
+#include <QElapsedTimer>
 #include <QStatusBar>
 
 class QLabel;
@@ -14,8 +19,16 @@ class StatusLine : public QStatusBar {
 public:
     explicit StatusLine(QWidget* parent);
 
-    QString text() const { return currentMessage(); }
+    /// What the line shows now: the message, else the notice.
+    QString shownText() const;
     QLabel* textLabel() const { return m_label; }
+
+    void setNotice(const QString& text);
+    const QString& notice() const { return m_notice; }
+    /// The automatic hint: a message, unless a notice was given moments ago.
+    void showHint(const QString& text);
+
+    static constexpr int NoticeHoldMs = 2000;
 
 signals:
     void doubleClicked();
@@ -25,7 +38,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void showText();
+
     QLabel* m_label = nullptr;
+    QString m_notice;
+    QElapsedTimer m_noticeGiven;
 };
 
 } // namespace huebit

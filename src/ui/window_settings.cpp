@@ -4,10 +4,12 @@
 #include "ui/color_indicator.h"
 #include "ui/component_editors.h"
 #include "ui/huebit_window.h"
+#include "ui/indicator_mode_group.h"
 #include "ui/refine_pages.h"
 #include "ui/selection_page.h"
 #include "ui/settings_page.h"
 #include "ui/title_strip.h"
+#include "ui/window_appearance.h"
 #include "ui/window_options_group.h"
 
 #include <QCheckBox>
@@ -68,8 +70,10 @@ void WindowSettings::renderColorText() { w.model().RenderColorText(false); }
 void WindowSettings::clearSampleCaption() { w.model().ClearSampleCaption(); }
 // Only the check mark: restoring the option does not switch the window's size.
 void WindowSettings::setOpenOnHover(bool on) { w.titleStrip()->CheckBox4->setChecked(on); }
-void WindowSettings::setIndicatorMode(IndicatorMode mode) { w.shellOptions().indicatorMode = mode; }
-void WindowSettings::selectLanguage(const QString& name) { w.shellOptions().language = name; }
+void WindowSettings::setIndicatorMode(IndicatorMode mode) {
+    w.settingsPage()->indicatorGroup->setMode(mode);
+}
+void WindowSettings::selectLanguage(const QString& name) { w.appearance().RestoreLanguage(name); }
 void WindowSettings::setOpenOnScreenPage(bool on) { options(w).CheckBox3->setChecked(on); }
 void WindowSettings::setStartInMiniWindow(bool on) { options(w).CheckBox5->setChecked(on); }
 void WindowSettings::setComponentsInHint(bool on) { options(w).CheckBox7->setChecked(on); }
@@ -81,8 +85,8 @@ void WindowSettings::setStayOnTop(bool on) { options(w).CheckBox2->setChecked(on
 void WindowSettings::setHsvInHint(bool hsv) {
     (hsv ? options(w).RadioButton10 : options(w).RadioButton9)->setChecked(true);
 }
-void WindowSettings::setFontSize(int points) { w.shellOptions().fontSize = points; }
-void WindowSettings::setFontName(const QString& name) { w.shellOptions().fontName = name; }
+void WindowSettings::setFontSize(int points) { w.appearance().SetFontSize(points); }
+void WindowSettings::setFontName(const QString& name) { w.appearance().SelectFontName(name); }
 void WindowSettings::setSampleWidth(int pixels) { w.settingsPage()->SpinEdit4->setValue(pixels); }
 void WindowSettings::setSampleHeight(int pixels) { w.settingsPage()->SpinEdit5->setValue(pixels); }
 void WindowSettings::setSampleContour(bool on) { w.settingsPage()->CheckBox10->setChecked(on); }

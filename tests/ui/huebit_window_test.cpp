@@ -208,8 +208,16 @@ void HuebitWindowTest::everyControlIsNamedAndHasNoTooltip() {
 
 void HuebitWindowTest::hintsGoToTheStatusLine() {
     THuebit w;
-    QStatusTipEvent tip(QStringLiteral("Закрыть"));
-    QApplication::sendEvent(w.titleStrip()->Image10, &tip);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QWidget* close = w.titleStrip()->Image10;
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), close->mapToGlobal(QPointF(5, 5)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(close, &move);
+    QTRY_COMPARE(w.statusBar()->currentMessage(), QStringLiteral("Закрыть"));
+    // Qt's own enter and leave tips do not write the line as well.
+    QStatusTipEvent tip(QStringLiteral("Свернуть"));
+    QApplication::sendEvent(w.titleStrip()->Image11, &tip);
     QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Закрыть"));
 }
 

@@ -3,6 +3,7 @@
 #include "ui/app_look.h"
 #include "ui/component_bar.h"
 #include "ui/huebit_window.h"
+#include "ui/interactive_hints.h"
 #include "ui/image_view.h"
 #include "ui/screen_page.h"
 
@@ -73,7 +74,7 @@ void ScreenRefreshWindowTest::theWindowWaitsOutOfThePictureAndAsksOnce() {
     QCOMPARE(w.size(), QSize(THuebit::ClientWidth, THuebit::ClientHeight));
     QCOMPARE(page->Image14->geometry(), QRect(2, 71, 383, 108));
     QCOMPARE(page->Image14->image().pixel(300, 50), qRgb(10, 20, 30));
-    QVERIFY(w.captureNotice()->text().isEmpty());
+    QVERIFY(w.statusBar()->notice().isEmpty());
 
     page->refreshButton->click();
     QTRY_COMPARE(asked.size(), 2);
@@ -96,27 +97,25 @@ void ScreenRefreshWindowTest::aFailureIsSaidAndOutlivesThePassingHint() {
     QTRY_COMPARE(asked.size(), 2);
     asked[1]({{}, CaptureFailure::Cancelled});
     QVERIFY(w.isVisible());
-    QLabel* notice = w.captureNotice();
-    QCOMPARE(notice->text(), CaptureFailureText(CaptureFailure::Cancelled));
+    StatusLine* status = w.statusBar();
+    const QString failure = CaptureFailureText(CaptureFailure::Cancelled);
+    QCOMPARE(status->notice(), failure);
+    QCOMPARE(status->textLabel()->text(), failure);
     QCOMPARE(page->Image14->image(), first);
 
     // The hint of the button under the returning pointer does not cover it at once...
-    QStatusTipEvent tip(QStringLiteral("Обновить образ экрана"));
-    QApplication::sendEvent(&w, &tip);
-    QVERIFY(w.statusBar()->currentMessage().isEmpty());
-    QVERIFY(notice->isVisible());
+    w.interactiveHints().PointerOver(QStringLiteral("Обновить образ экрана"));
+    QCOMPARE(status->textLabel()->text(), failure);
     // ...later hints pass over it and it comes back when they go.
-    QTest::qWait(2100);
-    QApplication::sendEvent(&w, &tip);
-    QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Обновить образ экрана"));
-    QStatusTipEvent gone{QString()};
-    QApplication::sendEvent(&w, &gone);
-    QVERIFY(notice->isVisible());
-    QCOMPARE(notice->text(), CaptureFailureText(CaptureFailure::Cancelled));
+    QTest::qWait(StatusLine::NoticeHoldMs + 100);
+    w.interactiveHints().PointerOver(QStringLiteral("Сохранить образ экрана как bmp"));
+    QCOMPARE(status->textLabel()->text(), QStringLiteral("Сохранить образ экрана как bmp"));
+    w.interactiveHints().PointerOver(QString());
+    QCOMPARE(status->textLabel()->text(), failure);
 
     // The next copy starts with a clean line.
     page->refreshButton->click();
-    QVERIFY(notice->text().isEmpty());
+    QVERIFY(status->notice().isEmpty());
 }
 
 void ScreenRefreshWindowTest::positionsBetweenPixelsBelongToThePixelThatHoldsThem() {

@@ -156,10 +156,14 @@ void WebGradientTest::selectorKeysApplyTheLine() {
 
 void WebGradientTest::pointerReadoutOverTheGrid() {
     THuebit w;
+    w.show(); // the status line takes the hint of what lies under the pointer
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.ShowPage(0);
+    w.selectionPage()->PageControl2->setCurrentIndex(2);
     ImageView* grid = w.selectionPage()->webPage->aPalImage4;
     sendMouse(grid, QEvent::MouseMove, cell(19, 2), Qt::NoButton, Qt::NoButton);
-    QCOMPARE(w.statusBar()->currentMessage(),
-             QStringLiteral("Безопасные экранные цвета ( r=255 g=255 b=0 )"));
+    QTRY_COMPARE(w.statusBar()->currentMessage(),
+                 QStringLiteral("Безопасные экранные цвета ( r=255 g=255 b=0 )"));
     QCOMPARE(grid->statusTip(), w.statusBar()->currentMessage());
 }
 
