@@ -51,6 +51,8 @@ public:
     virtual void captureScreen() = 0;
 
     virtual QPoint pointer() const = 0;
+    /// A popup menu of the program is open (the pointer may be on it, outside the window).
+    virtual bool popupOpen() const = 0;
     virtual std::vector<QRect> screens() const = 0;
 
     virtual bool panelVisible() const = 0;

@@ -154,7 +154,8 @@ void WindowShell::HoverPoll() {
         ApplyFullOpacity();
         return;
     }
-    if (m_state.dialogOpen) return;
+    // An open dialog keeps the view, and so does an open menu, which may reach past the window.
+    if (m_state.dialogOpen || m_window.popupOpen()) return;
     m_window.setClientSize({m_state.miniWidth, m_state.miniHeight});
     m_window.setMiniPictureVisible(true);
     ApplyMiniOpacity();

@@ -7,6 +7,7 @@
 #include "ui/title_strip.h"
 #include "ui/window_opacity.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCursor>
 #include <QGuiApplication>
@@ -248,6 +249,10 @@ void ShellDriver::closeWindow() {
 
 QPoint ShellDriver::pointer() const {
     return QCursor::pos();
+}
+
+bool ShellDriver::popupOpen() const {
+    return QApplication::activePopupWidget() != nullptr;
 }
 
 std::vector<QRect> ShellDriver::screens() const {

@@ -96,6 +96,7 @@ private:
     void showPage(int index) override { m_parts.showPage(index); }
     void captureScreen() override { m_parts.captureScreen(); }
     QPoint pointer() const override;
+    bool popupOpen() const override;
     std::vector<QRect> screens() const override;
     bool panelVisible() const override;
     void hidePanel() override;

@@ -25,6 +25,7 @@ struct FakeShellWindow : ShellWindow {
     QPoint mouse{900, 700};
     std::vector<QRect> screenList{QRect(0, 0, 1024, 768)};
     bool panel = false;
+    bool popup = false;
     QStringList log;
 
     QRect geometry() const override { return frame; }
@@ -51,6 +52,7 @@ struct FakeShellWindow : ShellWindow {
     void showPage(int i) override { page = i; }
     void captureScreen() override { log << QStringLiteral("capture on %1").arg(page); }
     QPoint pointer() const override { return mouse; }
+    bool popupOpen() const override { return popup; }
     std::vector<QRect> screens() const override { return screenList; }
     bool panelVisible() const override { return panel; }
     void hidePanel() override { panel = false; }

@@ -113,13 +113,17 @@ TEST_F(Shell, HoverViewOpensOnTheScreenPageAndShrinksAgain) {
     EXPECT_EQ(window.log, QStringList{"front"});
 }
 
-TEST_F(Shell, AnOpenDialogKeepsTheHoverViewOpen) {
+TEST_F(Shell, AnOpenDialogOrMenuKeepsTheHoverViewOpen) {
     shell.PanelCreated();
     pointerAt({5, 5});
     state.dialogOpen = true;
     pointerAt({800, 600});
     EXPECT_EQ(window.frame.width(), 404);
     state.dialogOpen = false;
+    window.popup = true; // a menu opened in the view
+    pointerAt({800, 600});
+    EXPECT_EQ(window.frame.width(), 404);
+    window.popup = false;
     pointerAt({800, 600});
     EXPECT_TRUE(mini());
 }
