@@ -153,6 +153,7 @@ bool HuebitProcess::start(int timeoutMs) {
 bool HuebitProcess::startCommand(const QStringList& command, const QProcessEnvironment& extra,
                                  int timeoutMs) {
     QProcessEnvironment env = environmentFor(m_display.name());
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_display.runtimeDir());
     // The user's own settings stay out of the test, and the test's out of them.
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.filePath(QStringLiteral("config")));
     env.insert(m_environment);

@@ -34,6 +34,9 @@ public:
     bool ok() const { return !m_name.isEmpty(); }
     const QString& name() const { return m_name; } ///< ":N"
     QSize size() const { return m_size; }
+    /// The runtime folder the programs on this display share (XDG_RUNTIME_DIR): where copies
+    /// of Huebit meet, removed with the display so no socket outlives the test.
+    QString runtimeDir() const { return m_runtime.path(); }
 
     /// The whole screen as the X server holds it.
     QImage screenshot() const;
@@ -44,6 +47,7 @@ private:
     int m_pid = -1;
     QString m_name;
     QSize m_size;
+    QTemporaryDir m_runtime;
 };
 
 /// The program under test, started from a copy in a scratch directory so its settings file

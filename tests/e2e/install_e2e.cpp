@@ -120,6 +120,7 @@ std::optional<int> runInstalledAndClose(const QString& binary, const QTemporaryD
     QProcessEnvironment env;
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
     env.insert(QStringLiteral("HOME"), config.path());
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), config.path()); // the user's own
     HuebitProcess app(display);
     if (!app.startCommand(command, env) || !app.waitUntilOpaque()) return std::nullopt;
     app.click({392, 11}); // the close icon

@@ -78,6 +78,7 @@ protected:
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DISPLAY"), display.name());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), display.runtimeDir());
         if (!startupId.isEmpty()) env.insert(QStringLiteral("DESKTOP_STARTUP_ID"), startupId);
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         p.setProcessEnvironment(env);
