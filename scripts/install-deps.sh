@@ -11,7 +11,7 @@ packages=(
     xvfb xauth x11-utils xdotool xclip imagemagick fonts-dejavu-core
     qt6-translations-l10n dpkg-dev desktop-file-utils appstream
     clang-14 libclang-rt-14-dev llvm-14
-    x11-xserver-utils dbus-daemon dbus-bin python3-dbus python3-gi
+    x11-xserver-utils dbus-daemon dbus-bin python3-dbus python3-gi python3-pyatspi at-spi2-core
     trayer
 )
 
