@@ -20,10 +20,22 @@ SettingsLocation ChooseSettingsLocation(const QString& executableDir, bool execu
     return {fileBesideExists ? beside : configPath, executableDirWritable ? beside : configPath};
 }
 
+bool IsSystemProgramDirectory(const QString& dir) {
+    static const QStringList systemDirs{
+        QStringLiteral("/bin"),           QStringLiteral("/sbin"),
+        QStringLiteral("/usr/bin"),       QStringLiteral("/usr/sbin"),
+        QStringLiteral("/usr/games"),     QStringLiteral("/usr/local/bin"),
+        QStringLiteral("/usr/local/sbin"), QStringLiteral("/usr/local/games"),
+        QStringLiteral("/app/bin"),
+    };
+    return systemDirs.contains(QDir::cleanPath(dir));
+}
+
 SettingsLocation ProgramSettingsLocation() {
     const QString dir = QCoreApplication::applicationDirPath();
     // access() asks the kernel with this process's own identity, which is what a write will face.
-    const bool writable = ::access(QFile::encodeName(dir).constData(), W_OK | X_OK) == 0;
+    const bool writable = !IsSystemProgramDirectory(dir) &&
+                          ::access(QFile::encodeName(dir).constData(), W_OK | X_OK) == 0;
     const bool beside = QFileInfo::exists(QDir(dir).filePath(QLatin1String(SettingsFileName)));
     QString home = qEnvironmentVariable("HOME");
     if (!QDir::isAbsolutePath(home)) home = QDir::homePath();

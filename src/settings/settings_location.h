@@ -26,6 +26,11 @@ QString ConfigSettingsPath(const QString& xdgConfigHome, const QString& home);
 SettingsLocation ChooseSettingsLocation(const QString& executableDir, bool executableDirWritable,
                                         bool fileBesideExists, const QString& configPath);
 
+/// A directory the system's package manager owns (/usr/bin and its kin). A program installed
+/// there keeps its settings in the configuration directory even when it runs as root, so nothing
+/// of the user's is left among the system's files.
+bool IsSystemProgramDirectory(const QString& dir);
+
 /// The location for this process, from the executable's directory and the environment.
 SettingsLocation ProgramSettingsLocation();
 

@@ -44,6 +44,16 @@ TEST(SettingsLocation, BesideTheExecutableWhenItsDirectoryIsWritable) {
     }
 }
 
+TEST(SettingsLocation, SystemProgramDirectoriesNeverHoldTheUsersFile) {
+    // Root can write /usr/bin, but an installed program must not leave the user's file there.
+    for (const char* dir : {"/usr/bin", "/usr/bin/", "/usr/local/bin", "/bin", "/usr/games"}) {
+        EXPECT_TRUE(IsSystemProgramDirectory(dir)) << dir;
+    }
+    for (const char* dir : {"/opt/huebit", "/home/u/bin", "/usr", "/usr/bin/huebit", ""}) {
+        EXPECT_FALSE(IsSystemProgramDirectory(dir)) << dir;
+    }
+}
+
 TEST(SettingsFile, SavesWholeAndLoadsBack) {
     QTemporaryDir dir;
     const QString path = dir.filePath("nested/config/Huebit/Huebit.cnf");
