@@ -146,7 +146,12 @@ void THuebit::wireShell() {
     m_shellDriver = new ShellDriver({*this, *m_titleStrip, m_shell, m_shellOptions,
                                      [this] { return PageControl1->currentIndex(); },
                                      [this](int index) { ShowPage(index); },
-                                     [this] { CaptureScreen(); }},
+                                     [this] {
+                                         // Through the desktop portal a copy may bring up the
+                                         // desktop's dialog or flash the screen; opening the
+                                         // view by hovering must not do that on its own.
+                                         if (!m_screenRefresh.answersLater()) CaptureScreen();
+                                     }},
                                     this);
     WireWindowOptions(*m_settings->options, m_shellOptions, m_hintOptions, *m_shellDriver);
     WireIndicatorFollow(*m_selection, *StatusBar1, m_model, m_editing, m_palettePicking,

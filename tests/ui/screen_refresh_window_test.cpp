@@ -6,11 +6,13 @@
 #include "ui/interactive_hints.h"
 #include "ui/image_view.h"
 #include "ui/screen_page.h"
+#include "ui/shell_driver.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QtTest>
 
 using namespace huebit;
@@ -48,6 +50,7 @@ private slots:
     void initTestCase() { ApplyAppLook(); }
     void theWindowWaitsOutOfThePictureAndAsksOnce();
     void aFailureIsSaidAndOutlivesThePassingHint();
+    void hoveringOpenMakesNoCopyThatAsksTheDesktop();
     void positionsBetweenPixelsBelongToThePixelThatHoldsThem();
 };
 
@@ -116,6 +119,25 @@ void ScreenRefreshWindowTest::aFailureIsSaidAndOutlivesThePassingHint() {
     // The next copy starts with a clean line.
     page->refreshButton->click();
     QVERIFY(status->notice().isEmpty());
+}
+
+void ScreenRefreshWindowTest::hoveringOpenMakesNoCopyThatAsksTheDesktop() {
+    THuebit w;
+    QList<CaptureDone> asked;
+    w.setScreenCapture(std::make_unique<LaterScreen>(asked));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCursor::setPos(w.geometry().bottomRight() + QPoint(300, 300));
+    w.shellDriver().rules().ToggleMiniWindow();
+    QCOMPARE(w.width(), w.shell().miniWidth);
+
+    // The pointer comes to rest on the mini-window: the view opens on the screen page, but the
+    // picture is only asked for when the user presses "Обновить ".
+    QCursor::setPos(w.geometry().center());
+    QTRY_COMPARE(w.width(), THuebit::ClientWidth);
+    QCOMPARE(w.pages()->currentIndex(), 1);
+    QTest::qWait(50);
+    QVERIFY(asked.isEmpty());
 }
 
 void ScreenRefreshWindowTest::positionsBetweenPixelsBelongToThePixelThatHoldsThem() {
