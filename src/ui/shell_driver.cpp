@@ -84,6 +84,7 @@ void ShellDriver::wireTitleStrip() {
         if (b == Qt::LeftButton) m_rules.StartClosing();
     });
     connect(t.Image7, &ImageButton::doubleClicked, this, [this] { m_rules.ToggleMiniWindow(); });
+    m_programIcon = t.Image7;
     t.Image7->installEventFilter(this);
     // The mark follows every change; only the user's click switches the mode.
     connect(t.CheckBox4, &QCheckBox::toggled, this,
@@ -124,7 +125,9 @@ bool ShellDriver::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (watched != m_parts.title.Image7) return false;
+    // Compared by the address kept, not read from the title strip: the icon's last events
+    // arrive while the strip around it is being destroyed.
+    if (watched != m_programIcon) return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         m_manualMove = false;

@@ -116,6 +116,7 @@ private:
     // The program icon's drag where the platform cannot move the window itself.
     bool m_manualMove = false;
     QPoint m_moveOffset;
+    const QObject* m_programIcon = nullptr;
 };
 
 } // namespace huebit

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QThread>
+#include <gtest/gtest.h>
 
 #include <csignal>
 #include <cstring>
@@ -138,10 +139,27 @@ bool XvfbDisplay::showBackground(const QImage& picture) const {
 HuebitProcess::HuebitProcess(const XvfbDisplay& display) : m_display(display) {}
 
 HuebitProcess::~HuebitProcess() {
+    if (m_process.state() == QProcess::NotRunning) return;
+    if (const auto code = closeThroughProgram(); code && *code != 0) {
+        ADD_FAILURE() << "the program ended with status " << *code
+                      << " after its close icon (a sanitizer report?)";
+    }
     if (m_process.state() != QProcess::NotRunning) {
         m_process.kill();
         m_process.waitForFinished(3000);
     }
+}
+
+std::optional<int> HuebitProcess::closeThroughProgram(int timeoutMs) {
+    if (m_process.state() == QProcess::NotRunning || m_window.isEmpty()) return std::nullopt;
+    if (!waitUntilShown(true, 0)) return std::nullopt; // hidden to the tray, or minimised
+    key(QStringLiteral("Escape Escape"));
+    // Only the full window has the close icon, at (392, 11) times the scale factor.
+    const QSize size = geometry().size();
+    if (size.width() <= 0 || size.width() % 404 != 0 || size.width() * 507 != size.height() * 404)
+        return std::nullopt;
+    click(QPoint(392, 11) * (size.width() / 404));
+    return waitForExit(timeoutMs);
 }
 
 bool HuebitProcess::start(int timeoutMs) {
