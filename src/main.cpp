@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 #include "platform/display_refusal.h"
 #include "platform/local_socket_instance.h"
+#include "platform/memory_policy.h"
 #include "platform/program_end.h"
 #include "platform/qt_translations.h"
 #include "platform/x11_clipboard_handover.h"
@@ -29,6 +30,7 @@ int main(int argc, char* argv[]) {
         huebit::PreferX11OnWayland(); // the window's rules need X11, through XWayland on Wayland
         if (const int code = huebit::RefuseUnusableDisplay(argc, argv); code != 0) return code;
     }
+    huebit::ReturnLargeBlocksToTheSystem();
     // Qt takes the launch token out of the environment; a copy already running may need it.
     const QByteArray startupId = qgetenv("DESKTOP_STARTUP_ID");
     QApplication app(argc, argv);
