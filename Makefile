@@ -2,7 +2,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: deps build run test bench install package fuzz clean
+.PHONY: deps build run test test-sanitize soak bench install package fuzz clean
 
 deps:
 	@scripts/install-deps.sh
@@ -17,9 +17,19 @@ run: build
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
 
+# The whole CTest suite again on a build with AddressSanitizer and UBSan, in build-sanitize.
+test-sanitize: deps
+	@JOBS=$(JOBS) scripts/test-sanitize.sh
+
+# The monkey test at full length on the release build, its memory judged after the warm-up.
+SOAK_EVENTS ?= 20000
+soak: build
+	@$(BUILD_DIR)/tests/soak/huebit_monkey --events $(SOAK_EVENTS) --max-growth 5
+
 # Each fuzz target for FUZZ_SECONDS (default 60) in its own clang build folder, build-fuzz.
+FUZZ_SECONDS ?= 60
 fuzz: deps
-	@JOBS=$(JOBS) scripts/fuzz.sh
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) JOBS=$(JOBS) scripts/fuzz.sh
 
 bench: build
 	$(BUILD_DIR)/bench/huebit_bench
@@ -33,4 +43,4 @@ package: build
 	@cd $(BUILD_DIR) && cpack
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-sanitize build-fuzz
