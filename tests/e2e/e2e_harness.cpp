@@ -151,14 +151,18 @@ HuebitProcess::~HuebitProcess() {
 }
 
 std::optional<int> HuebitProcess::closeThroughProgram(int timeoutMs) {
-    if (m_process.state() == QProcess::NotRunning || m_window.isEmpty()) return std::nullopt;
-    if (!waitUntilShown(true, 0)) return std::nullopt; // hidden to the tray, or minimised
-    key(QStringLiteral("Escape Escape"));
+    if (m_process.state() == QProcess::NotRunning) return std::nullopt;
     // Only the full window has the close icon, at (392, 11) times the scale factor.
-    const QSize size = geometry().size();
-    if (size.width() <= 0 || size.width() % 404 != 0 || size.width() * 507 != size.height() * 404)
-        return std::nullopt;
-    click(QPoint(392, 11) * (size.width() / 404));
+    const QSize size = m_window.isEmpty() ? QSize() : geometry().size();
+    const bool full = size.width() > 0 && size.width() % 404 == 0 &&
+                      size.width() * 507 == size.height() * 404 && waitUntilShown(true, 0);
+    if (full) {
+        key(QStringLiteral("Escape Escape")); // any menu or dialog first
+        click(QPoint(392, 11) * (size.width() / 404));
+        if (const auto code = waitForExit(timeoutMs / 2)) return code;
+    }
+    // Shrunk, hidden to the tray or held by a dialog: a termination signal runs the same close.
+    sendSignal(SIGTERM);
     return waitForExit(timeoutMs);
 }
 

@@ -90,11 +90,12 @@ public:
     bool waitUntilOpaque(int timeoutMs = 3000);
     /// Kills the program outright (SIGKILL), as a crash would end it.
     void kill();
-    /// Ends the program through its own close sequence (Escape for any menu or dialog, then
-    /// the close icon) when its full window is shown, so that what runs at exit runs, the
-    /// sanitizers' leak check among it. The exit status, or nothing when the window could not
-    /// be closed that way within `timeoutMs`. The destructor does this for every test and
-    /// fails the test on a status other than 0.
+    /// Ends the program through its own close sequence, so that what runs at exit runs, the
+    /// sanitizers' leak check among it: Escape for any menu or dialog and the close icon when
+    /// the full window is shown, else (or when that did not end it) SIGTERM, which the program
+    /// turns into the same close. The exit status, or nothing when it did not end within
+    /// `timeoutMs`. The destructor does this for every test and fails the test on a status
+    /// other than 0.
     std::optional<int> closeThroughProgram(int timeoutMs = 15000);
     /// The exit code, or nothing if it has not exited within `timeoutMs`.
     std::optional<int> waitForExit(int timeoutMs);
