@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QSet>
 #include <QStackedWidget>
@@ -91,9 +92,41 @@ QSet<QWidget*> elementSet(const ElementList& elements) {
     return set;
 }
 
+// A group's title sits on its frame line: the line at half the title's height, and what the
+// group lays out starts below the title, whatever the font.
+// Before the font is set: a widget's own style sheet, when it changes, puts back the font the
+// widget had when it was first polished.
+void fitGroupTitle(QGroupBox* group, const QFont& font) {
+    const int title = QFontMetrics(font).height();
+    group->setStyleSheet(QStringLiteral("QGroupBox { margin-top: %1px; }").arg(title / 2));
+    if (QLayout* layout = group->layout()) {
+        const QMargins m = layout->contentsMargins();
+        layout->setContentsMargins(m.left(), title - title / 2, m.right(), m.bottom());
+    }
+}
+
+// A page control's tabs stay in one row without scroll buttons: at a font too large for the
+// style's roomy tabs they take less room around their captions.
+void fitTabs(QTabWidget* tabs) {
+    QTabBar* bar = tabs->tabBar();
+    const QFont font = bar->font();
+    const auto restyle = [bar, &font](const QString& sheet) {
+        bar->setStyleSheet(sheet);
+        setFontKeepingParentsOut(bar, font); // the new sheet put the first font back
+    };
+    restyle(QString());
+    for (int padding : {6, 4, 2}) {
+        if (bar->sizeHint().width() <= tabs->width()) return;
+        restyle(QStringLiteral("QTabBar::tab { padding: 2px %1px; }").arg(padding));
+    }
+}
+
 void setElementFont(QWidget* w, const QFont& font, const QSet<QWidget*>& elements) {
+    if (auto* group = qobject_cast<QGroupBox*>(w)) fitGroupTitle(group, font);
     setFontKeepingParentsOut(w, font);
     setPartsFont(w, w->font(), elements);
+    if (auto* tabs = qobject_cast<QTabWidget*>(w); tabs && ElementTag(tabs) != FixedFontTag)
+        fitTabs(tabs);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "ui/color_swatch.h"
 #include "ui/element_hint.h"
+#include "ui/font_refit.h"
 #include "ui/pixel_buffer_view.h"
 #include "ui/qt_color.h"
 
@@ -133,7 +134,10 @@ QWidget* RefinePages::buildGradientPage() {
     CheckBox2 = new QCheckBox(QStringLiteral("Авто"), page);
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
     SetElementHint(CheckBox2, QStringLiteral("Автоподстановка начального цвета"));
-    CheckBox2->setGeometry(side + 2, Image3->y() + 26, 64, 20);
+    new FontRefit({CheckBox2}, [this, side] {
+        CheckBox2->setGeometry(side + 2, Image3->y() + 26, std::max(64, CheckBox2->sizeHint().width()),
+                               std::max(20, CheckBox2->sizeHint().height()));
+    }, page);
     gradientEndButton =
         makeButton(QStringLiteral("GradientEndButton"), QStringLiteral("Установить конечный цвет"),
                    gradientEndIcon(false), page);

@@ -1,6 +1,7 @@
 #include "ui/sample_text_page.h"
 
 #include "ui/element_hint.h"
+#include "ui/font_refit.h"
 #include "ui/qt_color.h"
 #include "ui/qt_font.h"
 
@@ -8,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
+#include <algorithm>
+#include <array>
 
 namespace huebit {
 
@@ -40,11 +43,34 @@ SampleTextPage::SampleTextPage(QWidget* parent) : QWidget(parent) {
     textEdit->setPalette(pal);
 
     fontButton = makeButton("SampleFontButton", "Шрифт примера", "Выбор шрифта примера", group);
-    fontButton->setGeometry(10, 96, 120, 26);
     applyButton = makeButton("SampleApplyButton", "Применить", "", group);
-    applyButton->setGeometry(136, 96, 112, 26);
     resetButton = makeButton("SampleResetButton", "  Сброс", "", group);
-    resetButton->setGeometry(254, 96, 112, 26);
+    // 120, 112 and 112 wide at the designed font; wider where a larger font needs it.
+    // 120, 112 and 112 wide at the designed font; at a larger one each as wide as its caption
+    // needs, with what is left of the row shared out.
+    new FontRefit({fontButton, applyButton, resetButton}, [this] {
+        const std::array<QToolButton*, 3> buttons{fontButton, applyButton, resetButton};
+        const std::array<int, 3> designed{120, 112, 112};
+        constexpr int Left = 10, Right = 366, Gap = 6;
+        std::array<int, 3> widths = designed;
+        int needed = 0;
+        for (int i = 0; i < 3; ++i) {
+            const int need = buttons[i]->fontMetrics().horizontalAdvance(buttons[i]->text()) + 12;
+            if (need > designed[i]) widths = {};
+            needed += need;
+        }
+        if (widths[0] == 0) {
+            const int spare = std::max(0, Right - Left - 2 * Gap - needed) / 3;
+            for (int i = 0; i < 3; ++i)
+                widths[i] = buttons[i]->fontMetrics().horizontalAdvance(buttons[i]->text()) + 12 + spare;
+        }
+        const int height = std::max(26, fontButton->sizeHint().height());
+        int x = Left;
+        for (int i = 0; i < 3; ++i) {
+            buttons[i]->setGeometry(x, 96, widths[i], height);
+            x += widths[i] + Gap;
+        }
+    }, group);
 
     // Present in the layout but hidden: the sample's own button does the same.
     toggleButton =

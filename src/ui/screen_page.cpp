@@ -3,6 +3,7 @@
 #include "ui/button_icons.h"
 #include "ui/color_swatch.h"
 #include "ui/element_hint.h"
+#include "ui/font_refit.h"
 #include "ui/image_view.h"
 #include "ui/readout_group.h"
 
@@ -63,6 +64,52 @@ ScreenPage::ScreenPage(QWidget* parent) : QWidget(parent) {
     buildAreaGroup();
     buildColorGroup();
     buildButtons();
+    QList<QWidget*> captions = m_side->findChildren<QWidget*>();
+    captions << colorGroup << applyButton << refreshButton;
+    auto* refit = new FontRefit({}, [this] { placeForFont(); }, this);
+    for (QWidget* w : captions) w->installEventFilter(refit);
+}
+
+void ScreenPage::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeForFont();
+}
+
+void ScreenPage::placeForFont() {
+    constexpr QRect Group(4, 240, 353, 153);
+    constexpr QRect Side(173, 16, 178, 134);
+    // A hidden page's controls do not tell their layout that their fonts changed.
+    for (QWidget* w : m_side->findChildren<QWidget*>()) w->updateGeometry();
+    m_side->layout()->invalidate();
+    m_side->layout()->activate(); // which also refreshes the layouts nested in it
+    const QSize side = m_side->minimumSizeHint();
+    if (side.width() <= Side.width() && side.height() <= Side.height()) {
+        colorGroup->setGeometry(Group);
+        m_side->setGeometry(Side);
+        for (int i = 0; i < 3; ++i) copyButtons[i]->setGeometry(360, 278 + 40 * i, 35, 35);
+        applyButton->setGeometry(53, 400, 145, 25);
+        refreshButton->setGeometry(240, 400, 103, 25);
+        return;
+    }
+    // The group takes the page's width and the height its side needs; the row of buttons
+    // below it takes what is left, the copy buttons at its right end.
+    const int right = width() - 2;
+    const int bottom = height() - 1;
+    const int groupHeight = Side.top() + side.height() + 3;
+    colorGroup->setGeometry(2, Group.top(), right - 2, groupHeight);
+    m_side->setGeometry(Side.left(), Side.top(), colorGroup->width() - Side.left() - 2, side.height());
+    const int rowTop = colorGroup->geometry().bottom() + 2;
+    const int rowHeight = std::max(22, bottom - rowTop);
+    int x = right;
+    for (int i = 2; i >= 0; --i) {
+        x -= 30;
+        copyButtons[i]->setGeometry(x, rowTop, 30, rowHeight);
+        x -= 2;
+    }
+    const int apply = applyButton->sizeHint().width();
+    applyButton->setGeometry(2, rowTop, apply, rowHeight);
+    refreshButton->setGeometry(applyButton->geometry().right() + 6, rowTop,
+                               refreshButton->sizeHint().width(), rowHeight);
 }
 
 void ScreenPage::buildAreaGroup() {
@@ -86,6 +133,7 @@ void ScreenPage::buildColorGroup() {
     // Right of the large view: the readouts above, the arrow cross and the two spin edits
     // below. Box layouts place them from their fonts, so no text is cut or runs under a swatch.
     auto* side = new QWidget(colorGroup);
+    m_side = side;
     side->setObjectName(QStringLiteral("MagnifierSide"));
     side->setGeometry(173, 16, 178, 134);
     auto* column = new QVBoxLayout(side);

@@ -43,6 +43,9 @@ public:
     /// Places the overview as a capture fitted it, in the group box's coordinates.
     void placeOverview(QRect geometry);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void buildAreaGroup();
     void buildColorGroup();
@@ -50,6 +53,11 @@ private:
     QWidget* buildArrowCross(QWidget* side);
     QLayout* buildSpinEdits(QWidget* side);
     void buildButtons();
+    /// The layout's places, or at a font too large for them a wider colour group with the copy
+    /// buttons moved down beside " Применить" and "Обновить ".
+    void placeForFont();
+
+    QWidget* m_side = nullptr;
 };
 
 } // namespace huebit

@@ -10,6 +10,7 @@
 #include "ui/web_page.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -17,6 +18,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace huebit {
 
@@ -35,13 +37,16 @@ QToolButton* makeFlatButton(const QString& name, const QString& text, const QStr
 }
 
 // A thin sunken frame around a strip, so an empty strip still shows where it is.
-void frameAround(QWidget* w) {
+QFrame* frameAround(QWidget* w) {
     auto* frame = new QFrame(w->parentWidget());
     frame->setFrameStyle(QFrame::Box | QFrame::Plain);
     frame->setStyleSheet(QStringLiteral("color: #9a9ac8;"));
     frame->setGeometry(w->geometry().adjusted(-1, -1, 1, 1));
     frame->lower();
+    return frame;
 }
+
+constexpr int PageRight = 394; // the right edge of the palettes above
 
 QLabel* makeLabel(const QString& text, QWidget* parent) {
     auto* l = new QLabel(text, parent);
@@ -62,7 +67,45 @@ SelectionPage::SelectionPage(const ColorModel& model, const PaletteImages& image
     editors->setGeometry(2, 214, 392, 106);
     buildTargetAndText();
     buildSample();
+    for (QLabel* l : {paletteLabel, previousLabel, backgroundLabel, textLabel}) l->installEventFilter(this);
+    placeCaptionedRows();
     refresh(~0u);
+}
+
+bool SelectionPage::eventFilter(QObject* watched, QEvent* event) {
+    // After the label has taken its new font in: its size hint follows then.
+    if (event->type() == QEvent::FontChange)
+        QMetaObject::invokeMethod(this, [this] { placeCaptionedRows(); }, Qt::QueuedConnection);
+    return QWidget::eventFilter(watched, event);
+}
+
+void SelectionPage::placeCaptionedRows() {
+    // The strips: captions at the left, as wide as they need and at least the designed 34.
+    const int captions = std::max({34, paletteLabel->sizeHint().width(), previousLabel->sizeHint().width()});
+    const int stripLeft = std::max(40, 4 + captions + 1);
+    const int line = paletteLabel->sizeHint().height();
+    const std::array<PixelBufferView*, 2> strips{Image1, Image2};
+    const std::array<QLabel*, 2> labels{paletteLabel, previousLabel};
+    for (int i = 0; i < 2; ++i) {
+        const int top = i == 0 ? 168 : 190;
+        strips[i]->move(stripLeft, top);
+        m_stripFrames[i]->setGeometry(strips[i]->geometry().adjusted(-1, -1, 1, 1));
+        labels[i]->setGeometry(4, top + 8 - std::max(17, line) / 2, captions, std::max(17, line));
+    }
+    // The two buttons after the user palette, narrower when the captions leave less room.
+    const int buttonsLeft = std::max(344, stripLeft + Image1->width() + 2);
+    const int button = std::min(19, (PageRight - buttonsLeft - 1) / 2);
+    addToPaletteButton->setGeometry(buttonsLeft, 167, button, 19);
+    SpeedButton37->setGeometry(addToPaletteButton->geometry().right() + (button < 19 ? 1 : 2), 167,
+                               button, 19);
+    // The target switches with their captions, then the template selector up to the text line.
+    const auto captionWidth = [](QLabel* l) { return std::max(12, l->sizeHint().width()); };
+    RadioButton1->move(4, 328);
+    backgroundLabel->setGeometry(20, 328, captionWidth(backgroundLabel), 20);
+    RadioButton2->move(std::max(34, backgroundLabel->geometry().right() + 2), 328);
+    textLabel->setGeometry(RadioButton2->x() + 16, 328, captionWidth(textLabel), 20);
+    const int selectorLeft = std::max(66, textLabel->geometry().right() + 4);
+    ComboBox1->setGeometry(selectorLeft, 327, Edit1->x() - 4 - selectorLeft, 22);
 }
 
 void SelectionPage::buildPalettes() {
@@ -103,38 +146,34 @@ void SelectionPage::buildPalettes() {
 }
 
 void SelectionPage::buildStrips() {
-    makeLabel(QStringLiteral("Пал.:"), this)->setGeometry(4, 168, 34, 17);
+    paletteLabel = makeLabel(QStringLiteral("Пал.:"), this);
     Image1 = new PixelBufferView(QStringLiteral("Image1"), m_model.UserPalette().pixels(), this);
     SetElementHint(Image1, QStringLiteral("Пользовательская палитра"));
     Image1->move(40, 168);
-    frameAround(Image1);
+    m_stripFrames[0] = frameAround(Image1);
     addToPaletteButton = makeFlatButton(QStringLiteral("SpeedButton36"), QStringLiteral("+"),
                                         QStringLiteral("Занести текущий цвет в палитру"), this);
-    addToPaletteButton->setGeometry(344, 167, 19, 19);
     SpeedButton37 = makeFlatButton(QStringLiteral("SpeedButton37"), QString(),
                                    QStringLiteral("Меню палитры"), this);
     SpeedButton37->setArrowType(Qt::DownArrow);
-    SpeedButton37->setGeometry(365, 167, 19, 19);
-    makeLabel(QStringLiteral("Пред.:"), this)->setGeometry(4, 190, 34, 17);
+    previousLabel = makeLabel(QStringLiteral("Пред.:"), this);
     Image2 = new PixelBufferView(QStringLiteral("Image2"), m_model.PreviousColors().pixels(), this);
     SetElementHint(Image2, QStringLiteral("Палитра предыдущих цветов"));
     Image2->move(40, 190);
-    frameAround(Image2);
+    m_stripFrames[1] = frameAround(Image2);
 }
 
 void SelectionPage::buildTargetAndText() {
     RadioButton1 = new QRadioButton(this);
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
     SetElementHint(RadioButton1, QStringLiteral("Цвет фона примера (левая клавиша мыши)"));
-    RadioButton1->setGeometry(4, 328, 16, 20);
+    RadioButton1->resize(16, 20);
     backgroundLabel = makeLabel(QStringLiteral("Ф"), this);
-    backgroundLabel->setGeometry(20, 328, 12, 20);
     RadioButton2 = new QRadioButton(this);
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
     SetElementHint(RadioButton2, QStringLiteral("Цвет текста примера (правая клавиша мыши)"));
-    RadioButton2->setGeometry(34, 328, 16, 20);
+    RadioButton2->resize(16, 20);
     textLabel = makeLabel(QStringLiteral("Т"), this);
-    textLabel->setGeometry(50, 328, 12, 20);
 
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
@@ -144,7 +183,7 @@ void SelectionPage::buildTargetAndText() {
     // What the user types is the active entry; completing it to a listed one would replace it.
     ComboBox1->setCompleter(nullptr);
     LiftLengthLimit(ComboBox1->lineEdit());
-    ComboBox1->setGeometry(66, 327, 176, 22);
+    ComboBox1->resize(176, 22);
     Edit1 = new TextLine(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     SetElementHint(Edit1, QStringLiteral("Текстовое представление цвета"));

@@ -9,6 +9,7 @@
 #include <array>
 
 class QComboBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -50,6 +51,8 @@ public:
     QRadioButton* RadioButton2 = nullptr;  // text target
     QLabel* backgroundLabel = nullptr;     // "Ф"
     QLabel* textLabel = nullptr;           // "Т"
+    QLabel* paletteLabel = nullptr;        // "Пал.:"
+    QLabel* previousLabel = nullptr;       // "Пред.:"
     QComboBox* ComboBox1 = nullptr;        // template selector
     TextLine* Edit1 = nullptr;             // the text line
     SampleView* Panel4 = nullptr;          // the sample
@@ -63,9 +66,14 @@ private:
     void buildStrips();
     void buildTargetAndText();
     void buildSample();
+    /// Places the strips' and the target switches' rows from their captions' font, so a larger
+    /// interface font moves the strips and the template selector aside instead of cutting them.
+    void placeCaptionedRows();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     const ColorModel& m_model;
     const PaletteImages& m_images;
+    std::array<QFrame*, 2> m_stripFrames{};
 };
 
 } // namespace huebit

@@ -8,6 +8,7 @@
 #include "ui/window_options_group.h"
 
 #include <QCheckBox>
+#include <QBoxLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -50,11 +51,18 @@ SettingsPage::SettingsPage(ColorModel& model, QWidget* parent) : QWidget(parent)
     indicatorGroup = new IndicatorModeGroup(windowPage);
     indicatorGroup->hide();
     fontGroup = new FontGroup(windowPage);
-    fontGroup->setGeometry(6, 6, 376, 54);
     options = new WindowOptionsGroup(windowPage);
-    options->move(6, 66);
-    options->setFixedWidth(376);
     buildSampleGroup();
+    // Stacked from their fonts, so a larger interface font moves the groups apart instead of
+    // cutting their captions.
+    auto* column = new QVBoxLayout(windowPage);
+    column->setContentsMargins(6, 6, 6, 6);
+    column->setSpacing(6);
+    for (QWidget* group : {static_cast<QWidget*>(languageGroup), static_cast<QWidget*>(indicatorGroup),
+                           static_cast<QWidget*>(fontGroup), static_cast<QWidget*>(options),
+                           static_cast<QWidget*>(sampleGroup)})
+        column->addWidget(group);
+    column->addStretch(1);
     connect(PageControl5, &QTabWidget::currentChanged, this, [this](int index) {
         if (m_programSwitch) return;
         emit subPageChosen(index);
@@ -82,31 +90,38 @@ QWidget* SettingsPage::buildTemplatesPage() {
 
 void SettingsPage::buildSampleGroup() {
     auto* group = new QGroupBox(QStringLiteral(" Параметры графических экземпляров "), windowPage);
+    sampleGroup = group;
     group->setObjectName(QStringLiteral("GroupBox8"));
-    group->setGeometry(6, 330, 376, 64);
-    auto makeSize = [group](const char* name, const char* hint, int x) {
+    auto makeSize = [group](const char* name, const char* hint) {
         auto* spin = new QSpinBox(group);
         spin->setObjectName(QString::fromLatin1(name));
         SetElementHint(spin, QString::fromUtf8(hint));
         spin->setRange(1, 100);
         spin->setValue(20);
-        spin->setGeometry(x, 24, 48, 22);
         return spin;
     };
-    SpinEdit4 = makeSize("SpinEdit4", "Ширина экземпляра", 10);
-    (new QLabel(QStringLiteral("x"), group))->setGeometry(62, 26, 10, 18);
-    SpinEdit5 = makeSize("SpinEdit5", "Высота экземпляра", 74);
-    (new QLabel(QStringLiteral("пикс."), group))->setGeometry(126, 26, 34, 18);
+    SpinEdit4 = makeSize("SpinEdit4", "Ширина экземпляра");
+    auto* times = new QLabel(QStringLiteral("x"), group);
+    SpinEdit5 = makeSize("SpinEdit5", "Высота экземпляра");
+    auto* pixels = new QLabel(QStringLiteral("пикс."), group);
     CheckBox11 = new QCheckBox(QStringLiteral("квадрат"), group);
     CheckBox11->setObjectName(QStringLiteral("CheckBox11"));
     CheckBox11->setAccessibleName(CheckBox11->text());
-    CheckBox11->setGeometry(170, 26, 90, 18);
     CheckBox10 = new QCheckBox(QStringLiteral("создавать контур"), group);
     CheckBox10->setObjectName(QStringLiteral("CheckBox10"));
     CheckBox10->setAccessibleName(CheckBox10->text());
     CheckBox10->setChecked(true);
-    CheckBox10->setGeometry(260, 26, 110, 18);
     CheckBox10->hide();
+    auto* row = new QHBoxLayout(group);
+    row->setContentsMargins(8, 4, 8, 6);
+    row->setSpacing(4);
+    for (QWidget* w : {static_cast<QWidget*>(SpinEdit4), static_cast<QWidget*>(times),
+                       static_cast<QWidget*>(SpinEdit5), static_cast<QWidget*>(pixels)})
+        row->addWidget(w);
+    row->addSpacing(12);
+    row->addWidget(CheckBox11);
+    row->addWidget(CheckBox10);
+    row->addStretch(1);
     // While the sample is square the height follows the width.
     connect(CheckBox11, &QCheckBox::toggled, SpinEdit5, [this](bool square) {
         SpinEdit5->setEnabled(!square);

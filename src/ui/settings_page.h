@@ -45,6 +45,7 @@ public:
     LanguageGroup* languageGroup = nullptr;   // " Язык интерфейса ", hidden
     IndicatorModeGroup* indicatorGroup = nullptr; // " Индикатор текущего цвета ", hidden
     FontGroup* fontGroup = nullptr;           // " Выбор шрифта "
+    QWidget* sampleGroup = nullptr;           // " Параметры графических экземпляров "
 
     static constexpr int TemplatesSubPage = 1;
     static constexpr int SampleSubPage = 2;

@@ -2,6 +2,7 @@
 
 #include "palettes/named_color_picking.h"
 #include "ui/element_hint.h"
+#include "ui/font_refit.h"
 #include "ui/image_view.h"
 #include "ui/qt_color.h"
 
@@ -51,7 +52,6 @@ WebPage::WebPage(QWidget* parent) : QWidget(parent) {
                            "Сортировать по русскому названию"};
     const char* names[] = {"OrderByColor", "OrderByEnglishName", "OrderByRussianName"};
     auto* group = new QButtonGroup(this);
-    int x = Left;
     for (int i = 0; i < 3; ++i) {
         auto* b = new QToolButton(this);
         b->setObjectName(QString::fromLatin1(names[i]));
@@ -59,13 +59,14 @@ WebPage::WebPage(QWidget* parent) : QWidget(parent) {
         b->setCheckable(true);
         b->setAutoRaise(true);
         SetElementHint(b, QString::fromUtf8(hints[i]));
-        const int w = std::max(34, b->sizeHint().width());
-        b->setGeometry(x, ChoiceTop, w, ChoiceHeight);
-        x += w + 2;
         group->addButton(b, i);
         orderButtons[std::size_t(i)] = b;
     }
     orderButtons[0]->setChecked(true);
+    new FontRefit({orderButtons[0], orderButtons[1], orderButtons[2]}, [this] {
+        PlaceInRow({orderButtons[0], orderButtons[1], orderButtons[2]}, Left, ChoiceTop,
+                   ChoiceHeight, 34, 2);
+    }, this);
 
     copyNameButton = new QToolButton(this);
     copyNameButton->setObjectName(QStringLiteral("CopyNameButton"));
