@@ -263,14 +263,14 @@ TEST_F(ShellE2E, StayOnTopSwitchesInPlaceAndTheProgramIconDragsTheWindow) {
     const QString state = QStringLiteral("_NET_WM_STATE");
     EXPECT_TRUE(app.property(state).contains(QLatin1String("_NET_WM_STATE_ABOVE")));
     app.click({176, 36}); // "Настройка "
-    app.click({28, 209}); // "Располагать поверх всех окон"
+    app.click({28, 189}); // "Располагать поверх всех окон"
     ASSERT_TRUE(
         waitFor(2000, [&] { return !app.property(state).contains(QLatin1String("ABOVE")); }));
     // The same window, where it was, as large and as opaque as before.
     EXPECT_EQ(app.geometry(), QRect(0, 0, 404, 507));
     EXPECT_TRUE(app.waitUntilOpaque(500));
     EXPECT_TRUE(app.waitUntilShown(true, 500));
-    app.click({28, 209});
+    app.click({28, 189});
     ASSERT_TRUE(
         waitFor(2000, [&] { return app.property(state).contains(QLatin1String("ABOVE")); }));
 
