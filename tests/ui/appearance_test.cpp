@@ -1,16 +1,23 @@
 // The interface font through the element tags, and language files applied to the real window.
 #include "core/color_model.h"
 #include "settings/language_file.h"
+#include "settings/settings_file.h"
+#include "settings/settings_walk.h"
 #include "ui/app_look.h"
 #include "ui/font_group.h"
 #include "ui/huebit_window.h"
 #include "ui/settings_page.h"
 #include "ui/window_appearance.h"
+#include "ui/window_options_group.h"
+#include "ui/window_settings.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFontComboBox>
+#include <QFontDatabase>
 #include <QLabel>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -86,6 +93,8 @@ private slots:
     void badFilesShowTheErrorBoxAndChangeNothing();
     void shortFilesEmptyTheMissingCaptions();
     void settingsNameALanguageFileOfTheStartupDirectory();
+    void settingsFileRestoresFontAndIndicatorMode();
+    void fontSurvivesTheStayOnTopSwitch();
 };
 
 void AppearanceTest::sizeFollowsTheTags() {
@@ -288,6 +297,54 @@ void AppearanceTest::settingsNameALanguageFileOfTheStartupDirectory() {
         QCOMPARE(w.shellOptions().language, QString::fromUtf8(c.stored)); // kept for the save
         QVERIFY2((w.uiTexts()[25] == "text 25") == c.loads, c.stored);
         QVERIFY2(errors.isEmpty() != c.error, c.stored);
+    }
+}
+
+// Lines 186, 187 and 167 go through the same operations as the user's choices, and come back.
+void AppearanceTest::settingsFileRestoresFontAndIndicatorMode() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Huebit.cnf");
+    const QStringList families = QFontDatabase::families();
+    QVERIFY(!families.isEmpty());
+    const QString family = families.last();
+    const struct {
+        QString stored;
+        bool applies;
+    } names[] = {{family.toLower(), true}, {QStringLiteral("No Such Font 1234"), false}};
+    for (const auto& name : names) {
+        SettingsRecord r;
+        r.shell.fontSize = 12;
+        r.shell.fontName = name.stored;
+        r.shell.indicatorMode = IndicatorMode::Dynamic;
+        QVERIFY(SaveSettingsFile(file, ToSettingsBuffer(r)).isEmpty());
+        THuebit w(SettingsLocation{file, QString()});
+        QWidget* box = element(w, "CheckBox11");
+        QCOMPARE(box->font().pointSize(), 12);
+        QCOMPARE(element(w, "TabSheetTiles")->font().pointSize(), 13);
+        QCOMPARE(box->font().family() == family, name.applies);
+        QCOMPARE(w.settingsPage()->fontGroup->ComboBox3->currentIndex() >= 0, name.applies);
+        QVERIFY(w.findChild<QRadioButton*>("RadioButton6")->isChecked());
+        const SettingsRecord back = CollectWindowSettings(w);
+        QCOMPARE(back.shell.fontSize, 12);
+        // A font that is not installed now is still kept for the next start.
+        QCOMPARE(back.shell.fontName, name.applies ? family : name.stored);
+        QCOMPARE(back.shell.indicatorMode, IndicatorMode::Dynamic);
+    }
+}
+
+// New window flags re-polish the window; the interface font stays.
+void AppearanceTest::fontSurvivesTheStayOnTopSwitch() {
+    THuebit w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.appearance().SetFontSize(12);
+    QCheckBox* above = w.settingsPage()->options->CheckBox2;
+    for (int i = 0; i < 2; ++i) {
+        above->click();
+        QTest::qWait(20);
+        QCOMPARE(element(w, "PageControl2")->font().pointSize(), 12);
+        QCOMPARE(element(w, "TabSheetTiles")->font().pointSize(), 13);
+        QCOMPARE(element(w, "CheckBox11")->font().pointSize(), 12);
     }
 }
 
