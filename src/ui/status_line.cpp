@@ -16,6 +16,7 @@ StatusLine::StatusLine(QWidget* parent) : QStatusBar(parent) {
     // A long text is cut at the bar's end instead of widening the bar.
     m_label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     addPermanentWidget(m_label, 1);
+    m_label->installEventFilter(this);
     connect(this, &QStatusBar::messageChanged, this, [this] { showText(); });
 }
 
@@ -40,9 +41,24 @@ void StatusLine::showHint(const QString& text) {
 
 void StatusLine::showText() {
     const QString text = shownText();
-    if (m_label->text() == text) return;
-    m_label->setText(text); // the label announces its new name itself
+    if (m_label->accessibleName() == text && !text.isEmpty()) return;
+    m_label->setAccessibleName(text); // announced to assistive technologies as it changes
     setAccessibleDescription(text);
+    fitText();
+}
+
+void StatusLine::fitText() {
+    const QString text = m_label->accessibleName();
+    const int room = m_label->contentsRect().width() - m_label->indent();
+    m_label->setText(room > 0 ? m_label->fontMetrics().elidedText(text, Qt::ElideRight, room)
+                              : text);
+}
+
+bool StatusLine::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_label &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::FontChange))
+        fitText();
+    return QStatusBar::eventFilter(watched, event);
 }
 
 void StatusLine::mouseDoubleClickEvent(QMouseEvent* event) {

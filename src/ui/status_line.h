@@ -1,7 +1,8 @@
 #pragma once
 // The status bar StatusBar1: one text area filling the bar. The text sits in a label inside the
 // bar, so assistive technologies read it and hear each change; the bar's accessible description
-// follows it as well. A double click anywhere on the bar is reported (it toggles the hints).
+// follows it as well. A double click anywhere on the bar is reported (it toggles the hints). A
+// text longer than the bar ends in "…" on screen; assistive technologies get all of it.
 //
 // Besides the passing messages the line can hold a notice (why the last screen copy failed):
 // it shows whenever no message does, and for a moment after it is given an automatic hint does
@@ -34,11 +35,13 @@ signals:
     void doubleClicked();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void showText();
+    void fitText();
 
     QLabel* m_label = nullptr;
     QString m_notice;

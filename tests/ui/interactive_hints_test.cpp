@@ -13,6 +13,7 @@
 #include "ui/sample_view.h"
 #include "ui/selection_page.h"
 #include "ui/settings_page.h"
+#include "ui/window_appearance.h"
 #include "ui/window_options_group.h"
 
 #include <QCheckBox>
@@ -59,6 +60,7 @@ private slots:
     void componentsOptionGovernsTheNotationChoice();
     void settingsSubPagesDescribeThemselvesOnlyWhenChosen();
     void noToolTipEverPopsUp();
+    void aLongTextEndsInAnEllipsisButIsReadWhole();
 };
 
 void InteractiveHintsTest::pointerOverAPaletteShowsItsColour() {
@@ -70,7 +72,7 @@ void InteractiveHintsTest::pointerOverAPaletteShowsItsColour() {
     QTRY_COMPARE(s.status(), want);
     QVERIFY(want.startsWith(QStringLiteral("Цветовые оттенки ( r=")));
     // The status text is a label inside the bar, which assistive technologies read.
-    QCOMPARE(s.w.statusBar()->textLabel()->text(), want);
+    QCOMPARE(s.w.statusBar()->textLabel()->accessibleName(), want);
     QCOMPARE(s.w.statusBar()->accessibleDescription(), want);
     // A bar rewrites its hint as the pointer moves; the line follows.
     ComponentBar* red = s.w.selectionPage()->editors->rgbBars[0];
@@ -194,6 +196,19 @@ void InteractiveHintsTest::noToolTipEverPopsUp() {
     QApplication::sendEvent(sample, &help);
     QTest::qWait(50);
     QVERIFY(!QToolTip::isVisible());
+}
+
+void InteractiveHintsTest::aLongTextEndsInAnEllipsisButIsReadWhole() {
+    Shown s;
+    s.w.appearance().SetFontSize(14);
+    s.options().CheckBox1->setChecked(false);
+    const QString off = s.w.uiTexts()[15];
+    QLabel* label = s.w.statusBar()->textLabel();
+    QCOMPARE(label->accessibleName(), off);
+    QVERIFY(label->text().endsWith(QChar(0x2026)));
+    QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width());
+    s.w.statusBar()->showMessage(s.w.uiTexts()[29]); // a text with room: shown whole
+    QCOMPARE(label->text(), s.w.uiTexts()[29]);
 }
 
 QTEST_MAIN(InteractiveHintsTest)
