@@ -21,14 +21,14 @@ void bind(QCheckBox* box, bool& option) {
 
 void WireWindowOptions(WindowOptionsGroup& g, ShellOptions& shell, HintOptions& hints,
                        ShellDriver& driver) {
-    QObject::connect(g.CheckBox2, &QCheckBox::toggled, &driver, [&shell, &driver](bool on) {
+    QObject::connect(g.CheckBox9, &QCheckBox::toggled, &driver, [&shell, &driver](bool on) {
         shell.stayOnTop = on;
         driver.setStayOnTop(on);
     });
     bind(g.CheckBox3, shell.openOnScreenPage);
     bind(g.CheckBox5, shell.startInMiniWindow);
-    bind(g.CheckBox6, shell.refreshScreenOnOpen);
-    bind(g.CheckBox8, hints.useIndicator);
+    bind(g.CheckBox8, shell.refreshScreenOnOpen);
+    bind(g.CheckBox6, hints.useIndicator);
     bind(g.CheckBox1, hints.interactiveHints);
     // The notation choice is open only while the components are shown and that option itself
     // is open.

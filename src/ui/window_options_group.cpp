@@ -61,12 +61,12 @@ WindowOptionsGroup::WindowOptionsGroup(QWidget* parent)
     hint->addWidget(RadioButton9);
     hint->addWidget(RadioButton10);
     column->addLayout(hint);
-    CheckBox2 = makeOption("CheckBox2", "Располагать поверх всех окон", this);
+    CheckBox9 = makeOption("CheckBox9", "Располагать поверх всех окон", this);
     CheckBox3 = makeOption("CheckBox3", "Открываться на вкладке \"Экран\"", this);
     CheckBox5 = makeOption("CheckBox5", "Запускаться в режиме миниокна", this);
-    CheckBox6 = makeOption("CheckBox6", "Обновлять образ экрана при развёртывании", this);
-    CheckBox8 = makeOption("CheckBox8", "Использовать индикатор цвета", this);
-    for (QCheckBox* box : {CheckBox2, CheckBox3, CheckBox5, CheckBox6, CheckBox8})
+    CheckBox8 = makeOption("CheckBox8", "Обновлять образ экрана при развёртывании", this);
+    CheckBox6 = makeOption("CheckBox6", "Использовать индикатор цвета", this);
+    for (QCheckBox* box : {CheckBox9, CheckBox3, CheckBox5, CheckBox8, CheckBox6})
         column->addWidget(box);
 
     auto* transparency = new QHBoxLayout;

@@ -79,9 +79,9 @@ void WindowSettings::setStartInMiniWindow(bool on) { options(w).CheckBox5->setCh
 void WindowSettings::setComponentsInHint(bool on) { options(w).CheckBox7->setChecked(on); }
 void WindowSettings::selectEditorPage(int i) { selectPage(w.selectionPage()->editors, i); }
 void WindowSettings::selectAuxPage(int i) { selectPage(w.selectionPage()->refinePages, i); }
-void WindowSettings::setRefreshScreenOnOpen(bool on) { options(w).CheckBox6->setChecked(on); }
-void WindowSettings::setUseIndicator(bool on) { options(w).CheckBox8->setChecked(on); }
-void WindowSettings::setStayOnTop(bool on) { options(w).CheckBox2->setChecked(on); }
+void WindowSettings::setRefreshScreenOnOpen(bool on) { options(w).CheckBox8->setChecked(on); }
+void WindowSettings::setUseIndicator(bool on) { options(w).CheckBox6->setChecked(on); }
+void WindowSettings::setStayOnTop(bool on) { options(w).CheckBox9->setChecked(on); }
 void WindowSettings::setHsvInHint(bool hsv) {
     (hsv ? options(w).RadioButton10 : options(w).RadioButton9)->setChecked(true);
 }

@@ -338,7 +338,7 @@ void AppearanceTest::fontSurvivesTheStayOnTopSwitch() {
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.appearance().SetFontSize(12);
-    QCheckBox* above = w.settingsPage()->options->CheckBox2;
+    QCheckBox* above = w.settingsPage()->options->CheckBox9;
     for (int i = 0; i < 2; ++i) {
         above->click();
         QTest::qWait(20);

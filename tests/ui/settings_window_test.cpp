@@ -136,7 +136,7 @@ void SettingsWindowTest::craftedFileReachesTheWindow() {
     QVERIFY(!o->CheckBox1->isChecked());
     QVERIFY(!o->CheckBox7->isEnabled()); // closed while the hints are off
     QVERIFY(o->RadioButton10->isChecked());
-    QVERIFY(!o->CheckBox2->isChecked());
+    QVERIFY(!o->CheckBox9->isChecked());
     QVERIFY(!w.shellOptions().stayOnTop);
     QVERIFY(!o->CheckBox3->isChecked());
     QCOMPARE(o->TrackBar1->value(), 77);

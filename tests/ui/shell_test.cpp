@@ -164,11 +164,11 @@ void ShellTest::optionsHoldTheirStateAndThePreviewFollowsTheSlider() {
         QCheckBox* box;
         std::function<bool()> option;
     } options[] = {
-        {g->CheckBox2, [&] { return p.window.shellOptions().stayOnTop; }},
+        {g->CheckBox9, [&] { return p.window.shellOptions().stayOnTop; }},
         {g->CheckBox3, [&] { return p.window.shellOptions().openOnScreenPage; }},
         {g->CheckBox5, [&] { return p.window.shellOptions().startInMiniWindow; }},
-        {g->CheckBox6, [&] { return p.window.shellOptions().refreshScreenOnOpen; }},
-        {g->CheckBox8, [&] { return p.window.hintOptions().useIndicator; }},
+        {g->CheckBox8, [&] { return p.window.shellOptions().refreshScreenOnOpen; }},
+        {g->CheckBox6, [&] { return p.window.hintOptions().useIndicator; }},
     };
     for (const auto& o : options) {
         QVERIFY2(!o.box->accessibleName().isEmpty(), qPrintable(o.box->objectName()));
@@ -179,7 +179,7 @@ void ShellTest::optionsHoldTheirStateAndThePreviewFollowsTheSlider() {
     }
     const QSize size = p.window.size();
     const QPoint place = p.window.pos();
-    g->CheckBox2->setChecked(false); // stacking changes; place, size and opacity stay
+    g->CheckBox9->setChecked(false); // stacking changes; place, size and opacity stay
     QCOMPARE(p.window.size(), size);
     QCOMPARE(p.window.pos(), place);
     QTRY_COMPARE(p.window.opacity(), 255);
