@@ -41,6 +41,15 @@ private:
     bool m_pending = false;
 };
 
+/// Shrinks a group's font until its title's letters end above row `room` of the group; the
+/// controls inside keep their own fonts.
+inline void FitTitleAbove(QWidget* group, int room) {
+    QFont font = group->font();
+    while (QFontMetrics(font).height() - 2 > room && font.pointSizeF() > 1)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    if (font != group->font()) group->setFont(font);
+}
+
 /// Lays `widgets` out in a row from `left`, each as wide as its size hint and at least
 /// `minimum`, `gap` apart; returns the right edge.
 inline int PlaceInRow(std::initializer_list<QWidget*> widgets, int left, int top, int height,

@@ -118,6 +118,10 @@ void ScreenPage::buildAreaGroup() {
     Image14 = new ImageView(QStringLiteral("Image14"), QSize(383, 219), areaGroup);
     SetElementHint(Image14, QStringLiteral("Левый клик — выбрать фрагмент, правый — сразу цвет"));
     Image14->move(2, 16);
+    // A capture may place the overview as high as the group's row 15, so a larger interface font
+    // must not push the title's letters under the picture: the title takes the largest size that
+    // fits above it.
+    new FontRefit({areaGroup}, [this] { FitTitleAbove(areaGroup, 15); }, this);
 }
 
 void ScreenPage::placeOverview(QRect geometry) { Image14->setGeometry(geometry); }

@@ -89,6 +89,15 @@ QStringList cutCaptions(THuebit& w) {
         const int need = neededWidth(c);
         if (need == 0) continue;
         const QFontMetrics fm(c->font());
+        if (auto* g = qobject_cast<QGroupBox*>(c)) {
+            // A group's title is cut where a control inside the group lies over it (the last
+            // two rows of the line's height are leading that no letter reaches).
+            const QRect title(0, 0, need, fm.height() - 2);
+            for (QWidget* inside : g->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (inside->isVisible() && inside->geometry().intersects(title))
+                    cut << QStringLiteral("%1 under %2").arg(nameOf(c), nameOf(inside));
+            }
+        }
         if (c->width() < need || seen.width() < need)
             cut << QStringLiteral("%1: %2 of %3 wide").arg(nameOf(c)).arg(seen.width()).arg(need);
         else if (qobject_cast<QGroupBox*>(c) == nullptr && seen.height() < fm.height())
