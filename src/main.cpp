@@ -5,6 +5,7 @@
 #include "platform/memory_policy.h"
 #include "platform/program_end.h"
 #include "platform/qt_translations.h"
+#include "platform/startup_probe.h"
 #include "platform/x11_clipboard_handover.h"
 #include "platform/x11_clipboard_keeper.h"
 #include "platform/x11_startup.h"
@@ -62,6 +63,7 @@ int main(int argc, char* argv[]) {
     huebit::RouteProgramEnd(&window, {[&window] { window.RequestClose(); },
                                       [&window] { window.CommitSettings(); },
                                       [&window] { window.CloseQueryOnQuit(); }});
+    huebit::ArmStartupProbe(window);
     window.show();
     const int code = app.exec();
     instance.close();

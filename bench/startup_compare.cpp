@@ -1,0 +1,161 @@
+// Start-up of Huebit beside a bare Qt window, interleaved in one run so that the ratio holds on a
+// loaded machine. For each program: exec to the first mapped top-level window, as the X server
+// reports it, and the resident memory 1.5 s later (/proc/PID/status), each the median of RUNS.
+// Usage: huebit_startup_compare HUEBIT BARE_WINDOW SETTINGS_FILE [RUNS]; DISPLAY must name a
+// server with no window manager and no other clients mapping windows.
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <signal.h>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+namespace fs = std::filesystem;
+
+struct Figures {
+    double ms = -1;
+    double rssMiB = -1, anonMiB = -1, fileMiB = -1, shmemMiB = -1;
+};
+
+// A field of /proc/PID/status in kB, as MiB.
+double statusMiB(pid_t pid, const std::string& field) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind(field + ":", 0) == 0)
+            return std::atof(line.c_str() + field.size() + 1) / 1024;
+    }
+    return -1;
+}
+
+void stop(pid_t pid) {
+    // A polite end first, so the program removes what it leaves behind (its instance socket).
+    kill(pid, SIGTERM);
+    for (int i = 0; i < 300; ++i) {
+        if (waitpid(pid, nullptr, WNOHANG) == pid) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+}
+
+// One start in a fresh scratch directory: the program's copy and, for Huebit, the settings file
+// beside it, as a portable copy keeps it.
+Figures measure(xcb_connection_t* c, const std::string& binary, const std::string& settings) {
+    const fs::path dir = fs::temp_directory_path() / ("huebit-compare-" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const fs::path copy = dir / fs::path(binary).filename();
+    fs::copy_file(binary, copy);
+    fs::permissions(copy, fs::perms::owner_all);
+    if (!settings.empty()) fs::copy_file(settings, dir / "Huebit.cnf");
+
+    const std::string path = copy.string();
+    char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    Figures f;
+    pid_t pid = -1;
+    const auto start = Clock::now();
+    if (posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, environ) != 0) std::exit(1);
+    posix_spawn_file_actions_destroy(&actions);
+    while (xcb_generic_event_t* e = xcb_wait_for_event(c)) {
+        const bool mapped = (e->response_type & 0x7F) == XCB_MAP_NOTIFY &&
+                            !reinterpret_cast<xcb_map_notify_event_t*>(e)->override_redirect;
+        std::free(e);
+        if (mapped) {
+            f.ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+            break;
+        }
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    f.rssMiB = statusMiB(pid, "VmRSS");
+    f.anonMiB = statusMiB(pid, "RssAnon");
+    f.fileMiB = statusMiB(pid, "RssFile");
+    f.shmemMiB = statusMiB(pid, "RssShmem");
+    stop(pid);
+    // Events of the run (the window's unmap and destruction) are not the next run's map.
+    while (xcb_generic_event_t* e = xcb_poll_for_event(c))
+        std::free(e);
+    fs::remove_all(dir);
+    return f;
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+struct Series {
+    std::vector<double> ms, rss, anon, file, shmem;
+    void add(const Figures& f) {
+        ms.push_back(f.ms);
+        rss.push_back(f.rssMiB);
+        anon.push_back(f.anonMiB);
+        file.push_back(f.fileMiB);
+        shmem.push_back(f.shmemMiB);
+    }
+    void print(const char* name) const {
+        std::printf("%-12s %8.1f ms %8.1f MiB   (anonymous %.1f, file %.1f, shared %.1f)\n", name,
+                    median(ms), median(rss), median(anon), median(file), median(shmem));
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s HUEBIT BARE_WINDOW SETTINGS_FILE [RUNS]\n", argv[0]);
+        return 2;
+    }
+    const std::string huebit = fs::absolute(argv[1]), bare = fs::absolute(argv[2]);
+    const std::string settings = fs::absolute(argv[3]);
+    const int runs = argc > 4 ? std::max(1, std::atoi(argv[4])) : 7;
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(c)) {
+        std::fprintf(stderr, "cannot connect to the X server\n");
+        return 1;
+    }
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(c);
+
+    // Warm the caches (shared libraries, fonts) once for each.
+    measure(c, bare, {});
+    measure(c, huebit, settings);
+    Series floor, ours;
+    for (int i = 0; i < runs; ++i) {
+        // Alternating which goes first keeps a slow spell of the machine from favouring one.
+        const bool bareFirst = i % 2 == 0;
+        if (bareFirst) floor.add(measure(c, bare, {}));
+        ours.add(measure(c, huebit, settings));
+        if (!bareFirst) floor.add(measure(c, bare, {}));
+        std::printf("run %d: bare %.1f ms %.1f MiB, Huebit %.1f ms %.1f MiB\n", i + 1,
+                    floor.ms.back(), floor.rss.back(), ours.ms.back(), ours.rss.back());
+        std::fflush(stdout);
+    }
+    std::printf("\nmedian of %d     exec -> window   resident 1.5 s later\n", runs);
+    floor.print("bare Qt");
+    ours.print("Huebit");
+    std::printf("Huebit / bare: %.2f x time, %+.1f MiB\n", median(ours.ms) / median(floor.ms),
+                median(ours.rss) - median(floor.rss));
+    xcb_disconnect(c);
+    return 0;
+}
