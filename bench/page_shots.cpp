@@ -5,12 +5,15 @@
 #include "ui/col_panel.h"
 #include "ui/huebit_window.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <cstdio>
 
 using namespace huebit;
@@ -54,11 +57,30 @@ int main(int argc, char** argv) {
         for (int i = 0; i < tabs->count(); ++i) {
             reveal(tabs);
             tabs->setCurrentIndex(i);
-            QTest::qWait(100);
+            QTest::qWait(300); // the colour indicator's poll has run
             window.grab().save(
                 out.filePath(QStringLiteral("%1-%2.png").arg(tabs->objectName()).arg(i)));
         }
         tabs->setCurrentIndex(initial);
+    }
+    // The floating panel with its buttons out, then with the freeze button pressed.
+    panel.ShowHide();
+    for (QToolButton* b : panel.findChildren<QToolButton*>())
+        b->show();
+    QTest::qWait(300);
+    panel.grab().save(out.filePath(QStringLiteral("panel.png")));
+    if (auto* freeze = panel.findChild<QToolButton*>(QStringLiteral("SpeedButton3")))
+        freeze->click();
+    QTest::qWait(300);
+    panel.grab().save(out.filePath(QStringLiteral("panel-frozen.png")));
+    // The open lists of the combo boxes, each on its page.
+    for (QComboBox* box : window.findChildren<QComboBox*>()) {
+        reveal(box);
+        box->showPopup();
+        QTest::qWait(300);
+        box->view()->window()->grab().save(
+            out.filePath(QStringLiteral("list-%1.png").arg(box->objectName())));
+        box->hidePopup();
     }
     return 0;
 }

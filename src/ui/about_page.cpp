@@ -21,11 +21,18 @@ QLabel* fixedText(const QString& text, QWidget* parent, QRect geometry) {
     return l;
 }
 
+const QColor LinkColor(0x1a, 0x3f, 0xb0);
+
 QLabel* linkText(const QString& text, const QString& hint, const QString& url, QWidget* parent,
                  QRect geometry) {
     QLabel* l = fixedText(text, parent, geometry);
     SetElementHint(l, hint, text);
-    l->setStyleSheet(QStringLiteral("color: #1a3fb0; text-decoration: underline;"));
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, LinkColor);
+    l->setPalette(pal);
+    QFont font = l->font();
+    font.setUnderline(true);
+    l->setFont(font);
     l->setCursor(Qt::PointingHandCursor);
     l->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     l->setText(QStringLiteral("<a href=\"%1\" style=\"color:#1a3fb0\">%2</a>").arg(url, text));

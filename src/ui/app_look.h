@@ -1,6 +1,8 @@
 #pragma once
-// The application-wide font and palette: a small interface font and the window colour
+// The application-wide style, font and palette: a small interface font and the window colour
 // (225, 225, 255) behind every page.
+
+#include "ui/huebit_style.h"
 
 #include <QApplication>
 #include <QFont>
@@ -9,17 +11,15 @@
 namespace huebit {
 
 inline void ApplyAppLook() {
+    // Group boxes and a few small controls are drawn by the program's own style; set first, as
+    // a new style brings its own palette.
+    QApplication::setStyle(new HuebitStyle);
     QFont font = QApplication::font();
     font.setPixelSize(11);
     QApplication::setFont(font);
     QPalette palette = QApplication::palette();
     palette.setColor(QPalette::Window, QColor(225, 225, 255));
     QApplication::setPalette(palette);
-    // Group titles sit on the frame line, as the layout's coordinates assume.
-    qApp->setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid #a0a0cc; border-radius: 2px; margin-top: 6px; }"
-        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-        " left: 6px; padding: 0 1px; }"));
 }
 
 } // namespace huebit

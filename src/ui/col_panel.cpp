@@ -3,6 +3,7 @@
 #include "settings/settings_walk.h"
 #include "shell/panel_resize.h"
 #include "ui/element_hint.h"
+#include "ui/panel_button.h"
 #include "ui/qt_color.h"
 #include "ui/sample_view.h"
 
@@ -27,15 +28,13 @@ QFont tahoma(int pixels, bool bold = false) {
 
 QToolButton* makeButton(const char* name, const char* caption, const char* hint, int y,
                         QWidget* parent) {
-    auto* b = new QToolButton(parent);
+    auto* b = new PanelButton(parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setText(QString::fromUtf8(caption));
     SetElementHint(b, QString::fromUtf8(hint));
     b->setGeometry(2, y, 17, 17);
     b->setFont(tahoma(13));
     b->setFocusPolicy(Qt::NoFocus);
-    b->setStyleSheet(QStringLiteral("QToolButton { background: rgb(225, 225, 255); color: maroon;"
-                                    " border: 1px solid black; padding: 0; }"));
     b->hide();
     return b;
 }

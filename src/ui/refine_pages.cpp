@@ -3,6 +3,7 @@
 #include "ui/color_swatch.h"
 #include "ui/element_hint.h"
 #include "ui/font_refit.h"
+#include "ui/huebit_style.h"
 #include "ui/pixel_buffer_view.h"
 #include "ui/qt_color.h"
 
@@ -84,7 +85,7 @@ RefinePages::RefinePages(const ColorModel& model, const PixelBuffer& greyPalette
     setObjectName(QStringLiteral("PageControl4"));
     setIconSize(QSize(14, 14));
     tabBar()->setUsesScrollButtons(false);
-    setStyleSheet(QStringLiteral("QTabBar::tab { padding: 2px 4px; }"));
+    SetCompactTabs(this);
     addTab(buildRefinePage(greyPalette), refineTabIcon(0), QString());
     addTab(buildGradientPage(), refineTabIcon(1), QString());
     addTab(buildMatchingPage(), refineTabIcon(2), QString());

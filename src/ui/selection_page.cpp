@@ -40,7 +40,9 @@ QToolButton* makeFlatButton(const QString& name, const QString& text, const QStr
 QFrame* frameAround(QWidget* w) {
     auto* frame = new QFrame(w->parentWidget());
     frame->setFrameStyle(QFrame::Box | QFrame::Plain);
-    frame->setStyleSheet(QStringLiteral("color: #9a9ac8;"));
+    QPalette pal = frame->palette();
+    pal.setColor(QPalette::WindowText, QColor(0x9a, 0x9a, 0xc8));
+    frame->setPalette(pal);
     frame->setGeometry(w->geometry().adjusted(-1, -1, 1, 1));
     frame->lower();
     return frame;

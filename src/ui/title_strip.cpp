@@ -2,6 +2,7 @@
 
 #include "ui/decoration.h"
 #include "ui/element_hint.h"
+#include "ui/huebit_style.h"
 #include "ui/image_button.h"
 
 #include <QCheckBox>
@@ -47,7 +48,7 @@ TitleStrip::TitleStrip(QWidget* parent) : QWidget(parent) {
     CheckBox4->setChecked(true);
     CheckBox4->setFocusPolicy(Qt::StrongFocus);
     CheckBox4->setGeometry(352, 4, 11, 11);
-    CheckBox4->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: 9px; height: 9px; }"));
+    SetSmallIndicator(CheckBox4);
     Image12 = new ImageButton(QStringLiteral("Image12"), QStringLiteral("Уменьшить"),
                               DecorationIcon(QStringLiteral(":/assets/shrink.png")), this);
     Image12->setGeometry(365, 4, 14, 14);

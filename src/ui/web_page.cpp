@@ -3,12 +3,14 @@
 #include "palettes/named_color_picking.h"
 #include "ui/element_hint.h"
 #include "ui/font_refit.h"
+#include "ui/huebit_style.h"
 #include "ui/image_view.h"
 #include "ui/qt_color.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QListView>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -40,6 +42,18 @@ QIcon copyNameIcon() {
     p.drawLine(7, 11, 11, 11);
     return QIcon(pm);
 }
+
+// The selector's open list shows the lines whole, measured when it opens: 140 lines are laid out
+// once there rather than on every change of the lines or the font.
+class NamedColorBox : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    void showPopup() override {
+        QAbstractItemView* lines = view();
+        lines->setMinimumWidth(lines->sizeHintForColumn(0) + 24);
+        QComboBox::showPopup();
+    }
+};
 
 } // namespace
 
@@ -76,13 +90,15 @@ WebPage::WebPage(QWidget* parent) : QWidget(parent) {
     const int copyWidth = std::max(ChoiceHeight, copyNameButton->sizeHint().width());
     copyNameButton->setGeometry(Left + 240 - copyWidth, ChoiceTop, copyWidth, ChoiceHeight);
 
-    namedColorBox = new QComboBox(this);
+    namedColorBox = new NamedColorBox(this);
     namedColorBox->setObjectName(QStringLiteral("NamedColorBox"));
     SetElementHint(namedColorBox, QStringLiteral("Именованные безопасные цвета"));
     namedColorBox->setGeometry(Left, SelectorTop, 240, SelectorHeight);
     // A list of twenty lines below the box rather than all 140 over the screen.
-    namedColorBox->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    SetListBelow(namedColorBox);
     namedColorBox->setMaxVisibleItems(20);
+    // One line's height stands for all: a font change does not lay out 140 lines.
+    if (auto* lines = qobject_cast<QListView*>(namedColorBox->view())) lines->setUniformItemSizes(true);
 
     aPalImage4 = new ImageView(QStringLiteral("aPalImage4"), QSize(240, 84), this);
     SetElementHint(aPalImage4, QStringLiteral("Цвета для экранного дизайна"));
@@ -98,9 +114,6 @@ void WebPage::refresh(const NamedColorPicking& named) {
     if (shown != named.Lines()) {
         namedColorBox->clear();
         namedColorBox->addItems(named.Lines());
-        // The lines are longer than the box; the open list shows them whole.
-        QAbstractItemView* view = namedColorBox->view();
-        view->setMinimumWidth(view->sizeHintForColumn(0) + 24);
     }
     namedColorBox->setCurrentIndex(named.SelectedLine());
     QToolButton* chosen = orderButtons[std::size_t(named.Order())];
