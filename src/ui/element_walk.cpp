@@ -1,6 +1,7 @@
 #include "ui/element_walk.h"
 
 #include "settings/element_tags.h"
+#include "ui/huebit_style.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -74,8 +75,8 @@ void setFontKeepingParentsOut(QWidget* w, QFont font) {
     w->setFont(font);
 }
 
-// The application's style sheet stops a parent's font from reaching the parts Qt builds inside
-// a control (a page control's tab bar, a spin box's field), so they are given it outright.
+// The parts Qt builds inside a control (a page control's tab bar, a spin box's field) are given
+// the control's font outright, so that no font set on them earlier keeps them apart.
 void setPartsFont(QWidget* element, const QFont& font, const QSet<QWidget*>& elements) {
     for (QObject* child : element->children()) {
         auto* w = qobject_cast<QWidget*>(child);
@@ -92,13 +93,10 @@ QSet<QWidget*> elementSet(const ElementList& elements) {
     return set;
 }
 
-// A group's title sits on its frame line: the line at half the title's height, and what the
-// group lays out starts below the title, whatever the font.
-// Before the font is set: a widget's own style sheet, when it changes, puts back the font the
-// widget had when it was first polished.
+// A group's title sits on its frame line, which the style draws at half the title's height;
+// what the group lays out starts below the title, whatever the font.
 void fitGroupTitle(QGroupBox* group, const QFont& font) {
     const int title = QFontMetrics(font).height();
-    group->setStyleSheet(QStringLiteral("QGroupBox { margin-top: %1px; }").arg(title / 2));
     if (QLayout* layout = group->layout()) {
         const QMargins m = layout->contentsMargins();
         layout->setContentsMargins(m.left(), title - title / 2, m.right(), m.bottom());
@@ -109,15 +107,10 @@ void fitGroupTitle(QGroupBox* group, const QFont& font) {
 // style's roomy tabs they take less room around their captions.
 void fitTabs(QTabWidget* tabs) {
     QTabBar* bar = tabs->tabBar();
-    const QFont font = bar->font();
-    const auto restyle = [bar, &font](const QString& sheet) {
-        bar->setStyleSheet(sheet);
-        setFontKeepingParentsOut(bar, font); // the new sheet put the first font back
-    };
-    restyle(QString());
+    SetTabPadding(bar, PlatformTabs);
     for (int padding : {6, 4, 2}) {
         if (bar->sizeHint().width() <= tabs->width()) return;
-        restyle(QStringLiteral("QTabBar::tab { padding: 2px %1px; }").arg(padding));
+        SetTabPadding(bar, padding);
     }
 }
 

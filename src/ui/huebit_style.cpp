@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -9,12 +10,12 @@
 #include <QTabWidget>
 
 #include <algorithm>
+#include <optional>
 
 namespace huebit {
 
 namespace {
 
-constexpr int GroupTitleDrop = 6; // the frame starts this far below the top; the title sits on it
 constexpr int GroupTitleLeft = 6; // the title's box from the frame's left edge
 constexpr int GroupTitlePad = 1;  // blank beside the title, cut out of the frame line
 constexpr int GroupCornerRadius = 2;
@@ -22,13 +23,27 @@ const QColor GroupFrameColor(0xa0, 0xa0, 0xcc);
 
 constexpr char SmallIndicatorProperty[] = "huebitSmallIndicator";
 constexpr char ListBelowProperty[] = "huebitListBelow";
-constexpr char CompactTabsProperty[] = "huebitCompactTabs";
-constexpr QMargins CompactTabPadding(4, 2, 4, 2);
+constexpr char TabPaddingProperty[] = "huebitTabPadding";
+constexpr int TabPaddingVertical = 2;
 constexpr int CompactTabIconSpace = 12; // beside an icon, as the plain tab lays it out
 constexpr int SmallIndicatorSize = 9;
 
 bool marked(const QWidget* w, const char* property) {
     return w && w->property(property).toBool();
+}
+
+// The padding of a tab bar drawn with plain tabs; none for the platform's tabs.
+std::optional<QMargins> tabPadding(const QWidget* w) {
+    if (!qobject_cast<const QTabBar*>(w)) return std::nullopt;
+    const QVariant v = w->property(TabPaddingProperty);
+    if (!v.isValid()) return std::nullopt;
+    const int h = v.toInt();
+    return QMargins(h, TabPaddingVertical, h, TabPaddingVertical);
+}
+
+// The frame starts half the title's height below the top, so the title sits on its line.
+int groupTitleDrop(const QStyleOptionGroupBox& box) {
+    return box.fontMetrics.height() / 2;
 }
 
 // The title's box: the text plus a blank pixel each side, at the frame's left and the top.
@@ -113,10 +128,10 @@ QStyle* HuebitStyle::compactTabs() const {
 void HuebitStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                               const QWidget* widget) const {
     const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option);
-    if (tab && (element == CE_TabBarTabShape || element == CE_TabBarTabLabel) &&
-        marked(widget, CompactTabsProperty)) {
+    const auto padding = tabPadding(widget);
+    if (tab && (element == CE_TabBarTabShape || element == CE_TabBarTabLabel) && padding) {
         QStyleOptionTab copy(*tab);
-        if (element == CE_TabBarTabLabel) copy.rect = copy.rect.marginsRemoved(CompactTabPadding);
+        if (element == CE_TabBarTabLabel) copy.rect = copy.rect.marginsRemoved(*padding);
         compactTabs()->drawControl(element, &copy, painter, widget);
         return;
     }
@@ -161,9 +176,9 @@ QRect HuebitStyle::subControlRect(ComplexControl control, const QStyleOptionComp
         return QProxyStyle::subControlRect(control, option, sub, widget);
     switch (sub) {
     case SC_GroupBoxFrame:
-        return box->rect.adjusted(0, GroupTitleDrop, 0, 0);
+        return box->rect.adjusted(0, groupTitleDrop(*box), 0, 0);
     case SC_GroupBoxContents:
-        return box->rect.adjusted(1, GroupTitleDrop + 1, -1, -1);
+        return box->rect.adjusted(1, groupTitleDrop(*box) + 1, -1, -1);
     case SC_GroupBoxLabel:
         return groupTitleBox(*box).adjusted(GroupTitlePad, 0, -GroupTitlePad, 0);
     default:
@@ -173,12 +188,15 @@ QRect HuebitStyle::subControlRect(ComplexControl control, const QStyleOptionComp
 
 QSize HuebitStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
                                     const QSize& size, const QWidget* widget) const {
-    if (type == CT_GroupBox) return size + QSize(2, GroupTitleDrop + 2);
-    if (type == CT_TabBarTab && marked(widget, CompactTabsProperty)) {
+    if (const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+        type == CT_GroupBox && box) {
+        return size + QSize(2, groupTitleDrop(*box) + 2);
+    }
+    if (const auto padding = tabPadding(widget); type == CT_TabBarTab && padding) {
         const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option);
         const int icon = tab && !tab->icon.isNull() ? CompactTabIconSpace : 0;
-        return size + QSize(icon + CompactTabPadding.left() + CompactTabPadding.right(),
-                            CompactTabPadding.top() + CompactTabPadding.bottom());
+        return size +
+               QSize(icon + padding->left() + padding->right(), padding->top() + padding->bottom());
     }
     // Spin boxes a pixel lower than the platform's, level with the combo boxes beside them.
     if (type == CT_SpinBox)
@@ -193,7 +211,7 @@ int HuebitStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
     case PM_TabBarTabShiftVertical:
     case PM_TabBarTabHSpace:
     case PM_TabBarTabVSpace:
-        if (marked(widget, CompactTabsProperty)) return 0;
+        if (tabPadding(widget)) return 0;
         break;
     default:
         break;
@@ -219,8 +237,17 @@ void SetListBelow(QComboBox* box) {
     box->setProperty(ListBelowProperty, true);
 }
 
+void SetTabPadding(QTabBar* bar, int horizontal) {
+    const QVariant v = horizontal == PlatformTabs ? QVariant() : QVariant(horizontal);
+    if (bar->property(TabPaddingProperty) == v) return;
+    bar->setProperty(TabPaddingProperty, v);
+    // The bar keeps its tabs' sizes until its style or font changes.
+    QEvent changed(QEvent::StyleChange);
+    QCoreApplication::sendEvent(bar, &changed);
+}
+
 void SetCompactTabs(QTabWidget* tabs) {
-    tabs->tabBar()->setProperty(CompactTabsProperty, true);
+    SetTabPadding(tabs->tabBar(), 4);
 }
 
 } // namespace huebit

@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QTabBar;
 class QTabWidget;
 
 namespace huebit {
@@ -41,7 +42,12 @@ private:
 void SetSmallIndicator(QCheckBox* box);
 /// A combo box whose list opens below it, a few lines high, instead of over it.
 void SetListBelow(QComboBox* box);
-/// Tabs of a tab widget drawn small and plain, as tight around their icons as the bar allows.
+/// The platform's own tabs, for SetTabPadding.
+constexpr int PlatformTabs = -1;
+/// Tabs drawn small and plain with `horizontal` pixels beside their captions (2 above and
+/// below), or the platform's own tabs for PlatformTabs; the bar lays its tabs out again.
+void SetTabPadding(QTabBar* bar, int horizontal);
+/// The refinement pages' tabs: small and plain, tight around their icons.
 void SetCompactTabs(QTabWidget* tabs);
 
 } // namespace huebit

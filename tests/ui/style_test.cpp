@@ -91,6 +91,22 @@ private slots:
         for (int i = 0; i < tabs->count(); ++i)
             QCOMPARE(tabs->tabRect(i).size(), QSize(14 + 4 + 12 + 8, lineHeight + 4));
     }
+
+    // A tab bar takes a new padding at once, tabs laid out again, and gives it back whole.
+    void tabPaddingRelaysTheTabs() {
+        QTabWidget tabs;
+        tabs.addTab(new QWidget, QStringLiteral("Настройка "));
+        tabs.addTab(new QWidget, QStringLiteral("О программе "));
+        QTabBar* bar = tabs.tabBar();
+        const QSize platform = bar->tabRect(1).size();
+        const int text = bar->fontMetrics().size(Qt::TextShowMnemonic, bar->tabText(1)).width();
+        for (int padding : {6, 2}) {
+            SetTabPadding(bar, padding);
+            QCOMPARE(bar->tabRect(1).width(), text + 2 * padding);
+        }
+        SetTabPadding(bar, PlatformTabs);
+        QCOMPARE(bar->tabRect(1).size(), platform);
+    }
 };
 
 QTEST_MAIN(StyleTest)
