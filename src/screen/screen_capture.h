@@ -35,6 +35,9 @@ public:
     virtual void capture(CaptureDone done) = 0;
     /// Whether `done` comes later, from the event loop, rather than within `capture`.
     virtual bool answersLater() const { return false; }
+    /// Lets a path that can begin the next copy early, while the program goes on, begin it; the
+    /// next `capture` hands out that copy. Others do nothing.
+    virtual void copyAhead() {}
 };
 
 /// A path that copies at once.

@@ -55,6 +55,10 @@ bool ScreenRefresh::StartAtCreation() {
     return !answersLater() && Start(false);
 }
 
+void ScreenRefresh::PrepareCreationCopy() {
+    if (m_capture && !answersLater() && !m_pending) m_capture->copyAhead();
+}
+
 void ScreenRefresh::ask(unsigned request) {
     if (request != m_request || !m_capture) return;
     m_capture->capture([this, request](CaptureResult r) { finish(request, std::move(r)); });

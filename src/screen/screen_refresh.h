@@ -33,6 +33,9 @@ public:
     /// asking the desktop at every start would raise its dialog (or its flash) before anyone
     /// wants the screen, so the first copy there comes with the first visit to the screen page.
     bool StartAtCreation();
+    /// Lets the path begin the copy StartAtCreation hands out, so that the display server makes
+    /// it while the window is being built; nothing on a path that answers later.
+    void PrepareCreationCopy();
     bool Pending() const { return m_pending; }
 
 signals:

@@ -4,7 +4,9 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <sys/ipc.h>
+#include <sys/mman.h>
 #include <sys/shm.h>
 
 namespace huebit {
@@ -35,17 +37,22 @@ bool rgb32Root(const xcb_setup_t* setup, const xcb_screen_t* screen) {
 }
 
 // The server leaves the top byte undefined (the padding of depth 24, or an alpha nobody set);
-// RGB32 wants it 0xFF, so it is set while the pixels leave the server's buffer.
+// RGB32 wants it 0xFF.
+void makeOpaque(quint32* pixels, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i)
+        pixels[i] |= 0xFF000000u;
+}
+
 QImage opaqueCopy(const void* data, int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull()) return {};
-    const auto* in = static_cast<const quint32*>(data);
-    for (int y = 0; y < height; ++y, in += width) {
-        auto* out = reinterpret_cast<quint32*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            out[x] = in[x] | 0xFF000000u;
-    }
+    std::memcpy(image.bits(), data, std::size_t(width) * height * 4);
+    makeOpaque(reinterpret_cast<quint32*>(image.bits()), std::size_t(width) * height);
     return image;
+}
+
+void detachMemory(void* memory) {
+    shmdt(memory);
 }
 
 } // namespace
@@ -64,20 +71,12 @@ X11ShmCapture::X11ShmCapture(xcb_connection_t* connection) {
 }
 
 X11ShmCapture::~X11ShmCapture() {
-    releaseSegment();
-}
-
-void X11ShmCapture::releaseSegment() {
-    if (!m_memory) return;
-    xcb_shm_detach(m_connection, m_segment);
-    xcb_flush(m_connection);
-    shmdt(m_memory);
-    m_memory = nullptr;
-    m_size = 0;
+    if (m_ahead) drop(*m_ahead);
 }
 
 void X11ShmCapture::disableSharedMemory() {
-    releaseSegment();
+    if (m_ahead) drop(*m_ahead);
+    m_ahead.reset();
     m_shm = false;
 }
 
@@ -95,53 +94,96 @@ QSize X11ShmCapture::desktopSize() {
     return m_connection ? desktopArea().size() : QSize();
 }
 
+void X11ShmCapture::copyAhead() {
+    if (m_ahead || !m_shm || !m_connection || xcb_connection_has_error(m_connection)) return;
+    const QRect area = desktopArea();
+    if (area.isEmpty()) return;
+    m_ahead = startShm(area);
+    xcb_flush(m_connection); // the server starts on it now, not at the next round trip
+}
+
 QImage X11ShmCapture::captureDesktop() {
     if (!m_connection || xcb_connection_has_error(m_connection)) return {};
+    if (m_ahead) {
+        std::unique_ptr<PendingCopy> ahead = std::move(m_ahead);
+        QImage image = finishShm(*ahead);
+        if (!image.isNull()) return image;
+        disableSharedMemory();
+    }
     const QRect area = desktopArea();
     if (area.isEmpty()) return {};
     if (m_shm) {
-        QImage image = captureThroughShm(area);
-        if (!image.isNull()) return image;
+        if (auto pending = startShm(area)) {
+            QImage image = finishShm(*pending);
+            if (!image.isNull()) return image;
+        }
         disableSharedMemory(); // e.g. a server on another host: use the socket from now on
     }
     return captureThroughSocket(area);
 }
 
-QImage X11ShmCapture::captureThroughShm(QRect area) {
-    const std::size_t size = std::size_t(area.width()) * area.height() * 4;
-    if (size > m_size) {
-        releaseSegment();
-        const int id = shmget(IPC_PRIVATE, size, IPC_CREAT | 0600);
-        if (id < 0) return {};
-        void* memory = shmat(id, nullptr, 0);
-        if (memory == reinterpret_cast<void*>(-1)) {
-            shmctl(id, IPC_RMID, nullptr);
-            return {};
-        }
-        const unsigned segment = xcb_generate_id(m_connection);
-        xcb_generic_error_t* error =
-            xcb_request_check(m_connection, xcb_shm_attach_checked(m_connection, segment, id, 0));
-        // Marked for removal at once: the system frees it when both sides have detached, even
-        // if the program dies.
-        shmctl(id, IPC_RMID, nullptr);
-        if (error) {
-            std::free(error);
-            shmdt(memory);
-            return {};
-        }
-        m_memory = memory;
-        m_segment = segment;
-        m_size = size;
+// Each copy gets a segment of its own, which becomes the picture's pixels: the screen is held
+// once, not once in the segment and again in a copy, and the segment goes when the picture does.
+struct X11ShmCapture::PendingCopy {
+    int id = -1;
+    void* memory = nullptr;
+    unsigned segment = 0;
+    QRect area;
+    xcb_void_cookie_t attach{};
+    xcb_shm_get_image_cookie_t image{};
+};
+
+std::unique_ptr<X11ShmCapture::PendingCopy> X11ShmCapture::startShm(QRect area) {
+    auto copy = std::make_unique<PendingCopy>();
+    copy->area = area;
+    copy->id = shmget(IPC_PRIVATE, std::size_t(area.width()) * area.height() * 4, IPC_CREAT | 0600);
+    if (copy->id < 0) return nullptr;
+    copy->memory = shmat(copy->id, nullptr, 0);
+    if (copy->memory == reinterpret_cast<void*>(-1)) {
+        shmctl(copy->id, IPC_RMID, nullptr);
+        return nullptr;
     }
-    xcb_shm_get_image_reply_t* reply = xcb_shm_get_image_reply(
-        m_connection,
-        xcb_shm_get_image(m_connection, m_root, area.x(), area.y(), area.width(), area.height(),
-                          ~0u, XCB_IMAGE_FORMAT_Z_PIXMAP, m_segment, 0),
-        nullptr);
-    if (!reply) return {};
-    const bool complete = reply->size >= size;
+    copy->segment = xcb_generate_id(m_connection);
+    copy->attach = xcb_shm_attach_checked(m_connection, copy->segment, copy->id, 0);
+    copy->image = xcb_shm_get_image(m_connection, m_root, area.x(), area.y(), area.width(),
+                                    area.height(), ~0u, XCB_IMAGE_FORMAT_Z_PIXMAP, copy->segment, 0);
+    return copy;
+}
+
+QImage X11ShmCapture::finishShm(PendingCopy& copy) {
+    xcb_generic_error_t* error = xcb_request_check(m_connection, copy.attach);
+    // Marked for removal once both sides hold it: the system frees it when both have detached,
+    // even if the program dies.
+    shmctl(copy.id, IPC_RMID, nullptr);
+    xcb_shm_get_image_reply_t* reply = xcb_shm_get_image_reply(m_connection, copy.image, nullptr);
+    const std::size_t count = std::size_t(copy.area.width()) * copy.area.height();
+    const bool complete = !error && reply && reply->size >= count * 4;
+    std::free(error);
     std::free(reply);
-    return complete ? opaqueCopy(m_memory, area.width(), area.height()) : QImage();
+    // The server has written its answer; it needs the segment no more.
+    xcb_shm_detach(m_connection, copy.segment);
+    xcb_flush(m_connection);
+    if (!complete) {
+        shmdt(copy.memory);
+        return {};
+    }
+#ifdef MADV_POPULATE_WRITE
+    // One call maps every page, instead of one fault per page in the loop below.
+    madvise(copy.memory, count * 4, MADV_POPULATE_WRITE);
+#endif
+    makeOpaque(static_cast<quint32*>(copy.memory), count);
+    return QImage(static_cast<uchar*>(copy.memory), copy.area.width(), copy.area.height(),
+                  copy.area.width() * 4, QImage::Format_RGB32, detachMemory, copy.memory);
+}
+
+// A copy nobody took: its answer is let go and its segment freed.
+void X11ShmCapture::drop(PendingCopy& copy) {
+    xcb_discard_reply(m_connection, copy.image.sequence);
+    xcb_discard_reply(m_connection, copy.attach.sequence);
+    xcb_shm_detach(m_connection, copy.segment);
+    xcb_flush(m_connection);
+    shmctl(copy.id, IPC_RMID, nullptr);
+    shmdt(copy.memory);
 }
 
 QImage X11ShmCapture::captureThroughSocket(QRect area) {

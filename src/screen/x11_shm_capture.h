@@ -6,7 +6,7 @@
 #include "screen/screen_capture.h"
 
 #include <QRect>
-#include <cstddef>
+#include <memory>
 
 struct xcb_connection_t;
 
@@ -21,8 +21,12 @@ public:
     X11ShmCapture(const X11ShmCapture&) = delete;
     X11ShmCapture& operator=(const X11ShmCapture&) = delete;
 
-    /// The root window: every monitor at once.
+    /// The root window: every monitor at once. The first capture after copyAhead hands out the
+    /// copy begun there.
     QImage captureDesktop() override;
+    /// Begins a copy of the root window that the server makes while the program goes on; the
+    /// next capture waits for it and hands it out.
+    void copyAhead() override;
     QSize desktopSize() override;
 
     /// Whether the next capture goes through shared memory.
@@ -32,17 +36,16 @@ public:
 
 private:
     QRect desktopArea();
-    QImage captureThroughShm(QRect area);
+    struct PendingCopy;
+    std::unique_ptr<PendingCopy> startShm(QRect area);
+    QImage finishShm(PendingCopy& copy);
+    void drop(PendingCopy& copy);
     QImage captureThroughSocket(QRect area);
-    void releaseSegment();
 
     xcb_connection_t* m_connection = nullptr;
     unsigned m_root = 0;
     bool m_shm = false;
-    // A segment kept between captures, replaced when the screen grows.
-    unsigned m_segment = 0;
-    void* m_memory = nullptr;
-    std::size_t m_size = 0;
+    std::unique_ptr<PendingCopy> m_ahead;
 };
 
 } // namespace huebit

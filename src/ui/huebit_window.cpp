@@ -66,6 +66,10 @@ THuebit::THuebit(SettingsLocation settings, QWidget* parent)
     pal.setColor(QPalette::Window, ToQColor(EmptySlotColor));
     setPalette(pal);
 
+    // Nothing of the program is on the screen yet: the server copies it while the window is
+    // built, and the creation sequence takes that copy at its place.
+    m_screenRefresh.setCapture(MakeScreenCapture());
+    m_screenRefresh.PrepareCreationCopy();
     m_titleStrip = new TitleStrip(this);
     buildPages();
     buildStatusStrip();
@@ -183,7 +187,6 @@ void THuebit::wireClipboard() {
 }
 
 void THuebit::wireScreen() {
-    m_screenRefresh.setCapture(MakeScreenCapture());
     connect(&m_screenRefresh, &ScreenRefresh::windowLeaving, this, [this] { hide(); });
     connect(&m_screenRefresh, &ScreenRefresh::windowReturning, this, [this] {
         resize(m_shell.fullClientWidth, m_shell.fullClientHeight);

@@ -1,0 +1,98 @@
+// The X11 shared-memory copy against a real server: the copy begun ahead hands out the screen as
+// it was then, every pixel exact and opaque, and no segment outlives its picture.
+#include "e2e/e2e_harness.h"
+#include "screen/x11_shm_capture.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+using namespace huebit;
+using namespace huebit::e2e;
+
+namespace {
+
+// Rows of colours that differ in every component, so that a shifted or swapped channel shows.
+QImage stripes(QSize size, int seed) {
+    QImage img(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            img.setPixel(x, y, qRgb((x * 7 + seed) & 255, (y * 3 + seed) & 255, (x ^ y) & 255));
+    return img;
+}
+
+// The shared-memory segments this process made that are not freed yet, once the server has
+// done what it was asked.
+int segmentsOfThisProcess(xcb_connection_t* c) {
+    free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    QFile f(QStringLiteral("/proc/sysvipc/shm"));
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    int count = 0;
+    f.readLine(); // the heading
+    while (!f.atEnd()) {
+        const QList<QByteArray> fields = f.readLine().simplified().split(' ');
+        if (fields.size() > 4 && fields[4].toInt() == getpid()) ++count;
+    }
+    return count;
+}
+
+struct Connection {
+    explicit Connection(const QString& display)
+        : c(xcb_connect(display.toLocal8Bit().constData(), nullptr)) {}
+    ~Connection() { xcb_disconnect(c); }
+    xcb_connection_t* c;
+};
+
+// Every pixel equal, and the top byte 0xFF as RGB32 wants it.
+void expectSame(const QImage& got, const QImage& want) {
+    ASSERT_EQ(got.size(), want.size());
+    ASSERT_EQ(got.format(), QImage::Format_RGB32);
+    for (int y = 0; y < want.height(); ++y) {
+        const auto* g = reinterpret_cast<const QRgb*>(got.constScanLine(y));
+        const auto* w = reinterpret_cast<const QRgb*>(want.constScanLine(y));
+        for (int x = 0; x < want.width(); ++x)
+            ASSERT_EQ(g[x], w[x] | 0xFF000000u) << "at " << x << "," << y;
+    }
+}
+
+} // namespace
+
+TEST(X11CaptureE2E, ACopyBegunAheadShowsTheScreenAsItWasAndLaterCopiesFollowIt) {
+    if (!MissingTools().isEmpty()) GTEST_SKIP() << "missing tools";
+    XvfbDisplay display({320, 200});
+    ASSERT_TRUE(display.ok());
+    const QImage before = stripes(display.size(), 0), after = stripes(display.size(), 99);
+    ASSERT_TRUE(display.showBackground(before));
+    Connection x(display.name());
+    const int segments = segmentsOfThisProcess(x.c);
+    {
+        X11ShmCapture capture(x.c);
+        ASSERT_TRUE(capture.usesSharedMemory());
+        capture.copyAhead();
+        // A round trip: the server has answered everything asked before it, the copy included.
+        free(xcb_get_input_focus_reply(x.c, xcb_get_input_focus(x.c), nullptr));
+        ASSERT_TRUE(display.showBackground(after));
+        QImage first = capture.captureDesktop();
+        expectSame(first, before);
+        const QImage second = capture.captureDesktop();
+        expectSame(second, after);
+        EXPECT_EQ(segmentsOfThisProcess(x.c), segments + 2); // one for each picture alive
+        first = QImage();
+        EXPECT_EQ(segmentsOfThisProcess(x.c), segments + 1);
+    }
+    EXPECT_EQ(segmentsOfThisProcess(x.c), segments);
+
+    // A copy begun and never taken goes with its capture; so does one given up for the socket.
+    {
+        X11ShmCapture capture(x.c);
+        capture.copyAhead();
+    }
+    EXPECT_EQ(segmentsOfThisProcess(x.c), segments);
+    X11ShmCapture capture(x.c);
+    capture.copyAhead();
+    capture.disableSharedMemory();
+    EXPECT_EQ(segmentsOfThisProcess(x.c), segments);
+    expectSame(capture.captureDesktop(), after);
+    EXPECT_FALSE(xcb_connection_has_error(x.c));
+}
