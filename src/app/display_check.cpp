@@ -5,9 +5,9 @@ namespace huebit {
 namespace {
 
 // Qt's platform names may carry options after a colon ("offscreen:fontengine=freetype").
-QStringList platformNames(const QString& spec) {
+QStringList platformNames(const QString& list) {
     QStringList names;
-    for (const QString& part : spec.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    for (const QString& part : list.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         names << part.section(QLatin1Char(':'), 0, 0).trimmed();
     }
     return names;

@@ -34,18 +34,18 @@ QString styleOf(const QString& family, int weight, bool italic, int points) {
 
 } // namespace
 
-QFont FontForDialog(const FontSpec& spec) {
-    const QFontInfo resolved(ToQFont(spec));
+QFont FontForDialog(const FontSpec& wanted) {
+    const QFontInfo resolved(ToQFont(wanted));
     QFont font(resolved.family());
     const int points = qMax(1, qRound(resolved.pointSizeF()));
     font.setPointSize(points);
-    font.setWeight(QFont::Weight(spec.weight));
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
-    const QString style = QFontDatabase::styles(resolved.family()).contains(spec.styleName)
-                              ? spec.styleName
-                              : styleOf(resolved.family(), spec.weight, spec.italic, points);
+    font.setWeight(QFont::Weight(wanted.weight));
+    font.setItalic(wanted.italic);
+    font.setUnderline(wanted.underline);
+    font.setStrikeOut(wanted.strikeOut);
+    const QString style = QFontDatabase::styles(resolved.family()).contains(wanted.styleName)
+                              ? wanted.styleName
+                              : styleOf(resolved.family(), wanted.weight, wanted.italic, points);
     if (!style.isEmpty()) font.setStyleName(style);
     return font;
 }

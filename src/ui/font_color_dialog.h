@@ -36,6 +36,6 @@ private:
 
 /// The font as Qt's font dialog can show it: an installed face, a style of that face, a size in
 /// whole points.
-QFont FontForDialog(const FontSpec& spec);
+QFont FontForDialog(const FontSpec& wanted);
 
 } // namespace huebit

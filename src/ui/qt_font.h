@@ -9,15 +9,15 @@
 namespace huebit {
 
 /// Where the face is not installed, the closest sans-serif face stands in.
-inline QFont ToQFont(const FontSpec& spec) {
-    QFont font(spec.family);
+inline QFont ToQFont(const FontSpec& wanted) {
+    QFont font(wanted.family);
     font.setStyleHint(QFont::SansSerif);
-    if (spec.pixelSize > 0) font.setPixelSize(spec.pixelSize);
-    font.setWeight(QFont::Weight(spec.weight));
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
-    if (!spec.styleName.isEmpty()) font.setStyleName(spec.styleName);
+    if (wanted.pixelSize > 0) font.setPixelSize(wanted.pixelSize);
+    font.setWeight(QFont::Weight(wanted.weight));
+    font.setItalic(wanted.italic);
+    font.setUnderline(wanted.underline);
+    font.setStrikeOut(wanted.strikeOut);
+    if (!wanted.styleName.isEmpty()) font.setStyleName(wanted.styleName);
     return font;
 }
 
