@@ -13,6 +13,14 @@ public:
     PixelBuffer() = default;
     PixelBuffer(int width, int height, Color fill = 0)
         : m_width(width), m_height(height), m_pixels(std::size_t(width) * height, fill) {}
+    /// A copy of `width` x `height` colours, row by row.
+    static PixelBuffer FromPixels(int width, int height, const Color* pixels) {
+        PixelBuffer p;
+        p.m_width = width;
+        p.m_height = height;
+        p.m_pixels.assign(pixels, pixels + std::size_t(width) * height);
+        return p;
+    }
 
     int width() const { return m_width; }
     int height() const { return m_height; }

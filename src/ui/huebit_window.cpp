@@ -66,11 +66,13 @@ THuebit::THuebit(SettingsLocation settings, QWidget* parent)
     pal.setColor(QPalette::Window, ToQColor(EmptySlotColor));
     setPalette(pal);
 
-    // Nothing of the program is on the screen yet: the server copies it while the window is
-    // built, and the creation sequence takes that copy at its place.
     m_screenRefresh.setCapture(MakeScreenCapture());
-    m_screenRefresh.PrepareCreationCopy();
     m_titleStrip = new TitleStrip(this);
+    // Nothing of the program is on the screen yet: the server copies it while the window is
+    // built, and the creation sequence takes that copy at its place. Begun after the title strip,
+    // whose first accessible name sets up the accessibility bridge with a question to the server
+    // that would otherwise wait behind the copy.
+    m_screenRefresh.PrepareCreationCopy();
     buildPages();
     buildStatusStrip();
     m_appearance = new WindowAppearance(

@@ -2,6 +2,7 @@
 // exactly the same pictures.
 #include "palettes/embedded_palettes.h"
 #include "palettes/gradient.h"
+#include "palettes/palette_images.h"
 #include "palettes/refine_palette.h"
 
 #include <gtest/gtest.h>
@@ -64,6 +65,11 @@ TEST(PaletteChecksum, EveryGeneratedPictureUnchanged) {
         {"grey", MakeGreyPalette, 0x7831577c24886eefull},
         {"ring", MakeRingPalette, 0x76e315995cc79359ull},
         {"flow", MakeFlowPalette, 0x44b681192e0508e9ull},
+        // What the program shows: drawn by the build, they must be the same pictures.
+        {"program's tile", [] { return PaletteImages().tile; }, 0x2321f5bf1fc78688ull},
+        {"program's grey", [] { return PaletteImages().grey; }, 0x7831577c24886eefull},
+        {"program's ring", [] { return PaletteImages().ring; }, 0x76e315995cc79359ull},
+        {"program's flow", [] { return PaletteImages().flow; }, 0x44b681192e0508e9ull},
         {"refine 128,0,0", [] { return refine(RGB(128, 0, 0)); }, 0x7b80b754f3519c23ull},
         {"refine 136,87,249", [] { return refine(RGB(136, 87, 249)); }, 0x2e3cc92873feffa3ull},
         {"refine black", [] { return refine(RGB(0, 0, 0)); }, 0x40feed4455dd8663ull},
