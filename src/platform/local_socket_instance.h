@@ -2,11 +2,17 @@
 // One running copy per user and settings file, through a local socket in the user's runtime
 // folder. A lock file around "connect, or else listen" keeps two simultaneous starts from both
 // becoming the first; a socket file left by a killed copy answers nobody and is replaced.
+// Plain Unix sockets under the event loop's notifiers: Qt's network module, and the libraries it
+// brings, would cost every start a millisecond and a megabyte and a half.
 
 #include "platform/instance_channel.h"
 
-#include <QLocalServer>
+#include <QObject>
 #include <QString>
+#include <memory>
+#include <vector>
+
+class QSocketNotifier;
 
 namespace huebit {
 
@@ -16,6 +22,8 @@ public:
     /// running copy that is busy or closing before it gives up.
     explicit LocalSocketInstance(QString socketPath, int patienceMs = 5000);
     ~LocalSocketInstance() override;
+    LocalSocketInstance(const LocalSocketInstance&) = delete;
+    LocalSocketInstance& operator=(const LocalSocketInstance&) = delete;
 
     Claim claim(const QByteArray& startupId) override;
     void close() override;
@@ -26,13 +34,18 @@ public:
 
 private:
     enum class Ask { Shown, Closing, Nobody };
+    struct Caller;
     Ask ask(const QByteArray& startupId, int waitMs);
     bool listen();
-    void serve();
+    void accept();
+    void serve(Caller& caller);
 
+    QObject m_owner; // the receiver of the deferred clean-ups; outlives the notifiers
     QString m_path;
     int m_patience;
-    QLocalServer m_server;
+    int m_listener = -1;
+    std::unique_ptr<QSocketNotifier> m_listening;
+    std::vector<std::unique_ptr<Caller>> m_callers;
 };
 
 } // namespace huebit

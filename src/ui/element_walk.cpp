@@ -196,9 +196,13 @@ QStringList Captions(const QList<QWidget*>& captioned) {
     return out;
 }
 
+// Both walks go from the last element to the first, inner elements before the pages and groups
+// that hold them: a container's new font then stops at children that already hold their own,
+// instead of reaching every child once through the container and again on its own turn.
 void ApplyInterfaceFontSize(const ElementList& elements, int base) {
     const QSet<QWidget*> set = elementSet(elements);
-    for (const QPointer<QWidget>& w : elements) {
+    for (auto it = elements.rbegin(); it != elements.rend(); ++it) {
+        const QPointer<QWidget>& w = *it;
         if (!w) continue;
         const auto size = TaggedFontSize(ElementTag(w), base);
         if (!size) continue;
@@ -211,7 +215,8 @@ void ApplyInterfaceFontSize(const ElementList& elements, int base) {
 void ApplyInterfaceFontName(const ElementList& elements, const QString& family) {
     if (family.isEmpty()) return;
     const QSet<QWidget*> set = elementSet(elements);
-    for (const QPointer<QWidget>& w : elements) {
+    for (auto it = elements.rbegin(); it != elements.rend(); ++it) {
+        const QPointer<QWidget>& w = *it;
         if (!w || !TakesFontName(ElementTag(w))) continue;
         QFont font = w->font();
         font.setFamilies({family});

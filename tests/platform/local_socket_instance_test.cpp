@@ -10,6 +10,7 @@
 #include <atomic>
 #include <memory>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -97,6 +98,46 @@ private slots:
         LocalSocketInstance second(path, 400);
         QCOMPARE(second.claim({}), Claim::NoAnswer);
         QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    // The socket is this user's alone; a caller that floods it or hangs up at once is dropped
+    // and the copy goes on answering; a closed copy leaves no socket file behind.
+    void strangeCallersAndTheSocketFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("s"));
+        LocalSocketInstance first(path);
+        QCOMPARE(first.claim({}), Claim::First);
+        first.setForwardHandler([](const QByteArray&) { return true; });
+        struct stat info {};
+        QCOMPARE(stat(QFile::encodeName(path).constData(), &info), 0);
+        QCOMPARE(info.st_mode & 0077, 0u);
+
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path);
+        for (const QByteArray& sent : {QByteArray(5000, 'x'), QByteArray()}) {
+            const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+            QCOMPARE(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+            if (!sent.isEmpty()) QVERIFY(write(fd, sent.constData(), size_t(sent.size())) > 0);
+            if (sent.isEmpty()) {
+                close(fd);
+                continue;
+            }
+            // Hung up on without an answer.
+            QDeadlineTimer deadline(5000);
+            char buffer[64];
+            ssize_t n = -1;
+            while (!deadline.hasExpired()) {
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+                n = recv(fd, buffer, sizeof buffer, MSG_DONTWAIT);
+                if (n >= 0) break;
+            }
+            QCOMPARE(n, ssize_t(0));
+            close(fd);
+        }
+        QCOMPARE(claimElsewhere(path, "after"), Claim::Forwarded);
+        first.close();
+        QVERIFY(!QFile::exists(path));
     }
 
     void differentSettingsRunSideBySide() {
