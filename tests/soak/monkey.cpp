@@ -10,6 +10,7 @@
 //   huebit_monkey [--events N] [--seed S] [--warmup N] [--max-growth MiB] [--csv FILE]
 //                 [--shots DIR]
 #include "e2e/e2e_harness.h"
+#include "soak/window_ping.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -31,9 +32,12 @@ constexpr QPoint Tabs[] = {{35, 35}, {100, 35}, {176, 35}, {275, 35}};
 constexpr QPoint CloseIcon(392, 11);
 
 // Places the monkey leaves alone: the title strip's icons (close, minimise, shrink, the hover
-// box and the program icon) and the About page's links, which would start a browser or a mail
-// program.
-constexpr QRect Avoided[] = {{326, 0, 78, 23}, {0, 0, 30, 23}, {148, 167, 244, 16}};
+// box and the program icon), the About page's links, which would start a browser or a mail
+// program, and the interface font size on the settings page, where two digits make a font too
+// large for the fixed window to show its page tabs (Tab and digits may still get there; the
+// ping then tells whether the program answers).
+constexpr QRect Avoided[] = {
+    {326, 0, 78, 23}, {0, 0, 30, 23}, {0, 160, 404, 30}, {326, 88, 60, 30}};
 
 struct Options {
     int events = 20000;
@@ -52,8 +56,7 @@ struct Sample {
 
 class Monkey {
 public:
-    Monkey(const XvfbDisplay& display, HuebitProcess& app, unsigned seed)
-        : m_display(display), m_app(app), m_random(seed) {}
+    Monkey(const HuebitProcess& app, unsigned seed) : m_app(app), m_random(seed) {}
 
     /// Appends one random event to `args` as xdotool commands.
     void addEvent(QStringList& args) {
@@ -126,8 +129,7 @@ private:
              << QString::number(p.x()) << QString::number(p.y());
     }
 
-    const XvfbDisplay& m_display;
-    HuebitProcess& m_app;
+    const HuebitProcess& m_app;
     std::mt19937 m_random;
 };
 
@@ -182,9 +184,12 @@ void keepAtTopLeft(const XvfbDisplay& d, const HuebitProcess& app) {
     }
 }
 
-// A click on one page tab and then another must change what the window shows. `shot` gets
-// the window as it answered.
-bool answers(const XvfbDisplay& d, HuebitProcess& app, int round, QImage& shot) {
+enum class Answer { PageTabs, PingOnly, None };
+
+// A click on one page tab and then another must change what the window shows. When it does
+// not (a huge interface font leaves no page tab where it was), the program must at least
+// answer a window manager's ping from its event loop. `shot` gets the window as it answered.
+Answer answers(const XvfbDisplay& d, HuebitProcess& app, int round, QImage& shot) {
     // No button held, no menu or dialog left open.
     xdotool(d, {QStringLiteral("mouseup"), QStringLiteral("1"), QStringLiteral("mouseup"),
                 QStringLiteral("2"), QStringLiteral("mouseup"), QStringLiteral("3")});
@@ -196,12 +201,12 @@ bool answers(const XvfbDisplay& d, HuebitProcess& app, int round, QImage& shot) 
     app.click(Tabs[(round + 1) % 4]);
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < 30000) {
+    while (clock.elapsed() < 10000) {
         QThread::msleep(200);
         shot = d.screenshot().copy(QRect(QPoint(0, 0), Window));
-        if (!shot.isNull() && shot != before) return true;
+        if (!shot.isNull() && shot != before) return Answer::PageTabs;
     }
-    return false;
+    return AnswersPing(d.name(), app.windowId(), 20000) ? Answer::PingOnly : Answer::None;
 }
 
 } // namespace
@@ -231,7 +236,7 @@ int main(int argc, char** argv) {
                 options->seed, qPrintable(display.name()), pid);
     std::printf("%8s %10s %9s\n", "events", "RSS MiB", "seconds");
 
-    Monkey monkey(display, app, options->seed);
+    Monkey monkey(app, options->seed);
     QElapsedTimer clock;
     clock.start();
     QList<Sample> samples;
@@ -245,6 +250,7 @@ int main(int argc, char** argv) {
 
     QString failure;
     int sent = 0;
+    int pingOnly = 0; // checkpoints where only the ping showed the program answering
     while (sent < options->events && failure.isEmpty()) {
         QStringList args;
         const int batch = std::min(EventsPerBatch, options->events - sent);
@@ -255,10 +261,15 @@ int main(int argc, char** argv) {
         keepAtTopLeft(display, app);
         if (sent % CheckEvery != 0 && sent != options->events) continue;
         QImage shot;
+        const Answer answer =
+            app.waitForExit(0) ? Answer::None : answers(display, app, sent / CheckEvery, shot);
+        if (answer == Answer::PingOnly) ++pingOnly;
         if (app.waitForExit(0)) {
             failure = QStringLiteral("the program ended after %1 events").arg(sent);
-        } else if (!answers(display, app, sent / CheckEvery, shot)) {
+        } else if (answer == Answer::None) {
             failure = QStringLiteral("the window stopped answering after %1 events").arg(sent);
+            if (!options->shots.isEmpty())
+                display.screenshot().save(options->shots + QStringLiteral("/not-answering.png"));
         } else {
             if (!options->shots.isEmpty())
                 shot.save(QStringLiteral("%1/%2.png")
@@ -310,6 +321,11 @@ int main(int argc, char** argv) {
         failure = QStringLiteral("memory grew by %1 MiB after the warm-up (allowed: below %2)")
                       .arg(growth, 0, 'f', 1)
                       .arg(options->maxGrowth);
+    }
+    if (pingOnly > 0) {
+        std::printf("%d of the checkpoints: the page tabs did not change the picture (a huge "
+                    "interface font?) but the program answered the ping\n",
+                    pingOnly);
     }
     if (!failure.isEmpty()) {
         std::printf("monkey: FAILED: %s\n", qPrintable(failure));
