@@ -33,9 +33,8 @@ constexpr QPoint CloseIcon(392, 11);
 
 // Places the monkey leaves alone: the title strip's icons (close, minimise, shrink, the hover
 // box and the program icon), the About page's links, which would start a browser or a mail
-// program, and the interface font size on the settings page, where two digits make a font too
-// large for the fixed window to show its page tabs (Tab and digits may still get there; the
-// ping then tells whether the program answers).
+// program, and the arrows of the interface font size on the settings page, which would step the
+// font beyond what the fixed window can show.
 constexpr QRect Avoided[] = {
     {326, 0, 78, 23}, {0, 0, 30, 23}, {0, 160, 404, 30}, {326, 88, 60, 30}};
 
@@ -79,7 +78,7 @@ public:
             args << QStringLiteral("click") << QStringLiteral("1");
         } else {
             args << QStringLiteral("key") << QStringLiteral("--delay") << QStringLiteral("2")
-                 << key();
+                 << keys();
         }
     }
 
@@ -108,20 +107,23 @@ private:
             if (!avoided) return p;
         }
     }
-    QString key() {
+    // A digit replaces the whole text it is typed into: typed after another digit it could
+    // make a two-digit interface font size, too large for the fixed window to show its page
+    // tabs, and the rest of the run would click at nothing.
+    QStringList keys() {
         switch (pick({5, 5, 6, 6, 3, 5})) {
         case 0:
-            return QStringLiteral("Return");
+            return {QStringLiteral("Return")};
         case 1:
-            return QStringLiteral("Tab");
+            return {QStringLiteral("Tab")};
         case 2:
-            return QString::number(m_random() % 10);
+            return {QStringLiteral("ctrl+a"), QString::number(m_random() % 10)};
         case 3:
-            return QString(QChar(u'a' + char16_t(m_random() % 26)));
+            return {QString(QChar(u'a' + char16_t(m_random() % 26)))};
         case 4:
-            return QStringLiteral("ctrl+c");
+            return {QStringLiteral("ctrl+c")};
         default:
-            return QStringLiteral("Escape");
+            return {QStringLiteral("Escape")};
         }
     }
     static void moveTo(QStringList& args, const QString& window, QPoint p) {
