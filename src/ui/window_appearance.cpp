@@ -88,10 +88,11 @@ void WindowAppearance::RestoreLanguage(const QString& name) {
     m_options.language = name;
     // The selector holds no entries, so only the start-up directory's language files can
     // match; a name with a directory part never does.
+    // Every file is listed and the suffix checked by name: a wildcard filter would compile a
+    // regular expression, and load its library, at every start.
     const QDir dir(m_startupDirectory);
-    const QString file = FindLanguageFile(
-        dir.entryList({QStringLiteral("*") + QLatin1String(LanguageFileSuffix)}, QDir::Files),
-        name);
+    const QString file =
+        name.isEmpty() ? QString() : FindLanguageFile(dir.entryList(QDir::Files), name);
     m_languageBuffer = LanguageBuffer();
     if (file.isEmpty()) return;
     const auto lines = ReadLanguageFile(dir.filePath(file));

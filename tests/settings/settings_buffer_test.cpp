@@ -4,6 +4,7 @@
 #include "settings/settings_walk.h"
 
 #include <QBuffer>
+#include <QStringDecoder>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -49,6 +50,8 @@ TEST(SettingsBuffer, CyrillicCodePageBothWays) {
     for (int i = 0; i < 256; ++i)
         if (i != '\r' && i != '\n') all.append(char(i));
     EXPECT_TRUE(SettingsBuffer::FromBytes(all).toBytes().startsWith(all + "\r\n"));
+    // And reads as the system's own converter reads it.
+    EXPECT_EQ(SettingsBuffer::FromBytes(all).line(0), QString(QStringDecoder("windows-1251").decode(all)));
 }
 
 TEST(SettingsBuffer, LongLinesAreCutWithoutShiftingTheNext) {
