@@ -125,40 +125,43 @@ QImage X11ShmCapture::captureDesktop() {
 // Each copy gets a segment of its own, which becomes the picture's pixels: the screen is held
 // once, not once in the segment and again in a copy, and the segment goes when the picture does.
 struct X11ShmCapture::PendingCopy {
-    int id = -1;
     void* memory = nullptr;
     unsigned segment = 0;
     QRect area;
-    xcb_void_cookie_t attach{};
     xcb_shm_get_image_cookie_t image{};
 };
 
 std::unique_ptr<X11ShmCapture::PendingCopy> X11ShmCapture::startShm(QRect area) {
     auto copy = std::make_unique<PendingCopy>();
     copy->area = area;
-    copy->id = shmget(IPC_PRIVATE, std::size_t(area.width()) * area.height() * 4, IPC_CREAT | 0600);
-    if (copy->id < 0) return nullptr;
-    copy->memory = shmat(copy->id, nullptr, 0);
+    const int id = shmget(IPC_PRIVATE, std::size_t(area.width()) * area.height() * 4,
+                          IPC_CREAT | 0600);
+    if (id < 0) return nullptr;
+    copy->memory = shmat(id, nullptr, 0);
     if (copy->memory == reinterpret_cast<void*>(-1)) {
-        shmctl(copy->id, IPC_RMID, nullptr);
+        shmctl(id, IPC_RMID, nullptr);
         return nullptr;
     }
     copy->segment = xcb_generate_id(m_connection);
-    copy->attach = xcb_shm_attach_checked(m_connection, copy->segment, copy->id, 0);
+    xcb_generic_error_t* error =
+        xcb_request_check(m_connection, xcb_shm_attach_checked(m_connection, copy->segment, id, 0));
+    // Marked for removal as soon as both sides hold it: the system frees it when both have
+    // detached, even if the program dies before the copy is taken.
+    shmctl(id, IPC_RMID, nullptr);
+    if (error) {
+        std::free(error);
+        shmdt(copy->memory);
+        return nullptr;
+    }
     copy->image = xcb_shm_get_image(m_connection, m_root, area.x(), area.y(), area.width(),
                                     area.height(), ~0u, XCB_IMAGE_FORMAT_Z_PIXMAP, copy->segment, 0);
     return copy;
 }
 
 QImage X11ShmCapture::finishShm(PendingCopy& copy) {
-    xcb_generic_error_t* error = xcb_request_check(m_connection, copy.attach);
-    // Marked for removal once both sides hold it: the system frees it when both have detached,
-    // even if the program dies.
-    shmctl(copy.id, IPC_RMID, nullptr);
     xcb_shm_get_image_reply_t* reply = xcb_shm_get_image_reply(m_connection, copy.image, nullptr);
     const std::size_t count = std::size_t(copy.area.width()) * copy.area.height();
-    const bool complete = !error && reply && reply->size >= count * 4;
-    std::free(error);
+    const bool complete = reply && reply->size >= count * 4;
     std::free(reply);
     // The server has written its answer; it needs the segment no more.
     xcb_shm_detach(m_connection, copy.segment);
@@ -179,10 +182,8 @@ QImage X11ShmCapture::finishShm(PendingCopy& copy) {
 // A copy nobody took: its answer is let go and its segment freed.
 void X11ShmCapture::drop(PendingCopy& copy) {
     xcb_discard_reply(m_connection, copy.image.sequence);
-    xcb_discard_reply(m_connection, copy.attach.sequence);
     xcb_shm_detach(m_connection, copy.segment);
     xcb_flush(m_connection);
-    shmctl(copy.id, IPC_RMID, nullptr);
     shmdt(copy.memory);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
 
@@ -22,19 +23,23 @@ QImage stripes(QSize size, int seed) {
     return img;
 }
 
-// The shared-memory segments this process made that are not freed yet, once the server has
-// done what it was asked.
-int segmentsOfThisProcess(xcb_connection_t* c) {
-    free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+// The shared-memory segments a process made that are not freed yet.
+int segmentsOf(pid_t pid) {
     QFile f(QStringLiteral("/proc/sysvipc/shm"));
     if (!f.open(QIODevice::ReadOnly)) return -1;
     int count = 0;
     f.readLine(); // the heading
     while (!f.atEnd()) {
         const QList<QByteArray> fields = f.readLine().simplified().split(' ');
-        if (fields.size() > 4 && fields[4].toInt() == getpid()) ++count;
+        if (fields.size() > 4 && fields[4].toInt() == pid) ++count;
     }
     return count;
+}
+
+// The same for this process, once the server has done what it was asked.
+int segmentsOfThisProcess(xcb_connection_t* c) {
+    free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    return segmentsOf(getpid());
 }
 
 struct Connection {
@@ -95,4 +100,25 @@ TEST(X11CaptureE2E, ACopyBegunAheadShowsTheScreenAsItWasAndLaterCopiesFollowIt) 
     EXPECT_EQ(segmentsOfThisProcess(x.c), segments);
     expectSame(capture.captureDesktop(), after);
     EXPECT_FALSE(xcb_connection_has_error(x.c));
+}
+
+TEST(X11CaptureE2E, AProgramThatDiesBeforeTakingItsCopyLeavesNoSegment) {
+    if (!MissingTools().isEmpty()) GTEST_SKIP() << "missing tools";
+    XvfbDisplay display({320, 200});
+    ASSERT_TRUE(display.ok());
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        xcb_connection_t* c = xcb_connect(display.name().toLocal8Bit().constData(), nullptr);
+        X11ShmCapture capture(c);
+        capture.copyAhead();
+        _exit(capture.usesSharedMemory() ? 0 : 3); // no clean-up at all, as a crash would end it
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    // The server lets go of the dead program's segment when it sees the connection close.
+    for (int i = 0; i < 100 && segmentsOf(child) > 0; ++i)
+        usleep(20000);
+    EXPECT_EQ(segmentsOf(child), 0);
 }
