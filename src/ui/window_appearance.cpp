@@ -7,7 +7,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QEvent>
 #include <QFontComboBox>
 #include <QMessageBox>
 #include <QSpinBox>
@@ -29,18 +28,6 @@ WindowAppearance::WindowAppearance(QWidget& window, Groups groups, UiTexts& text
 void WindowAppearance::CollectElements() {
     m_elements = WindowElements(&m_window);
     PinFixedFonts(m_elements);
-    m_window.installEventFilter(this);
-}
-
-bool WindowAppearance::eventFilter(QObject* watched, QEvent* event) {
-    // New window flags (stay on top) re-polish the window, and the application's style sheet
-    // then puts back the fonts the elements had when they were first polished: the interface
-    // font is applied again.
-    if (watched == &m_window && event->type() == QEvent::ParentChange) {
-        if (m_sizeApplied) ApplyInterfaceFontSize(m_elements, m_groups.font.SpinEdit3->value());
-        if (!m_nameApplied.isEmpty()) ApplyInterfaceFontName(m_elements, m_nameApplied);
-    }
-    return false;
 }
 
 void WindowAppearance::SetFontSize(int points) {
@@ -61,7 +48,6 @@ void WindowAppearance::SelectFontName(const QString& name) {
 
 void WindowAppearance::FontSizeChanged(int value) {
     m_options.fontSize = value;
-    m_sizeApplied = true;
     ApplyInterfaceFontSize(m_elements, value);
 }
 
@@ -69,7 +55,6 @@ void WindowAppearance::FontNameChanged() {
     const QString name = m_groups.font.chosenName();
     if (name.isEmpty()) return;
     m_options.fontName = name;
-    m_nameApplied = name;
     ApplyInterfaceFontName(m_elements, name);
 }
 

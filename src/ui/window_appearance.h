@@ -57,9 +57,6 @@ public:
     /// Replaces the error box (tests record its text instead).
     void setErrorBox(std::function<void(const QString&)> box) { m_errorBox = std::move(box); }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void FontSizeChanged(int value);
     void FontNameChanged();
@@ -73,8 +70,6 @@ private:
     LanguageBuffer m_languageBuffer;
     QString m_startupDirectory;
     std::function<void(const QString&)> m_errorBox;
-    bool m_sizeApplied = false;
-    QString m_nameApplied;
 };
 
 } // namespace huebit
