@@ -21,8 +21,7 @@ std::optional<QPoint> findPixel(const QImage& screen, QRect window, QRgb colour)
 } // namespace
 
 TEST(AccessibilityE2E, ScreenReaderHearsTheStatusLine) {
-    const QStringList missing = MissingTools();
-    if (!missing.isEmpty()) GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
+    HUEBIT_SKIP_WITHOUT_E2E_TOOLS();
     if (const auto tool = AtspiSession::Missing())
         GTEST_SKIP() << "missing " << tool->toStdString();
     XvfbDisplay display;

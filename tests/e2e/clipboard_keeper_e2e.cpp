@@ -29,16 +29,6 @@ constexpr QPoint CloseIcon(392, 11);
 // Generous: on a loaded machine a keeper may take its time to start; it answers at once after.
 constexpr int Patience = 15000;
 
-bool waitFor(int timeoutMs, const std::function<bool()>& condition) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs) return false;
-        QThread::msleep(25);
-    }
-    return true;
-}
-
 // The keepers serving `display`, by their process name and their DISPLAY.
 QList<pid_t> keepersOn(const QString& display) {
     QList<pid_t> found;
@@ -75,9 +65,7 @@ QByteArray readClipboard(const QString& display, const char* target) {
 class ClipboardKeeperE2E : public ::testing::Test {
 protected:
     void SetUp() override {
-        const QStringList missing = MissingTools();
-        if (!missing.isEmpty())
-            GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
+        HUEBIT_SKIP_WITHOUT_E2E_TOOLS();
         ASSERT_TRUE(display.ok()) << "Xvfb did not start";
     }
     void TearDown() override {
@@ -114,19 +102,19 @@ TEST_F(ClipboardKeeperE2E, CopiedSamplesOutliveTheProgramUntilAnotherProgramCopi
         ASSERT_TRUE(app.waitUntilOpaque());
         app.click(s.button);
         QByteArray copied;
-        ASSERT_TRUE(waitFor(Patience, [&] {
+        ASSERT_TRUE(WaitFor(Patience, [&] {
             return !(copied = readClipboard(display.name(), s.target)).isEmpty();
         }));
         // The program's own copy took the clipboard from the last keeper, which has ended.
         for (pid_t pid : previous)
-            EXPECT_TRUE(waitFor(Patience, [pid] { return ended(pid); })) << pid;
+            EXPECT_TRUE(WaitFor(Patience, [pid] { return ended(pid); })) << pid;
 
         app.click(CloseIcon);
         const auto code = app.waitForExit(Patience);
         ASSERT_TRUE(code.has_value());
         EXPECT_EQ(*code, 0);
         QByteArray kept;
-        EXPECT_TRUE(waitFor(Patience, [&] {
+        EXPECT_TRUE(WaitFor(Patience, [&] {
             return !(kept = readClipboard(display.name(), s.target)).isEmpty();
         })) << "nothing to paste after the program closed";
         EXPECT_EQ(kept, copied);
@@ -142,7 +130,7 @@ TEST_F(ClipboardKeeperE2E, CopiedSamplesOutliveTheProgramUntilAnotherProgramCopi
                                   QStringLiteral("1")},
                                  10000, "other")
                     .has_value());
-    EXPECT_TRUE(waitFor(Patience, [&] { return ended(previous.first()); }))
+    EXPECT_TRUE(WaitFor(Patience, [&] { return ended(previous.first()); }))
         << "the keeper still runs";
     EXPECT_EQ(readClipboard(display.name(), "UTF8_STRING"), "other");
 }
@@ -154,7 +142,7 @@ TEST_F(ClipboardKeeperE2E, ARunningClipboardManagerTakesTheColourOver) {
     ASSERT_TRUE(app.start());
     ASSERT_TRUE(app.waitUntilOpaque());
     app.click(CopyText);
-    ASSERT_TRUE(waitFor(Patience,
+    ASSERT_TRUE(WaitFor(Patience,
                         [&] { return readClipboard(display.name(), "UTF8_STRING") == "#8857F9"; }));
     app.click(CloseIcon);
     const auto code = app.waitForExit(Patience);
@@ -187,7 +175,7 @@ TEST_F(ClipboardKeeperE2E, AKeeperWhoseProgramHasGoneStillServes) {
             {QStringLiteral("-c"), QStringLiteral("set -o pipefail; \"$0\" < \"$1\" | true"),
              keeper, offer.fileName()});
     ASSERT_TRUE(p.waitForStarted());
-    EXPECT_TRUE(waitFor(Patience, [&] {
+    EXPECT_TRUE(WaitFor(Patience, [&] {
         return readClipboard(display.name(), "UTF8_STRING") == "#0A0B0C";
     })) << "the keeper does not serve";
     ASSERT_TRUE(huebit::e2e::Run(display.name(), QStringLiteral("xclip"),

@@ -50,7 +50,7 @@ TEST(DisplayRefusalE2E, WithoutADisplayItSaysSoAndExitsWithOne) {
 }
 
 TEST(DisplayRefusalE2E, AColourMappedScreenIsRefusedAtStart) {
-    if (!MissingTools().isEmpty()) GTEST_SKIP() << "missing tools";
+    HUEBIT_SKIP_WITHOUT_E2E_TOOLS();
     XvfbDisplay display({1024, 768}, 8);
     ASSERT_TRUE(display.ok()) << "Xvfb did not start";
     QProcessEnvironment env = withoutDisplays();

@@ -31,16 +31,6 @@ QProcessEnvironment environmentFor(const QString& display) {
     return env;
 }
 
-bool waitFor(int timeoutMs, const std::function<bool()>& condition) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs) return false;
-        QThread::msleep(20);
-    }
-    return true;
-}
-
 // Reads the display number Xvfb writes to its -displayfd, within a few seconds.
 QString readDisplayNumber(int fd) {
     QByteArray got;
@@ -188,7 +178,7 @@ bool HuebitProcess::startCommand(const QStringList& command, const QProcessEnvir
     m_command = command;
     // Several copies may run on one display: the window must be this process's own.
     const QString pid = QString::number(m_process.processId());
-    const bool mapped = waitFor(timeoutMs, [this, pid] {
+    const bool mapped = WaitFor(timeoutMs, [this, pid] {
         const QStringList ids = xdotool({QStringLiteral("search"), QStringLiteral("--all"),
                                          QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
                                          pid, QStringLiteral("--name"), QStringLiteral("^ Huebit$")});
@@ -203,7 +193,7 @@ bool HuebitProcess::openFullWindow(int timeoutMs) {
     // The start ends in one of the two sizes once the floating panel has been created: the
     // 34 x 23 mini-window or the 404 x 507 window, both times the scale factor.
     QSize size;
-    if (!waitFor(timeoutMs, [this, &size] {
+    if (!WaitFor(timeoutMs, [this, &size] {
             size = geometry().size();
             return size.width() > 0 && (size.width() * 23 == size.height() * 34 ||
                                         size.width() * 507 == size.height() * 404);
@@ -220,7 +210,7 @@ bool HuebitProcess::openFullWindow(int timeoutMs) {
         again.start(m_command.first(), m_command.mid(1));
         if (!again.waitForFinished(timeoutMs) || again.exitCode() != 0) return false;
     }
-    if (!waitFor(timeoutMs, [this] {
+    if (!WaitFor(timeoutMs, [this] {
             const QSize s = geometry().size();
             return s.width() * 507 == s.height() * 404;
         }) ||
@@ -233,7 +223,7 @@ bool HuebitProcess::openFullWindow(int timeoutMs) {
 }
 
 bool HuebitProcess::waitUntilShown(bool shown, int timeoutMs) {
-    return waitFor(timeoutMs, [this, shown] {
+    return WaitFor(timeoutMs, [this, shown] {
         const QStringList ids = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
                                          QStringLiteral("--name"), QStringLiteral("^ Huebit$")});
         return ids.contains(m_window) == shown;
@@ -281,7 +271,7 @@ bool HuebitProcess::requestClose() const {
 
 bool HuebitProcess::waitUntilOpaque(int timeoutMs) {
     // Fully opaque is 0xFFFFFFFF, or no property at all.
-    return waitFor(timeoutMs, [this] {
+    return WaitFor(timeoutMs, [this] {
         const QString p = property(QStringLiteral("_NET_WM_WINDOW_OPACITY"));
         return !p.contains(QLatin1Char('=')) || p.endsWith(QLatin1String("= 4294967295"));
     });
@@ -396,6 +386,16 @@ std::optional<QPoint> FindExactly(const QImage& screen, const PixelBuffer& part)
         }
     }
     return std::nullopt;
+}
+
+bool WaitFor(int timeoutMs, const std::function<bool()>& condition) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > timeoutMs) return false;
+        QThread::msleep(20);
+    }
+    return true;
 }
 
 } // namespace huebit::e2e

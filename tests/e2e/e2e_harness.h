@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <optional>
 
 namespace huebit::e2e {
@@ -22,6 +23,17 @@ std::optional<QByteArray> Run(const QString& display, const QString& program,
 
 /// Which of the tools the tests drive are missing from this machine.
 QStringList MissingTools();
+
+/// Polls `condition` until it holds (true) or `timeoutMs` passes (false).
+bool WaitFor(int timeoutMs, const std::function<bool()>& condition);
+
+/// Skips the calling test, or the fixture's SetUp, when a tool the tests drive is missing.
+#define HUEBIT_SKIP_WITHOUT_E2E_TOOLS()                                                            \
+    do {                                                                                           \
+        const QStringList missingTools_ = ::huebit::e2e::MissingTools();                           \
+        if (!missingTools_.isEmpty())                                                              \
+            GTEST_SKIP() << "missing tools: " << missingTools_.join(' ').toStdString();            \
+    } while (0)
 
 /// An Xvfb server on a display number it chooses itself, stopped on destruction.
 class XvfbDisplay {

@@ -44,9 +44,7 @@ void settle() {
 class HiDpiE2E : public ::testing::Test {
 protected:
     void SetUp() override {
-        const QStringList missing = MissingTools();
-        if (!missing.isEmpty())
-            GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
+        HUEBIT_SKIP_WITHOUT_E2E_TOOLS();
         ASSERT_TRUE(display.ok());
         app.setEnvironment(QStringLiteral("QT_SCALE_FACTOR"), QString::number(Scale));
     }

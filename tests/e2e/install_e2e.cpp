@@ -130,8 +130,7 @@ std::optional<int> runInstalledAndClose(const QString& binary, const QTemporaryD
 } // namespace
 
 TEST_F(InstallE2E, RunsAsAnUnprivilegedUserWithItsSettingsInTheConfigDirectory) {
-    const QStringList missing = MissingTools();
-    if (!missing.isEmpty()) GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
+    HUEBIT_SKIP_WITHOUT_E2E_TOOLS();
     QTemporaryDir config;
     ASSERT_EQ(runInstalledAndClose(path(QStringLiteral("bin/huebit")), config), 0);
     EXPECT_TRUE(QFile::exists(config.filePath(QStringLiteral("Huebit/Huebit.cnf"))))

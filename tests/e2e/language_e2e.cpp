@@ -127,9 +127,7 @@ void nameLanguage(const HuebitProcess& app, const QString& name) {
 class LanguageFileE2E : public ::testing::Test {
 protected:
     void SetUp() override {
-        const QStringList missing = MissingTools();
-        if (!missing.isEmpty())
-            GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
+        HUEBIT_SKIP_WITHOUT_E2E_TOOLS();
         if (const auto tool = AtspiSession::Missing())
             GTEST_SKIP() << "missing " << tool->toStdString();
         ASSERT_TRUE(display.ok()) << "Xvfb did not start";

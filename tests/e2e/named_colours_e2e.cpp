@@ -33,9 +33,7 @@ PixelBuffer gridIn(NamedColorOrder order) {
 class NamedColoursE2E : public ::testing::Test {
 protected:
     void SetUp() override {
-        const QStringList missing = MissingTools();
-        if (!missing.isEmpty())
-            GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
+        HUEBIT_SKIP_WITHOUT_E2E_TOOLS();
         ASSERT_TRUE(display.ok());
         ASSERT_TRUE(app.start());
         ASSERT_TRUE(app.waitUntilOpaque());

@@ -67,9 +67,7 @@ private:
 class OneInstanceE2E : public ::testing::Test {
 protected:
     void SetUp() override {
-        const QStringList missing = MissingTools();
-        if (!missing.isEmpty())
-            GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
+        HUEBIT_SKIP_WITHOUT_E2E_TOOLS();
         ASSERT_TRUE(display.ok()) << "Xvfb did not start";
     }
 

@@ -36,8 +36,7 @@ bool refineDrawnAround(const QImage& screen, Color c) {
 class PalettesE2E : public ::testing::Test {
 protected:
     void SetUp() override {
-        const QStringList missing = MissingTools();
-        if (!missing.isEmpty()) GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
+        HUEBIT_SKIP_WITHOUT_E2E_TOOLS();
         ASSERT_TRUE(display.ok());
         ASSERT_TRUE(app.start());
         ASSERT_TRUE(app.waitUntilOpaque());

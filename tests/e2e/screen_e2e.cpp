@@ -39,8 +39,7 @@ void settle() { QThread::msleep(300); }
 } // namespace
 
 TEST(ScreenE2E, PickFromTheScreenApplyAndCopy) {
-    const QStringList missing = MissingTools();
-    if (!missing.isEmpty()) GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
+    HUEBIT_SKIP_WITHOUT_E2E_TOOLS();
     XvfbDisplay display;
     ASSERT_TRUE(display.ok());
     const QImage screen = twoHalves(display.size());

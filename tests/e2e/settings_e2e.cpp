@@ -67,8 +67,7 @@ QString linesDiffer(const SettingsBuffer& got, const SettingsBuffer& want) {
 class SettingsE2E : public ::testing::Test {
 protected:
     void SetUp() override {
-        const QStringList missing = MissingTools();
-        if (!missing.isEmpty()) GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
+        HUEBIT_SKIP_WITHOUT_E2E_TOOLS();
         ASSERT_TRUE(display.ok()) << "Xvfb did not start";
     }
     QString settingsBeside() const { return QDir(app.workDir()).filePath("Huebit.cnf"); }

@@ -17,16 +17,6 @@ using namespace huebit::e2e;
 
 namespace {
 
-bool waitFor(int timeoutMs, const std::function<bool()>& condition) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs) return false;
-        QThread::msleep(10);
-    }
-    return true;
-}
-
 const QSize Mini(34, 23);
 const QSize Full(404, 507);
 
@@ -77,7 +67,7 @@ bool startTray(const XvfbDisplay& display, QProcess& tray) {
                 QStringLiteral("24"), QStringLiteral("--transparent"), QStringLiteral("false")});
     if (!tray.waitForStarted()) return false;
     // Up once it owns the tray selection of screen 0.
-    return waitFor(5000,
+    return WaitFor(5000,
                    [&] {
                        const auto owner =
                            huebit::e2e::Run(display.name(), QStringLiteral("xdotool"),
@@ -91,9 +81,7 @@ bool startTray(const XvfbDisplay& display, QProcess& tray) {
 class ShellE2E : public ::testing::Test {
 protected:
     void SetUp() override {
-        const QStringList missing = MissingTools();
-        if (!missing.isEmpty())
-            GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
+        HUEBIT_SKIP_WITHOUT_E2E_TOOLS();
         ASSERT_TRUE(display.ok()) << "Xvfb did not start";
     }
     XvfbDisplay display;
@@ -110,9 +98,9 @@ TEST_F(ShellE2E, FirstStartIsATranslucentMiniWindowThatOpensOnHover) {
     app.keepMiniWindow();
     app.moveToScreen({700, 600});
     ASSERT_TRUE(app.start());
-    ASSERT_TRUE(waitFor(3000, [&] { return app.geometry().size() == Mini; }));
+    ASSERT_TRUE(WaitFor(3000, [&] { return app.geometry().size() == Mini; }));
     EXPECT_EQ(app.geometry().topLeft(), QPoint(0, 0));
-    ASSERT_TRUE(waitFor(3000, [&] { return std::abs(opacityOf(app) - 127) <= 0.5; }))
+    ASSERT_TRUE(WaitFor(3000, [&] { return std::abs(opacityOf(app) - 127) <= 0.5; }))
         << "opacity " << opacityOf(app);
     QThread::msleep(300); // the fade has stopped there
     EXPECT_NEAR(opacityOf(app), 127, 0.5);
@@ -121,20 +109,20 @@ TEST_F(ShellE2E, FirstStartIsATranslucentMiniWindowThatOpensOnHover) {
     QElapsedTimer clock;
     app.moveToScreen({20, 12});
     clock.start();
-    ASSERT_TRUE(waitFor(3000, [&] { return app.geometry().size() == Full; }));
+    ASSERT_TRUE(WaitFor(3000, [&] { return app.geometry().size() == Full; }));
     const qint64 opened = clock.elapsed();
     std::printf("[ measured ] hover view open after %lld ms\n", static_cast<long long>(opened));
     EXPECT_LT(opened, 1000) << "the 100 ms poll should open it within about 300 ms";
-    ASSERT_TRUE(waitFor(3000, [&] { return opacityOf(app) < 0 || opacityOf(app) > 254.5; }));
-    ASSERT_TRUE(waitFor(3000, [&] {
+    ASSERT_TRUE(WaitFor(3000, [&] { return opacityOf(app) < 0 || opacityOf(app) > 254.5; }));
+    ASSERT_TRUE(WaitFor(3000, [&] {
         const QImage shot = display.screenshot();
         // The screen page's overview shows the green screen reduced.
         return !shot.isNull() && findRun(shot.copy(0, 0, 404, 507), qRgb(20, 160, 40), 150);
     })) << "the screen page with a fresh copy is not shown";
 
     app.moveToScreen({700, 600});
-    ASSERT_TRUE(waitFor(3000, [&] { return app.geometry().size() == Mini; }));
-    ASSERT_TRUE(waitFor(3000, [&] { return std::abs(opacityOf(app) - 127) <= 0.5; }));
+    ASSERT_TRUE(WaitFor(3000, [&] { return app.geometry().size() == Mini; }));
+    ASSERT_TRUE(WaitFor(3000, [&] { return std::abs(opacityOf(app) - 127) <= 0.5; }));
 }
 
 TEST_F(ShellE2E, TheSampleOpensTheFloatingPanelWhichFollowsUntilFrozen) {
@@ -148,7 +136,7 @@ TEST_F(ShellE2E, TheSampleOpensTheFloatingPanelWhichFollowsUntilFrozen) {
                      {QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
                       QStringLiteral("1")});
     QString panel;
-    ASSERT_TRUE(waitFor(3000, [&] {
+    ASSERT_TRUE(WaitFor(3000, [&] {
         return !(panel = windowOfSize(display, {247, 73})).isEmpty();
     }));
     const auto geo = huebit::e2e::Run(display.name(), QStringLiteral("xdotool"),
@@ -164,11 +152,11 @@ TEST_F(ShellE2E, TheSampleOpensTheFloatingPanelWhichFollowsUntilFrozen) {
     huebit::e2e::Run(display.name(), QStringLiteral("xdotool"),
                      {QStringLiteral("click"), QStringLiteral("1")});
     QRgb picked = 0;
-    ASSERT_TRUE(waitFor(3000, [&] {
+    ASSERT_TRUE(WaitFor(3000, [&] {
         picked = display.screenshot().pixel(inSample) & 0xFFFFFF;
         return picked != (qRgb(136, 87, 249) & 0xFFFFFF);
     })) << "the click did not change the sample";
-    ASSERT_TRUE(waitFor(3000, [&] { return faceColour() == picked; }));
+    ASSERT_TRUE(WaitFor(3000, [&] { return faceColour() == picked; }));
 
     // Frozen ("Z" in the strip at the panel's left edge) it keeps that colour.
     app.moveToScreen({220 + 10, 582 + 30});
@@ -181,7 +169,7 @@ TEST_F(ShellE2E, TheSampleOpensTheFloatingPanelWhichFollowsUntilFrozen) {
     huebit::e2e::Run(display.name(), QStringLiteral("xdotool"),
                      {QStringLiteral("click"), QStringLiteral("1")});
     ASSERT_TRUE(
-        waitFor(3000, [&] { return (display.screenshot().pixel(inSample) & 0xFFFFFF) != picked; }));
+        WaitFor(3000, [&] { return (display.screenshot().pixel(inSample) & 0xFFFFFF) != picked; }));
     QThread::msleep(300);
     EXPECT_EQ(faceColour(), picked) << "a frozen panel followed the colour";
 }
@@ -195,11 +183,11 @@ TEST_F(ShellE2E, TheTrayIconHidesAndShowsTheWindow) {
     HuebitProcess app(display);
     ASSERT_TRUE(app.start());
     QString icon;
-    ASSERT_TRUE(waitFor(5000, [&] {
+    ASSERT_TRUE(WaitFor(5000, [&] {
         return !(icon = windowOfSize(display, {22, 22})).isEmpty();
     })) << "no icon in the tray";
     // The taskbar entry goes once the tray icon stands for the program.
-    EXPECT_TRUE(waitFor(3000, [&] {
+    EXPECT_TRUE(WaitFor(3000, [&] {
         return app.property(QStringLiteral("_NET_WM_STATE"))
             .contains(QLatin1String("SKIP_TASKBAR"));
     }));
@@ -214,7 +202,7 @@ TEST_F(ShellE2E, TheTrayIconHidesAndShowsTheWindow) {
     QThread::msleep(600); // past a double click
     clickIcon();
     ASSERT_TRUE(app.waitUntilShown(true, 3000)) << "a second click did not show it again";
-    EXPECT_TRUE(waitFor(3000, [&] {
+    EXPECT_TRUE(WaitFor(3000, [&] {
         return app.property(QStringLiteral("_NET_WM_STATE"))
             .contains(QLatin1String("SKIP_TASKBAR"));
     })) << "the taskbar entry came back with the window";
@@ -232,14 +220,14 @@ TEST_F(ShellE2E, ATrayThatComesLaterGetsTheIconAndATrayThatGoesGivesTheTaskbarBa
     EXPECT_FALSE(app.property(state).contains(QLatin1String("SKIP_TASKBAR")));
     QProcess tray;
     ASSERT_TRUE(startTray(display, tray));
-    EXPECT_TRUE(waitFor(5000, [&] {
+    EXPECT_TRUE(WaitFor(5000, [&] {
         return !windowOfSize(display, {22, 22}).isEmpty();
     })) << "no icon in the tray that came later";
     EXPECT_TRUE(
-        waitFor(5000, [&] { return app.property(state).contains(QLatin1String("SKIP_TASKBAR")); }));
+        WaitFor(5000, [&] { return app.property(state).contains(QLatin1String("SKIP_TASKBAR")); }));
     tray.kill();
     tray.waitForFinished();
-    EXPECT_TRUE(waitFor(5000, [&] {
+    EXPECT_TRUE(WaitFor(5000, [&] {
         return !app.property(state).contains(QLatin1String("SKIP_TASKBAR"));
     })) << "the taskbar entry did not come back with the tray gone";
 }
@@ -265,14 +253,14 @@ TEST_F(ShellE2E, StayOnTopSwitchesInPlaceAndTheProgramIconDragsTheWindow) {
     app.click({176, 36}); // "Настройка "
     app.click({28, 189}); // "Располагать поверх всех окон"
     ASSERT_TRUE(
-        waitFor(2000, [&] { return !app.property(state).contains(QLatin1String("ABOVE")); }));
+        WaitFor(2000, [&] { return !app.property(state).contains(QLatin1String("ABOVE")); }));
     // The same window, where it was, as large and as opaque as before.
     EXPECT_EQ(app.geometry(), QRect(0, 0, 404, 507));
     EXPECT_TRUE(app.waitUntilOpaque(500));
     EXPECT_TRUE(app.waitUntilShown(true, 500));
     app.click({28, 189});
     ASSERT_TRUE(
-        waitFor(2000, [&] { return app.property(state).contains(QLatin1String("ABOVE")); }));
+        WaitFor(2000, [&] { return app.property(state).contains(QLatin1String("ABOVE")); }));
 
     // Only the primary button drags by the program icon.
     app.press({16, 11}, 3);
@@ -283,7 +271,7 @@ TEST_F(ShellE2E, StayOnTopSwitchesInPlaceAndTheProgramIconDragsTheWindow) {
     app.moveToScreen({60, 40}); // on the screen: the window moves under the pointer
     app.moveToScreen({116, 61});
     app.release();
-    EXPECT_TRUE(waitFor(2000, [&] { return app.geometry().topLeft() == QPoint(100, 50); }))
+    EXPECT_TRUE(WaitFor(2000, [&] { return app.geometry().topLeft() == QPoint(100, 50); }))
         << app.geometry().x() << "," << app.geometry().y();
 }
 
@@ -315,11 +303,11 @@ TEST(TwoScreensE2E, AWindowOnTheSecondScreenStaysThere) {
                           QString::number(to.y())});
     };
     moveWindow({1500, 100});
-    ASSERT_TRUE(waitFor(2000, [&] { return app.geometry().topLeft() == QPoint(1500, 100); }));
+    ASSERT_TRUE(WaitFor(2000, [&] { return app.geometry().topLeft() == QPoint(1500, 100); }));
     QThread::msleep(1200); // more than two checks
     EXPECT_EQ(app.geometry().topLeft(), QPoint(1500, 100)) << "pulled off the second screen";
     // Past the second screen's right edge it comes back so that 34 pixels show.
     moveWindow({2040, 100});
-    EXPECT_TRUE(waitFor(3000, [&] { return app.geometry().topLeft() == QPoint(2014, 100); }))
+    EXPECT_TRUE(WaitFor(3000, [&] { return app.geometry().topLeft() == QPoint(2014, 100); }))
         << app.geometry().x() << "," << app.geometry().y();
 }

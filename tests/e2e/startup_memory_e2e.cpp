@@ -60,7 +60,7 @@ QMap<QString, qint64> readProbe(const QByteArray& out) {
 } // namespace
 
 TEST(StartupMemoryE2E, TheStartStaysWithinItsBudgetAtFullHd) {
-    if (!MissingTools().isEmpty()) GTEST_SKIP() << "missing tools";
+    HUEBIT_SKIP_WITHOUT_E2E_TOOLS();
     XvfbDisplay display({1920, 1080});
     ASSERT_TRUE(display.ok());
     QTemporaryDir dir;

@@ -23,8 +23,7 @@ QRgb qrgbOf(Color c) { return qRgb(GetRValue(c), GetGValue(c), GetBValue(c)); }
 } // namespace
 
 TEST(TypedColourE2E, WindowsNotationTypedIntoTheTextLine) {
-    const QStringList missing = MissingTools();
-    if (!missing.isEmpty()) GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
+    HUEBIT_SKIP_WITHOUT_E2E_TOOLS();
     XvfbDisplay display;
     ASSERT_TRUE(display.ok());
     HuebitProcess app(display);

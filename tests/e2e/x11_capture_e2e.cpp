@@ -64,7 +64,7 @@ void expectSame(const QImage& got, const QImage& want) {
 } // namespace
 
 TEST(X11CaptureE2E, ACopyBegunAheadShowsTheScreenAsItWasAndLaterCopiesFollowIt) {
-    if (!MissingTools().isEmpty()) GTEST_SKIP() << "missing tools";
+    HUEBIT_SKIP_WITHOUT_E2E_TOOLS();
     XvfbDisplay display({320, 200});
     ASSERT_TRUE(display.ok());
     const QImage before = stripes(display.size(), 0), after = stripes(display.size(), 99);
@@ -103,7 +103,7 @@ TEST(X11CaptureE2E, ACopyBegunAheadShowsTheScreenAsItWasAndLaterCopiesFollowIt) 
 }
 
 TEST(X11CaptureE2E, AProgramThatDiesBeforeTakingItsCopyLeavesNoSegment) {
-    if (!MissingTools().isEmpty()) GTEST_SKIP() << "missing tools";
+    HUEBIT_SKIP_WITHOUT_E2E_TOOLS();
     XvfbDisplay display({320, 200});
     ASSERT_TRUE(display.ok());
     const pid_t child = fork();
