@@ -5,6 +5,7 @@
 #include "platform/memory_policy.h"
 #include "platform/program_end.h"
 #include "platform/qt_translations.h"
+#include "platform/startup_overlap.h"
 #include "platform/startup_probe.h"
 #include "platform/x11_clipboard_handover.h"
 #include "platform/x11_clipboard_keeper.h"
@@ -17,6 +18,7 @@
 #include "ui/language_template.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 
 int main(int argc, char* argv[]) {
     if (argc > 0 && huebit::IsClipboardKeeper(argv[0])) return huebit::RunClipboardKeeper();
@@ -32,6 +34,8 @@ int main(int argc, char* argv[]) {
         if (const int code = huebit::RefuseUnusableDisplay(argc, argv); code != 0) return code;
     }
     huebit::ReturnLargeBlocksToTheSystem();
+    huebit::StartupOverlap overlap;
+    overlap.beginFontConfiguration();
     // Qt takes the launch token out of the environment; a copy already running may need it.
     const QByteArray startupId = qgetenv("DESKTOP_STARTUP_ID");
     QApplication app(argc, argv);
@@ -48,9 +52,14 @@ int main(int argc, char* argv[]) {
     huebit::LocalSocketInstance instance(
         huebit::LocalSocketInstance::socketPathFor(huebit::SettingsFilePath()));
     if (const int code = huebit::ClaimExitCode(instance.claim(startupId)); code >= 0) return code;
+    overlap.beginSessionBus();
 
     huebit::InstallQtTranslations(app);
     huebit::ApplyAppLook();
+    // The interface font is loaded now, while the session bus connects: the window's first
+    // control with a name waits for that connection.
+    overlap.finishFontConfiguration();
+    QFontMetrics(QApplication::font()).height();
 
     huebit::THuebit window(huebit::ProgramSettingsLocation());
     huebit::TColPanel panel(window.model(), window.settingsBuffer());
@@ -65,6 +74,7 @@ int main(int argc, char* argv[]) {
                                       [&window] { window.CloseQueryOnQuit(); }});
     huebit::ArmStartupProbe(window);
     window.show();
+    overlap.finishSessionBus();
     const int code = app.exec();
     instance.close();
     // The window has gone; a copied colour stays pasteable.

@@ -1,0 +1,35 @@
+#pragma once
+// Parts of the start that need neither the window nor the main thread, run on a second core
+// while the main thread connects to the display and builds the window.
+
+#include <thread>
+
+namespace huebit {
+
+class StartupOverlap {
+public:
+    StartupOverlap() = default;
+    StartupOverlap(const StartupOverlap&) = delete;
+    StartupOverlap& operator=(const StartupOverlap&) = delete;
+    ~StartupOverlap();
+
+    /// Loads the font configuration (its files parsed, the font caches read: about 4 ms) while
+    /// the application connects to the display. Begun before the application object exists.
+    void beginFontConfiguration();
+    /// Waits for the font configuration; called before the first text is measured, so the two
+    /// threads never both load it.
+    void finishFontConfiguration();
+
+    /// Connects to the session bus, which Qt's accessibility bridge asks for at the first control
+    /// that changes a name. Without a session bus in the environment the D-Bus library launches
+    /// one (a few ms); the main thread meanwhile loads the interface font.
+    void beginSessionBus();
+    /// Waits for the connection; by the time the window is shown the bridge has used it.
+    void finishSessionBus();
+
+private:
+    std::thread m_fonts;
+    std::thread m_bus;
+};
+
+} // namespace huebit
