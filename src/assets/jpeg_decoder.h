@@ -1,6 +1,6 @@
 #pragma once
-// Our own small JPEG decoder over libjpeg, for the window's decoration pictures, which are
-// compiled in as resources.
+// Our own small JPEG decoder over libjpeg, for the window's decoration pictures, which the build
+// decodes (see baked_pictures.h).
 
 #include <QByteArrayView>
 #include <QImage>
@@ -17,7 +17,7 @@ struct JpegResult {
 /// Decodes JPEG bytes (baseline or progressive; colour, grey or CMYK) into an RGB32 image.
 /// Empty, truncated or garbage input gives an error text and a null image, never a crash.
 JpegResult DecodeJpeg(QByteArrayView bytes);
-/// Reads a compiled-in resource such as ":/assets/title.jpg" and decodes it.
+/// Reads a resource or file such as ":/assets/title.jpg" and decodes it.
 JpegResult LoadJpegResource(const QString& path);
 
 } // namespace huebit

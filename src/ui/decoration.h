@@ -1,13 +1,16 @@
 #pragma once
-// The window's decoration pictures, compiled in as resources. JPEGs go through our own libjpeg
-// decoder; a picture that cannot be read leaves its place in the window colour.
+// The window's decoration pictures, decoded by the build (see assets/baked_pictures.h). A
+// picture missing from the build leaves its place in the window colour.
 
 #include <QPixmap>
+#include <string_view>
 
 namespace huebit {
 
-QPixmap DecorationPicture(const QString& resourcePath, QSize fallbackSize);
-/// A small PNG icon from the resources.
-QPixmap DecorationIcon(const QString& resourcePath);
+/// A picture of the window by its asset file name ("title.jpg"); a blank of `fallbackSize` in
+/// the window colour when there is none.
+QPixmap DecorationPicture(std::string_view name, QSize fallbackSize);
+/// A small icon on a transparent ground by its asset file name ("close.png").
+QPixmap DecorationIcon(std::string_view name);
 
 } // namespace huebit

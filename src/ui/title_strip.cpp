@@ -27,20 +27,20 @@ TitleStrip::TitleStrip(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TitleStrip"));
     setGeometry(0, 0, 405, 26);
     Image8 = makePicture(QStringLiteral("Image8"),
-                         DecorationPicture(QStringLiteral(":/assets/title.jpg"), QSize(405, 26)),
+                         DecorationPicture("title.jpg", QSize(405, 26)),
                          this);
     Image8->setGeometry(0, 0, 405, 26);
     Image20 = makePicture(QStringLiteral("Image20"),
-                          DecorationIcon(QStringLiteral(":/assets/name.png")), this);
+                          DecorationIcon("name.png"), this);
     Image20->setGeometry(32, 7, 60, 8);
     iconPlate = makePicture(QStringLiteral("IconPlate"), QPixmap(), this);
     iconPlate->setGeometry(9, 3, 16, 16);
     Image7 = new ImageButton(QStringLiteral("Image7"), QStringLiteral("Huebit"),
-                             DecorationIcon(QStringLiteral(":/assets/icon16.png")), this);
+                             DecorationIcon("icon16.png"), this);
     Image7->setGeometry(9, 3, 16, 16);
     Image7->setCursor(Qt::ArrowCursor);
     Image11 = new ImageButton(QStringLiteral("Image11"), QStringLiteral("Свернуть"),
-                              DecorationIcon(QStringLiteral(":/assets/hide.png")), this);
+                              DecorationIcon("hide.png"), this);
     Image11->setGeometry(332, 4, 14, 14);
     CheckBox4 = new QCheckBox(this);
     CheckBox4->setObjectName(QStringLiteral("CheckBox4"));
@@ -50,13 +50,13 @@ TitleStrip::TitleStrip(QWidget* parent) : QWidget(parent) {
     CheckBox4->setGeometry(352, 4, 11, 11);
     SetSmallIndicator(CheckBox4);
     Image12 = new ImageButton(QStringLiteral("Image12"), QStringLiteral("Уменьшить"),
-                              DecorationIcon(QStringLiteral(":/assets/shrink.png")), this);
+                              DecorationIcon("shrink.png"), this);
     Image12->setGeometry(365, 4, 14, 14);
     Image10 = new ImageButton(QStringLiteral("Image10"), QStringLiteral("Закрыть"),
-                              DecorationIcon(QStringLiteral(":/assets/close.png")), this);
+                              DecorationIcon("close.png"), this);
     Image10->setGeometry(385, 4, 14, 14);
     Image9 = makePicture(QStringLiteral("Image9"),
-                         DecorationPicture(QStringLiteral(":/assets/mini.jpg"), QSize(34, 23)), this);
+                         DecorationPicture("mini.jpg", QSize(34, 23)), this);
     Image9->setGeometry(0, 0, 34, 23);
     Image9->hide();
 }

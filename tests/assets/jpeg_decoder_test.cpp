@@ -1,5 +1,7 @@
 #include "assets/jpeg_decoder.h"
+#include "assets/baked_pictures.h"
 
+#include <QColorSpace>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -121,19 +123,33 @@ TEST(JpegDecoder, ShippedPicturesDecodeToTheirSizes) {
     EXPECT_TRUE(missing.image.isNull());
 }
 
-// The icons are drawn on a transparent ground; a corner showing through proves the alpha
-// channel survived the script.
-TEST(DecorationIcons, AreCompiledInAtTheirSizesWithTransparency) {
-    const std::pair<const char*, QSize> icons[] = {
-        {":/assets/name.png", {60, 8}},        {":/assets/hide.png", {14, 14}},
-        {":/assets/shrink.png", {14, 14}},     {":/assets/close.png", {14, 14}},
-        {":/assets/icon16.png", {16, 16}},     {":/assets/icon32.png", {32, 32}},
-        {":/assets/about_icon.png", {16, 16}}, {":/assets/help_icon.png", {16, 16}}};
-    for (auto [path, size] : icons) {
-        const QImage icon(QString::fromLatin1(path));
-        ASSERT_FALSE(icon.isNull()) << path;
-        EXPECT_EQ(icon.size(), size) << path;
-        EXPECT_TRUE(icon.hasAlphaChannel()) << path;
-        EXPECT_EQ(qAlpha(icon.pixel(size.width() - 1, 0)), 0) << path;
+// The build's copies are what the window shows: each picture at its size, the JPEGs pixel for
+// pixel as the decoder gives them, and the icons on a transparent ground (a corner showing
+// through proves the alpha channel survived).
+TEST(BakedPictures, AreTheShippedPicturesAtTheirSizes) {
+    for (const char* name : {"title.jpg", "mini.jpg", "about.jpg"}) {
+        const QImage baked = BakedPictureImage(name);
+        const JpegResult decoded = LoadJpegResource(QStringLiteral(":/assets/") + QLatin1String(name));
+        ASSERT_TRUE(decoded.ok()) << name;
+        EXPECT_EQ(baked, decoded.image) << name;
+        EXPECT_FALSE(baked.hasAlphaChannel()) << name;
     }
+    const std::pair<const char*, QSize> icons[] = {
+        {"name.png", {60, 8}},        {"hide.png", {14, 14}},   {"shrink.png", {14, 14}},
+        {"close.png", {14, 14}},      {"icon16.png", {16, 16}}, {"icon32.png", {32, 32}},
+        {"about_icon.png", {16, 16}}, {"help_icon.png", {16, 16}}};
+    for (auto [name, size] : icons) {
+        const QImage icon = BakedPictureImage(name);
+        ASSERT_FALSE(icon.isNull()) << name;
+        EXPECT_EQ(icon.size(), size) << name;
+        EXPECT_TRUE(icon.hasAlphaChannel()) << name;
+        EXPECT_EQ(qAlpha(icon.pixel(size.width() - 1, 0)), 0) << name;
+        // Pixels only: the file may carry a colour space, which the window does not use.
+        QImage file = QImage(QStringLiteral(":/assets/") + QLatin1String(name))
+                          .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        file.setColorSpace(QColorSpace());
+        EXPECT_EQ(icon, file) << name;
+    }
+    EXPECT_EQ(BakedPictureCount, 11);
+    EXPECT_TRUE(BakedPictureImage("missing.png").isNull());
 }
