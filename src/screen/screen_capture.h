@@ -44,6 +44,8 @@ public:
 class ImmediateCapture : public ScreenCapture {
 public:
     /// The whole desktop in device pixels at its native resolution, RGB32; null on failure.
+    /// The top byte of its pixels may be undefined, as the X server leaves it: read them with
+    /// qRed/qGreen/qBlue or QImage::pixel, or set the byte when copying them into a picture.
     virtual QImage captureDesktop() = 0;
     /// The desktop's size in device pixels; empty when unknown.
     virtual QSize desktopSize() = 0;

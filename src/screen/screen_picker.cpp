@@ -20,7 +20,8 @@ QRgb rgbOf(Color c) {
 }
 
 // Stretches `src`'s rectangle onto `size` by dropping or repeating pixels, never blending: each
-// target pixel takes the source pixel its top-left corner falls on.
+// target pixel takes the source pixel its top-left corner falls on. The screen copy's top byte
+// may be undefined; the picture made here is opaque, whatever is drawn from it.
 QImage stretchWithoutSmoothing(const QImage& src, QRect from, QSize size) {
     QImage out(size, QImage::Format_RGB32);
     std::vector<int> columns(size.width());
@@ -34,7 +35,7 @@ QImage stretchWithoutSmoothing(const QImage& src, QRect from, QSize size) {
         const auto* in = reinterpret_cast<const QRgb*>(src.constScanLine(sy));
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < size.width(); ++x)
-            line[x] = in[columns[x]];
+            line[x] = 0xFF000000u | in[columns[x]];
     }
     return out;
 }

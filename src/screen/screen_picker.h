@@ -82,6 +82,8 @@ public:
     /// Kept as given; PickAveraged judges it.
     void SetDiameter(int diameter) { m_diameter = diameter; }
 
+    /// The last screen copy, as the capture gave it: its top byte may be undefined, so it is
+    /// read by colour components or saved, never drawn as it is.
     const QImage& ScreenImage() const { return m_screen; }
     /// What the page shows: the reduced capture with the marker.
     const QImage& Overview() const { return m_overview; }

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <sys/ipc.h>
-#include <sys/mman.h>
 #include <sys/shm.h>
 
 namespace huebit {
@@ -36,18 +35,13 @@ bool rgb32Root(const xcb_setup_t* setup, const xcb_screen_t* screen) {
     return false;
 }
 
-// The server leaves the top byte undefined (the padding of depth 24, or an alpha nobody set);
-// RGB32 wants it 0xFF.
-void makeOpaque(quint32* pixels, std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i)
-        pixels[i] |= 0xFF000000u;
-}
-
-QImage opaqueCopy(const void* data, int width, int height) {
+// The top byte stays as the server left it (the padding of depth 24, or an alpha nobody set):
+// a pass over a whole screen to set it would cost milliseconds at every copy, and the pictures
+// made from the copy set it themselves (see ScreenPicker).
+QImage copyOf(const void* data, int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull()) return {};
     std::memcpy(image.bits(), data, std::size_t(width) * height * 4);
-    makeOpaque(reinterpret_cast<quint32*>(image.bits()), std::size_t(width) * height);
     return image;
 }
 
@@ -170,11 +164,6 @@ QImage X11ShmCapture::finishShm(PendingCopy& copy) {
         shmdt(copy.memory);
         return {};
     }
-#ifdef MADV_POPULATE_WRITE
-    // One call maps every page, instead of one fault per page in the loop below.
-    madvise(copy.memory, count * 4, MADV_POPULATE_WRITE);
-#endif
-    makeOpaque(static_cast<quint32*>(copy.memory), count);
     return QImage(static_cast<uchar*>(copy.memory), copy.area.width(), copy.area.height(),
                   copy.area.width() * 4, QImage::Format_RGB32, detachMemory, copy.memory);
 }
@@ -197,7 +186,7 @@ QImage X11ShmCapture::captureThroughSocket(QRect area) {
     QImage image;
     const auto length = std::size_t(xcb_get_image_data_length(reply));
     if (length >= std::size_t(area.width()) * area.height() * 4) {
-        image = opaqueCopy(xcb_get_image_data(reply), area.width(), area.height());
+        image = copyOf(xcb_get_image_data(reply), area.width(), area.height());
     }
     std::free(reply);
     return image;

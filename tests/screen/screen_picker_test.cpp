@@ -2,6 +2,7 @@
 #include "screen/screen_picker.h"
 
 #include <QDir>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -190,6 +191,31 @@ TEST_F(ScreenPickerTest, CaptureFitsAndReducesByDroppingPixels) {
                           picker.ScreenImage().pixel(x * size.width() / o.width(),
                                                      y * size.height() / o.height()));
     }
+}
+
+// The X server leaves the top byte of its copy undefined, and the capture leaves it so. Every
+// picture made from the copy is opaque: drawn over a transparent ground, it covers it.
+TEST_F(ScreenPickerTest, PicturesFromACopyWithoutItsTopByteAreOpaque) {
+    QImage copy = positionScreen(1920, 1080);
+    for (int y = 0; y < copy.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(copy.scanLine(y));
+        for (int x = 0; x < copy.width(); ++x)
+            line[x] &= 0x00FFFFFFu;
+    }
+    FixedScreen screen(copy);
+    ASSERT_TRUE(picker.CaptureScreen(screen));
+    picker.SelectFragment(100, 50, false);
+    for (const QImage* picture : {&picker.Overview(), &picker.CleanOverview(), &picker.MediumView(),
+                                  &picker.LargeView()}) {
+        QImage ground(picture->size(), QImage::Format_ARGB32_Premultiplied);
+        ground.fill(Qt::transparent);
+        QPainter(&ground).drawImage(0, 0, *picture);
+        for (int y = 0; y < ground.height(); ++y)
+            for (int x = 0; x < ground.width(); ++x)
+                ASSERT_EQ(qAlpha(ground.pixel(x, y)), 255) << x << "," << y;
+    }
+    // What is read off the copy itself is whole.
+    EXPECT_EQ(picker.ScreenImage().pixel(300, 200), qRgb(300 % 256, 200, 16));
 }
 
 TEST_F(ScreenPickerTest, CaptureKeepsViewsAndChoiceAndAFailedOneChangesNothing) {
