@@ -9,6 +9,7 @@
 #include "platform/startup_probe.h"
 #include "platform/x11_clipboard_handover.h"
 #include "platform/x11_clipboard_keeper.h"
+#include "platform/x11_session_bus.h"
 #include "platform/x11_startup.h"
 #include "settings/settings_location.h"
 #include "shell/desktop_session.h"
@@ -32,6 +33,7 @@ int main(int argc, char* argv[]) {
     } else {
         huebit::PreferX11OnWayland(); // the window's rules need X11, through XWayland on Wayland
         if (const int code = huebit::RefuseUnusableDisplay(argc, argv); code != 0) return code;
+        huebit::NameX11SessionBus(huebit::CheckedX11Connection()); // before other threads run
     }
     huebit::ReturnLargeBlocksToTheSystem();
     huebit::StartupOverlap overlap;

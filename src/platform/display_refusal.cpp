@@ -20,10 +20,11 @@ struct KeptConnection {
     }
 };
 
+KeptConnection kept;
+
 // The default visual of the display's default screen, through a connection of our own (Qt has
 // none yet); nothing when the server cannot be reached.
 std::optional<X11Screen> probeX11Screen(const QString& display) {
-    static KeptConnection kept;
     const QByteArray name = display.toLocal8Bit();
     int screenNumber = 0;
     xcb_connection_t* c = xcb_connect(name.constData(), &screenNumber);
@@ -48,6 +49,10 @@ std::optional<X11Screen> probeX11Screen(const QString& display) {
 }
 
 } // namespace
+
+xcb_connection_t* CheckedX11Connection() {
+    return kept.connection && !xcb_connection_has_error(kept.connection) ? kept.connection : nullptr;
+}
 
 int RefuseUnusableDisplay(int argc, char* argv[]) {
     const DisplaySession session = ReadDisplaySession(
