@@ -2,8 +2,8 @@
 
 #include "settings/element_tags.h"
 #include "ui/element_hint.h"
+#include "ui/font_name_box.h"
 
-#include <QFontComboBox>
 #include <QHBoxLayout>
 #include <QSpinBox>
 
@@ -11,7 +11,7 @@ namespace huebit {
 
 FontGroup::FontGroup(QWidget* parent) : QGroupBox(QStringLiteral(" Выбор шрифта "), parent) {
     setObjectName(QStringLiteral("GroupBox3"));
-    ComboBox3 = new QFontComboBox(this);
+    ComboBox3 = new FontNameBox(this);
     ComboBox3->setObjectName(QStringLiteral("ComboBox3"));
     SetElementHint(ComboBox3, QStringLiteral("Шрифт интерфейса программы"));
     // A choice from the list only; nothing is chosen until the user or the settings choose.

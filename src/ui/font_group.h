@@ -4,7 +4,7 @@
 
 #include <QGroupBox>
 
-class QFontComboBox;
+class QComboBox;
 class QSpinBox;
 
 namespace huebit {
@@ -17,7 +17,7 @@ public:
     /// The chosen family; empty while none is chosen.
     QString chosenName() const;
 
-    QFontComboBox* ComboBox3 = nullptr; // font name, none chosen at first
+    QComboBox* ComboBox3 = nullptr; // font name, none chosen at first
     QSpinBox* SpinEdit3 = nullptr;      // font size 1-100
 };
 

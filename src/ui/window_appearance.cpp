@@ -7,7 +7,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QFontComboBox>
 #include <QMessageBox>
 #include <QSpinBox>
 
@@ -37,7 +36,7 @@ void WindowAppearance::SetFontSize(int points) {
 void WindowAppearance::SelectFontName(const QString& name) {
     // Kept even when the font is not installed now, so the next save does not lose it.
     if (!name.isEmpty()) m_options.fontName = name;
-    QFontComboBox* list = m_groups.font.ComboBox3;
+    QComboBox* list = m_groups.font.ComboBox3;
     QStringList families;
     for (int i = 0; i < list->count(); ++i)
         families.append(list->itemText(i));

@@ -14,7 +14,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QFontComboBox>
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QRadioButton>
@@ -144,7 +144,7 @@ void AppearanceTest::sizeFollowsTheTags() {
 
 void AppearanceTest::nameReachesTheFixedTextsButNotTheFixedElements() {
     THuebit w;
-    QFontComboBox* list = w.settingsPage()->fontGroup->ComboBox3;
+    QComboBox* list = w.settingsPage()->fontGroup->ComboBox3;
     QVERIFY(list->count() > 1);
     QCOMPARE(list->currentIndex(), -1); // none chosen at first
     QLabel* name = labelWithText(w, "Huebit");
@@ -167,7 +167,7 @@ void AppearanceTest::nameReachesTheFixedTextsButNotTheFixedElements() {
 
 void AppearanceTest::unknownOrEmptyNamesChangeNothing() {
     THuebit w;
-    QFontComboBox* list = w.settingsPage()->fontGroup->ComboBox3;
+    QComboBox* list = w.settingsPage()->fontGroup->ComboBox3;
     QWidget* box = element(w, "CheckBox11");
     const QFont before = box->font();
     w.appearance().SelectFontName(QStringLiteral("No Such Font 1234"));

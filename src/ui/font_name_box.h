@@ -1,0 +1,17 @@
+#pragma once
+// The list of the installed font families, each name drawn in its own face. Qt's own font box
+// decorates its lines with pictures it reads through the image plugins, which costs every start
+// a scan of the plugin folder; this one draws text only.
+
+#include <QComboBox>
+
+namespace huebit {
+
+class FontNameBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit FontNameBox(QWidget* parent = nullptr);
+    void showPopup() override;
+};
+
+} // namespace huebit
