@@ -18,6 +18,7 @@
 #include "ui/huebit_window.h"
 #include "ui/language_template.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 
@@ -62,6 +63,11 @@ int main(int argc, char* argv[]) {
     // control with a name waits for that connection.
     overlap.finishFontConfiguration();
     QFontMetrics(QApplication::font()).height();
+    // The accessibility bridge starts at the first control with a name. Started here, its
+    // questions to the session bus and the X server come before the window asks the server for
+    // its copy of the screen, which would hold them up for several milliseconds.
+    QAccessible::isActive();
+    overlap.finishSessionBus();
 
     huebit::THuebit window(huebit::ProgramSettingsLocation());
     huebit::TColPanel panel(window.model(), window.settingsBuffer());
@@ -76,7 +82,6 @@ int main(int argc, char* argv[]) {
                                       [&window] { window.CloseQueryOnQuit(); }});
     huebit::ArmStartupProbe(window);
     window.show();
-    overlap.finishSessionBus();
     const int code = app.exec();
     instance.close();
     // The window has gone; a copied colour stays pasteable.

@@ -67,12 +67,11 @@ THuebit::THuebit(SettingsLocation settings, QWidget* parent)
     setPalette(pal);
 
     m_screenRefresh.setCapture(MakeScreenCapture());
-    m_titleStrip = new TitleStrip(this);
     // Nothing of the program is on the screen yet: the server copies it while the window is
-    // built, and the creation sequence takes that copy at its place. Begun after the title strip,
-    // whose first accessible name sets up the accessibility bridge with a question to the server
-    // that would otherwise wait behind the copy.
+    // built, and the creation sequence takes that copy at its place. Any question to the server
+    // waits behind the copy, so the start asks its questions before this (see main).
     m_screenRefresh.PrepareCreationCopy();
+    m_titleStrip = new TitleStrip(this);
     buildPages();
     buildStatusStrip();
     m_appearance = new WindowAppearance(
