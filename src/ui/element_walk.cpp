@@ -196,32 +196,36 @@ QStringList Captions(const QList<QWidget*>& captioned) {
     return out;
 }
 
-// Both walks go from the last element to the first, inner elements before the pages and groups
+// The walk goes from the last element to the first, inner elements before the pages and groups
 // that hold them: a container's new font then stops at children that already hold their own,
 // instead of reaching every child once through the container and again on its own turn.
-void ApplyInterfaceFontSize(const ElementList& elements, int base) {
+void ApplyInterfaceFont(const ElementList& elements, std::optional<int> base,
+                        const QString& family) {
     const QSet<QWidget*> set = elementSet(elements);
     for (auto it = elements.rbegin(); it != elements.rend(); ++it) {
         const QPointer<QWidget>& w = *it;
         if (!w) continue;
-        const auto size = TaggedFontSize(ElementTag(w), base);
-        if (!size) continue;
+        const int tag = ElementTag(w);
         QFont font = w->font();
-        font.setPointSize(*size);
-        setElementFont(w, font, set);
+        bool changed = false;
+        if (const auto size = base ? TaggedFontSize(tag, *base) : std::nullopt) {
+            font.setPointSize(*size);
+            changed = true;
+        }
+        if (!family.isEmpty() && TakesFontName(tag)) {
+            font.setFamilies({family});
+            changed = true;
+        }
+        if (changed) setElementFont(w, font, set);
     }
 }
 
+void ApplyInterfaceFontSize(const ElementList& elements, int base) {
+    ApplyInterfaceFont(elements, base, QString());
+}
+
 void ApplyInterfaceFontName(const ElementList& elements, const QString& family) {
-    if (family.isEmpty()) return;
-    const QSet<QWidget*> set = elementSet(elements);
-    for (auto it = elements.rbegin(); it != elements.rend(); ++it) {
-        const QPointer<QWidget>& w = *it;
-        if (!w || !TakesFontName(ElementTag(w))) continue;
-        QFont font = w->font();
-        font.setFamilies({family});
-        setElementFont(w, font, set);
-    }
+    ApplyInterfaceFont(elements, std::nullopt, family);
 }
 
 void PinFixedFonts(const ElementList& elements) {

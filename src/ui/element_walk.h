@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <optional>
 
 namespace huebit {
 
@@ -41,6 +42,10 @@ QStringList Captions(const QList<QWidget*>& captioned);
 void ApplyInterfaceFontSize(const ElementList& elements, int base);
 /// Interface font `family`: every element whose tag is not -100. Nothing for an empty name.
 void ApplyInterfaceFontName(const ElementList& elements, const QString& family);
+/// Both in one walk: the size when `base` is given, the family when not empty; the same fonts
+/// as the two walks one after the other.
+void ApplyInterfaceFont(const ElementList& elements, std::optional<int> base,
+                        const QString& family);
 /// Fixes the fonts of the elements that keep their size (tags -100 and 100) as they are now, so
 /// a change on a parent does not reach them through inheritance.
 void PinFixedFonts(const ElementList& elements);

@@ -282,7 +282,9 @@ void THuebit::LoadSettings() {
     if (const auto stored = LoadSettingsFile(m_settingsLocation.loadPath)) {
         m_settingsBuffer = *stored;
         WindowSettings target(*this);
+        m_appearance->HoldFontWalks();
         ApplySettings(m_settingsBuffer, target);
+        m_appearance->ReleaseFontWalks();
     }
     // Whether or not a file was read: the stacking follows the option.
     m_shellDriver->setStayOnTop(m_shellOptions.stayOnTop);

@@ -47,14 +47,27 @@ void WindowAppearance::SelectFontName(const QString& name) {
 
 void WindowAppearance::FontSizeChanged(int value) {
     m_options.fontSize = value;
-    ApplyInterfaceFontSize(m_elements, value);
+    if (m_walksHeld)
+        m_heldSize = value;
+    else
+        ApplyInterfaceFontSize(m_elements, value);
 }
 
 void WindowAppearance::FontNameChanged() {
     const QString name = m_groups.font.chosenName();
     if (name.isEmpty()) return;
     m_options.fontName = name;
-    ApplyInterfaceFontName(m_elements, name);
+    if (m_walksHeld)
+        m_heldName = name;
+    else
+        ApplyInterfaceFontName(m_elements, name);
+}
+
+void WindowAppearance::ReleaseFontWalks() {
+    m_walksHeld = false;
+    if (m_heldSize || !m_heldName.isEmpty()) ApplyInterfaceFont(m_elements, m_heldSize, m_heldName);
+    m_heldSize.reset();
+    m_heldName.clear();
 }
 
 void WindowAppearance::LoadLanguage() {

@@ -40,6 +40,11 @@ public:
     /// selects nothing and changes nothing.
     void SelectFontName(const QString& name);
 
+    /// While the settings file is applied at start, a stored size and name re-font the window
+    /// in one walk when released, not one walk each.
+    void HoldFontWalks() { m_walksHeld = true; }
+    void ReleaseFontWalks();
+
     /// Applies `LanguageBuffer` to the text table and the captions; an empty buffer or a wrong
     /// version shows the error box and changes nothing.
     void LoadLanguage();
@@ -70,6 +75,9 @@ private:
     LanguageBuffer m_languageBuffer;
     QString m_startupDirectory;
     std::function<void(const QString&)> m_errorBox;
+    bool m_walksHeld = false;
+    std::optional<int> m_heldSize;
+    QString m_heldName;
 };
 
 } // namespace huebit

@@ -95,6 +95,7 @@ private slots:
     void settingsNameALanguageFileOfTheStartupDirectory();
     void settingsFileRestoresFontAndIndicatorMode();
     void fontSurvivesTheStayOnTopSwitch();
+    void oneWalkGivesTheFontsOfTheTwo();
 };
 
 void AppearanceTest::sizeFollowsTheTags() {
@@ -346,6 +347,27 @@ void AppearanceTest::fontSurvivesTheStayOnTopSwitch() {
         QCOMPARE(element(w, "TabSheetTiles")->font().pointSize(), 13);
         QCOMPARE(element(w, "CheckBox11")->font().pointSize(), 12);
     }
+}
+
+// The settings file's size and name re-font the window in one walk at start; every widget, Qt's
+// own parts included, ends with the font the two walks one after the other give.
+void AppearanceTest::oneWalkGivesTheFontsOfTheTwo() {
+    THuebit twice, once;
+    const QString family = QStringLiteral("DejaVu Serif");
+    QVERIFY(QFontDatabase::hasFamily(family));
+    ApplyInterfaceFontSize(twice.appearance().elements(), 13);
+    ApplyInterfaceFontName(twice.appearance().elements(), family);
+    ApplyInterfaceFont(once.appearance().elements(), 13, family);
+    const QList<QWidget*> a = twice.findChildren<QWidget*>(), b = once.findChildren<QWidget*>();
+    QCOMPARE(a.size(), b.size());
+    for (int i = 0; i < a.size(); ++i) {
+        QVERIFY2(a[i]->font() == b[i]->font() &&
+                     a[i]->font().resolveMask() == b[i]->font().resolveMask(),
+                 qPrintable(QStringLiteral("%1 %2").arg(a[i]->metaObject()->className(),
+                                                        a[i]->objectName())));
+    }
+    QCOMPARE(once.findChild<QWidget*>("CheckBox11")->font().family(), family);
+    QCOMPARE(once.findChild<QWidget*>("CheckBox11")->font().pointSize(), 13);
 }
 
 QTEST_MAIN(AppearanceTest)
