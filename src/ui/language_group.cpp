@@ -3,6 +3,7 @@
 #include "ui/element_hint.h"
 
 #include <QComboBox>
+#include <QListView>
 #include <QHBoxLayout>
 
 namespace huebit {
@@ -14,6 +15,8 @@ LanguageGroup::LanguageGroup(QWidget* parent)
     ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
     SetElementHint(ComboBox2, QStringLiteral("Выбор языка интерфейса программы"));
     ComboBox2->setEditable(false);
+    // One line's height stands for all: a new interface font does not lay out every line.
+    if (auto* lines = qobject_cast<QListView*>(ComboBox2->view())) lines->setUniformItemSizes(true);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(8, 4, 8, 6);
     row->addWidget(ComboBox2, 1);

@@ -13,6 +13,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -186,6 +187,8 @@ void SelectionPage::buildTargetAndText() {
     ComboBox1->setCompleter(nullptr);
     LiftLengthLimit(ComboBox1->lineEdit());
     ComboBox1->resize(176, 22);
+    // One line's height stands for all: a new interface font does not lay out every line.
+    if (auto* lines = qobject_cast<QListView*>(ComboBox1->view())) lines->setUniformItemSizes(true);
     Edit1 = new TextLine(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     SetElementHint(Edit1, QStringLiteral("Текстовое представление цвета"));

@@ -50,13 +50,19 @@ void StatusLine::showText() {
 void StatusLine::fitText() {
     const QString text = m_label->accessibleName();
     const int room = m_label->contentsRect().width() - m_label->indent();
-    m_label->setText(room > 0 ? m_label->fontMetrics().elidedText(text, Qt::ElideRight, room)
-                              : text);
+    // Cut to the bar's width once the bar is on screen: the start changes the font several
+    // times while the window is hidden, and measuring a long text each time is time nobody sees.
+    if (room <= 0 || !m_label->isVisible()) {
+        m_label->setText(text);
+        return;
+    }
+    m_label->setText(m_label->fontMetrics().elidedText(text, Qt::ElideRight, room));
 }
 
 bool StatusLine::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_label &&
-        (event->type() == QEvent::Resize || event->type() == QEvent::FontChange))
+        (event->type() == QEvent::Resize || event->type() == QEvent::FontChange ||
+         event->type() == QEvent::Show))
         fitText();
     return QStatusBar::eventFilter(watched, event);
 }
