@@ -67,6 +67,9 @@ THuebit::THuebit(SettingsLocation settings, QWidget* parent)
     setPalette(pal);
 
     m_screenRefresh.setCapture(MakeScreenCapture());
+    // The native window is made before the server is asked for the screen copy: making it asks
+    // the server questions, which would wait behind the copy.
+    winId();
     // Nothing of the program is on the screen yet: the server copies it while the window is
     // built, and the creation sequence takes that copy at its place. Any question to the server
     // waits behind the copy, so the start asks its questions before this (see main).
