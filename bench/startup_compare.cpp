@@ -1,11 +1,14 @@
 // Start-up of Huebit beside a bare Qt window, interleaved in one run so that the ratio holds on a
 // loaded machine. For each program: exec to the first mapped top-level window, as the X server
 // reports it, and the resident memory 1.5 s later (/proc/PID/status), each the median of RUNS.
+// "Held" adds the pages of the screen copy's shared segment that the program never touched: they
+// are not in its resident set, but the system keeps them for it.
 // Usage: huebit_startup_compare HUEBIT BARE_WINDOW SETTINGS_FILE [RUNS]; DISPLAY must name a
 // server with no window manager and no other clients mapping windows.
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -30,6 +33,7 @@ namespace fs = std::filesystem;
 struct Figures {
     double ms = -1;
     double rssMiB = -1, anonMiB = -1, fileMiB = -1, shmemMiB = -1;
+    double heldMiB = -1; ///< resident, plus the pages of shared segments it holds but never touched
 };
 
 // A field of /proc/PID/status in kB, as MiB.
@@ -41,6 +45,26 @@ double statusMiB(pid_t pid, const std::string& field) {
             return std::atof(line.c_str() + field.size() + 1) / 1024;
     }
     return -1;
+}
+
+// The pages of the process's System V shared segments (the screen copy the X server wrote) that
+// are not in its resident set: the system holds them for the process all the same.
+double untouchedSegmentMiB(pid_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/smaps");
+    std::string line;
+    bool segment = false;
+    double kB = 0;
+    while (std::getline(in, line)) {
+        if (!line.empty() && std::isxdigit(static_cast<unsigned char>(line[0])) &&
+            line.find('-') != std::string::npos && line.find(':') > line.find(' ')) {
+            segment = line.find("/SYSV") != std::string::npos;
+        } else if (segment && line.rfind("Size:", 0) == 0) {
+            kB += std::atof(line.c_str() + 5);
+        } else if (segment && line.rfind("Rss:", 0) == 0) {
+            kB -= std::atof(line.c_str() + 4);
+        }
+    }
+    return kB / 1024;
 }
 
 void stop(pid_t pid) {
@@ -89,6 +113,7 @@ Figures measure(xcb_connection_t* c, const std::string& binary, const std::strin
     f.anonMiB = statusMiB(pid, "RssAnon");
     f.fileMiB = statusMiB(pid, "RssFile");
     f.shmemMiB = statusMiB(pid, "RssShmem");
+    f.heldMiB = f.rssMiB + untouchedSegmentMiB(pid);
     stop(pid);
     // Events of the run (the window's unmap and destruction) are not the next run's map.
     while (xcb_generic_event_t* e = xcb_poll_for_event(c))
@@ -103,17 +128,20 @@ double median(std::vector<double> v) {
 }
 
 struct Series {
-    std::vector<double> ms, rss, anon, file, shmem;
+    std::vector<double> ms, rss, anon, file, shmem, held;
     void add(const Figures& f) {
         ms.push_back(f.ms);
         rss.push_back(f.rssMiB);
+        held.push_back(f.heldMiB);
         anon.push_back(f.anonMiB);
         file.push_back(f.fileMiB);
         shmem.push_back(f.shmemMiB);
     }
     void print(const char* name) const {
-        std::printf("%-12s %8.1f ms %8.1f MiB   (anonymous %.1f, file %.1f, shared %.1f)\n", name,
-                    median(ms), median(rss), median(anon), median(file), median(shmem));
+        std::printf("%-12s %8.1f ms %8.1f MiB   (anonymous %.1f, file %.1f, shared %.1f; "
+                    "held %.1f)\n",
+                    name, median(ms), median(rss), median(anon), median(file), median(shmem),
+                    median(held));
     }
 };
 
@@ -154,8 +182,9 @@ int main(int argc, char** argv) {
     std::printf("\nmedian of %d     exec -> window   resident 1.5 s later\n", runs);
     floor.print("bare Qt");
     ours.print("Huebit");
-    std::printf("Huebit / bare: %.2f x time, %+.1f MiB\n", median(ours.ms) / median(floor.ms),
-                median(ours.rss) - median(floor.rss));
+    std::printf("Huebit / bare: %.2f x time, %+.1f MiB resident, %+.1f MiB held\n",
+                median(ours.ms) / median(floor.ms), median(ours.rss) - median(floor.rss),
+                median(ours.held) - median(floor.held));
     xcb_disconnect(c);
     return 0;
 }
