@@ -108,16 +108,23 @@ bool ScreenPicker::SetScreenImage(const QImage& screen) {
     m_screen.setDevicePixelRatio(1);
     // Every capture is fitted into the layout's rectangle, so repeated captures stay centred.
     m_overviewRect = FitOverview(m_screen.size(), LayoutOverview);
-    m_clean = stretchWithoutSmoothing(m_screen, m_screen.rect(), m_overviewRect.size());
-    m_overview = m_clean;
+    m_overviewStale = true;
     emit changed(ChangedOverview);
     return true;
+}
+
+void ScreenPicker::ensureOverview() const {
+    if (!m_overviewStale) return;
+    m_overviewStale = false;
+    m_clean = stretchWithoutSmoothing(m_screen, m_screen.rect(), m_overviewRect.size());
+    m_overview = m_clean;
 }
 
 // The outline of (x-4, y-3)..(x+4, y+3) in "not" mode. A pen draws each segment of a polyline
 // without its end point, and the closing segment ends where the first began, so every outline
 // pixel, corners included, is inverted exactly once and a second drawing restores the picture.
 void ScreenPicker::drawMarker(int x, int y) {
+    ensureOverview();
     if (m_overview.isNull()) return;
     auto invert = [this](int px, int py) {
         if (px < 0 || py < 0 || px >= m_overview.width() || py >= m_overview.height()) return;
@@ -135,6 +142,7 @@ void ScreenPicker::drawMarker(int x, int y) {
 }
 
 Color ScreenPicker::overviewPixel(int x, int y) const {
+    ensureOverview();
     // Past the overview's edges (a drag held beyond them) the nearest edge pixel counts.
     const int px = std::clamp(x, 0, m_clean.width() - 1);
     const int py = std::clamp(y, 0, m_clean.height() - 1);
@@ -142,6 +150,7 @@ Color ScreenPicker::overviewPixel(int x, int y) const {
 }
 
 void ScreenPicker::SelectFragment(int x, int y, bool pick) {
+    ensureOverview();
     if (m_clean.isNull()) return;
     const int cx = std::min(std::max(x, 4), m_overview.width() - 4);
     const int cy = std::min(std::max(y, 3), m_overview.height() - 3);
@@ -160,6 +169,7 @@ void ScreenPicker::OverviewPressed(Qt::MouseButton button, int x, int y) {
 
 void ScreenPicker::OverviewMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x,
                                  int y) {
+    ensureOverview();
     if (m_clean.isNull()) return;
     HoverUpdate(overviewPixel(x, y));
     if (alone(buttons, modifiers, Qt::LeftButton))
@@ -176,6 +186,7 @@ void ScreenPicker::Arrow(ArrowDirection direction) {
 }
 
 void ScreenPicker::RefreshMagnifier(int cx, int cy) {
+    ensureOverview();
     if (m_screen.isNull() || m_overview.isNull()) return;
     // The overview keeps the screen's aspect, so one factor serves both axes.
     const long double k = (long double)m_screen.width() / m_overview.width();

@@ -86,9 +86,15 @@ public:
     /// read by colour components or saved, never drawn as it is.
     const QImage& ScreenImage() const { return m_screen; }
     /// What the page shows: the reduced capture with the marker.
-    const QImage& Overview() const { return m_overview; }
+    const QImage& Overview() const {
+        ensureOverview();
+        return m_overview;
+    }
     /// The reduced capture without the marker, where picks read.
-    const QImage& CleanOverview() const { return m_clean; }
+    const QImage& CleanOverview() const {
+        ensureOverview();
+        return m_clean;
+    }
     /// The overview's place and size in group-box coordinates.
     QRect OverviewRect() const { return m_overviewRect; }
     const QImage& MediumView() const { return m_medium; }
@@ -111,8 +117,12 @@ private:
     Color overviewPixel(int x, int y) const;
 
     QImage m_screen;
-    QImage m_clean;
-    QImage m_overview;
+    // The overview is reduced from the copy when first asked for: a copy taken while the screen
+    // page is hidden (the start's) is not read until the page shows.
+    void ensureOverview() const;
+    mutable QImage m_clean;
+    mutable QImage m_overview;
+    mutable bool m_overviewStale = false;
     QRect m_overviewRect{LayoutOverviewPlace, LayoutOverview};
     QImage m_medium;
     QImage m_large;

@@ -6,6 +6,7 @@
 #include "ui/image_view.h"
 #include "ui/screen_page.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -25,10 +26,40 @@ void showReadout(ColorSwatch* swatch, const std::array<QLabel*, 3>& labels, Colo
     }
 }
 
-void repaint(ScreenPage& page, const ScreenPicker& picker, unsigned what) {
+// The overview goes into its view while the page shows; a copy taken while the page is hidden
+// (the start's, one made from the mini-window) is reduced when the page next shows, so a start
+// that never opens the page never reads the copy.
+class OverviewView : public QObject {
+public:
+    OverviewView(ScreenPage& page, const ScreenPicker& picker)
+        : QObject(&page), m_page(page), m_picker(picker) {
+        page.installEventFilter(this);
+    }
+    void changed() {
+        m_stale = true;
+        if (m_page.isVisible()) show();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && m_stale) show();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void show() {
+        m_stale = false;
+        m_page.Image14->setImage(m_picker.Overview());
+    }
+    ScreenPage& m_page;
+    const ScreenPicker& m_picker;
+    bool m_stale = false;
+};
+
+void repaint(ScreenPage& page, OverviewView& overview, const ScreenPicker& picker, unsigned what) {
     if (what & ChangedOverview) {
         page.placeOverview(picker.OverviewRect());
-        page.Image14->setImage(picker.Overview());
+        overview.changed();
     }
     if (what & ChangedViews) {
         page.Image16->setImage(picker.MediumView());
@@ -72,8 +103,10 @@ void wireViews(ScreenPage& page, ScreenPicker& p) {
 void WireScreenPage(const ScreenWiring& w) {
     ScreenPage& page = w.page;
     ScreenPicker& picker = w.picker;
-    QObject::connect(&picker, &ScreenPicker::changed, &page,
-                     [&page, &picker](unsigned what) { repaint(page, picker, what); });
+    auto* overview = new OverviewView(page, picker);
+    QObject::connect(&picker, &ScreenPicker::changed, &page, [&page, overview, &picker](unsigned what) {
+        repaint(page, *overview, picker, what);
+    });
     wireViews(page, picker);
     QObject::connect(page.refreshButton, &QPushButton::clicked, &page, w.capture);
     QObject::connect(page.applyButton, &QPushButton::clicked, &page, w.apply);
@@ -86,7 +119,7 @@ void WireScreenPage(const ScreenWiring& w) {
     QObject::connect(page.copyButtons[2], &QToolButton::clicked, &page,
                      [&e, &picker] { e.CopyPickedMetafile(picker.PickedScreenColor()); });
     // The readouts keep reading "R=", "G=", "B=" until the first hover or pick.
-    repaint(page, picker, ~0u & ~(ChangedHover | ChangedPicked));
+    repaint(page, *overview, picker, ~0u & ~(ChangedHover | ChangedPicked));
 }
 
 } // namespace huebit

@@ -52,6 +52,7 @@ private slots:
     void aFailureIsSaidAndOutlivesThePassingHint();
     void hoveringOpenMakesNoCopyThatAsksTheDesktop();
     void positionsBetweenPixelsBelongToThePixelThatHoldsThem();
+    void aCopyTakenWhileThePageIsHiddenShowsWhenThePageDoes();
 };
 
 void ScreenRefreshWindowTest::theWindowWaitsOutOfThePictureAndAsksOnce() {
@@ -165,4 +166,31 @@ void ScreenRefreshWindowTest::positionsBetweenPixelsBelongToThePixelThatHoldsThe
 }
 
 QTEST_MAIN(ScreenRefreshWindowTest)
+// A copy that arrives while another page shows is not reduced for the overview until the screen
+// page shows, and then the view has it, with its marker and magnifier working.
+void ScreenRefreshWindowTest::aCopyTakenWhileThePageIsHiddenShowsWhenThePageDoes() {
+    THuebit w;
+    QList<CaptureDone> asked;
+    w.setScreenCapture(std::make_unique<LaterScreen>(asked));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.ShowPage(0);
+    ScreenPage* page = w.screenPage();
+    const QImage before = page->Image14->image();
+    w.CaptureScreen();
+    QTRY_COMPARE(asked.size(), 1);
+    asked[0]({plain({1920, 1080}, qRgb(40, 50, 60)), CaptureFailure::None});
+    QVERIFY(w.isVisible());
+    QCOMPARE(page->Image14->image(), before);
+    const QSize fitted = FitOverview({1920, 1080}, ScreenPicker::LayoutOverview).size();
+    QCOMPARE(page->Image14->geometry().size(), fitted); // placed already
+
+    w.ShowPage(1);
+    QCOMPARE(page->Image14->image().size(), fitted);
+    QCOMPARE(page->Image14->image().pixel(100, 100), qRgb(40, 50, 60));
+    sendAt(page->Image14, QEvent::MouseButtonPress, QPointF(100, 100), Qt::LeftButton);
+    QCOMPARE(page->Image16->image().pixel(10, 10), qRgb(40, 50, 60));
+    QVERIFY(page->Image14->image() != w.screenPicker().CleanOverview()); // the marker is drawn
+}
+
 #include "screen_refresh_window_test.moc"
