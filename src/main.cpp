@@ -59,8 +59,7 @@ int main(int argc, char* argv[]) {
 
     huebit::InstallQtTranslations(app);
     huebit::ApplyAppLook();
-    // The interface font is loaded now, while the session bus connects: the window's first
-    // control with a name waits for that connection.
+    // The interface font loads while the session bus connects.
     overlap.finishFontConfiguration();
     QFontMetrics(QApplication::font()).height();
     // The accessibility bridge starts at the first control with a name. Started here, its

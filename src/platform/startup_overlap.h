@@ -20,11 +20,11 @@ public:
     /// threads never both load it.
     void finishFontConfiguration();
 
-    /// Connects to the session bus, which Qt's accessibility bridge asks for at the first control
-    /// that changes a name. Without a session bus in the environment the D-Bus library launches
-    /// one (a few ms); the main thread meanwhile loads the interface font.
+    /// Connects to the session bus, which Qt's accessibility bridge asks for when it starts.
+    /// Without a session bus address the D-Bus library may launch a bus first; the main thread
+    /// meanwhile loads the interface font.
     void beginSessionBus();
-    /// Waits for the connection; by the time the window is shown the bridge has used it.
+    /// Waits for the connection, before the accessibility bridge would.
     void finishSessionBus();
 
 private:
