@@ -55,12 +55,12 @@ int main(int argc, char* argv[]) {
     huebit::LocalSocketInstance instance(
         huebit::LocalSocketInstance::socketPathFor(huebit::SettingsFilePath()));
     if (const int code = huebit::ClaimExitCode(instance.claim(startupId)); code >= 0) return code;
-    overlap.beginSessionBus();
 
     huebit::InstallQtTranslations(app);
     huebit::ApplyAppLook();
     // The interface font loads while the session bus connects.
     overlap.finishFontConfiguration();
+    overlap.beginSessionBus();
     QFontMetrics(QApplication::font()).height();
     // The accessibility bridge starts at the first control with a name. Started here, its
     // questions to the session bus and the X server come before the window asks the server for

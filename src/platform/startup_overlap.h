@@ -20,9 +20,9 @@ public:
     /// threads never both load it.
     void finishFontConfiguration();
 
-    /// Connects to the session bus, which Qt's accessibility bridge asks for when it starts.
-    /// Without a session bus address the D-Bus library may launch a bus first; the main thread
-    /// meanwhile loads the interface font.
+    /// Connects to the session bus named in the environment, which Qt's accessibility bridge
+    /// asks for when it starts; the main thread meanwhile loads the interface font. Nothing
+    /// without an address.
     void beginSessionBus();
     /// Waits for the connection, before the accessibility bridge would.
     void finishSessionBus();
