@@ -37,8 +37,6 @@ int main(int argc, char* argv[]) {
         huebit::NameX11SessionBus(huebit::CheckedX11Connection()); // before other threads run
     }
     huebit::ReturnLargeBlocksToTheSystem();
-    huebit::StartupOverlap overlap;
-    overlap.beginFontConfiguration();
     // Qt takes the launch token out of the environment; a copy already running may need it.
     const QByteArray startupId = qgetenv("DESKTOP_STARTUP_ID");
     QApplication app(argc, argv);
@@ -59,7 +57,7 @@ int main(int argc, char* argv[]) {
     huebit::InstallQtTranslations(app);
     huebit::ApplyAppLook();
     // The interface font loads while the session bus connects.
-    overlap.finishFontConfiguration();
+    huebit::StartupOverlap overlap;
     overlap.beginSessionBus();
     QFontMetrics(QApplication::font()).height();
     // The accessibility bridge starts at the first control with a name. Started here, its
