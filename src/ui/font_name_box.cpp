@@ -1,8 +1,6 @@
 #include "ui/font_name_box.h"
 
-#include <QAbstractItemView>
 #include <QFontDatabase>
-#include <QListView>
 #include <QStyledItemDelegate>
 
 namespace huebit {
@@ -49,22 +47,13 @@ QStringList installedFamilies() {
 
 } // namespace
 
-FontNameBox::FontNameBox(QWidget* parent) : QComboBox(parent) {
+FontNameBox::FontNameBox(QWidget* parent) : WholeLinesBox(parent) {
     setItemDelegate(new OwnFaceDelegate(this));
     addItems(installedFamilies());
     // As wide as about fourteen characters, whatever the names: measuring every name in its own
     // face would load every font at start.
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(14);
-    // One line's height stands for all: a new interface font does not lay out every line.
-    if (auto* lines = qobject_cast<QListView*>(view())) lines->setUniformItemSizes(true);
-}
-
-void FontNameBox::showPopup() {
-    // The open list shows the names whole, measured when it opens.
-    QAbstractItemView* lines = view();
-    lines->setMinimumWidth(lines->sizeHintForColumn(0) + 24);
-    QComboBox::showPopup();
 }
 
 } // namespace huebit

@@ -3,15 +3,14 @@
 // decorates its lines with pictures it reads through the image plugins, which costs every start
 // a scan of the plugin folder; this one draws text only.
 
-#include <QComboBox>
+#include "ui/whole_lines_box.h"
 
 namespace huebit {
 
-class FontNameBox : public QComboBox {
+class FontNameBox : public WholeLinesBox {
     Q_OBJECT
 public:
     explicit FontNameBox(QWidget* parent = nullptr);
-    void showPopup() override;
 };
 
 } // namespace huebit

@@ -1,9 +1,9 @@
 #include "ui/language_group.h"
 
 #include "ui/element_hint.h"
+#include "ui/whole_lines_box.h"
 
 #include <QComboBox>
-#include <QListView>
 #include <QHBoxLayout>
 
 namespace huebit {
@@ -16,7 +16,7 @@ LanguageGroup::LanguageGroup(QWidget* parent)
     SetElementHint(ComboBox2, QStringLiteral("Выбор языка интерфейса программы"));
     ComboBox2->setEditable(false);
     // One line's height stands for all: a new interface font does not lay out every line.
-    if (auto* lines = qobject_cast<QListView*>(ComboBox2->view())) lines->setUniformItemSizes(true);
+    SetUniformLines(ComboBox2);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(8, 4, 8, 6);
     row->addWidget(ComboBox2, 1);

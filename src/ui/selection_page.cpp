@@ -3,6 +3,7 @@
 #include "ui/button_icons.h"
 #include "ui/component_editors.h"
 #include "ui/element_hint.h"
+#include "ui/whole_lines_box.h"
 #include "ui/pixel_buffer_view.h"
 #include "ui/refine_pages.h"
 #include "ui/sample_view.h"
@@ -13,7 +14,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -188,7 +188,7 @@ void SelectionPage::buildTargetAndText() {
     LiftLengthLimit(ComboBox1->lineEdit());
     ComboBox1->resize(176, 22);
     // One line's height stands for all: a new interface font does not lay out every line.
-    if (auto* lines = qobject_cast<QListView*>(ComboBox1->view())) lines->setUniformItemSizes(true);
+    SetUniformLines(ComboBox1);
     Edit1 = new TextLine(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     SetElementHint(Edit1, QStringLiteral("Текстовое представление цвета"));

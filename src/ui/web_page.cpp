@@ -6,11 +6,10 @@
 #include "ui/huebit_style.h"
 #include "ui/image_view.h"
 #include "ui/qt_color.h"
+#include "ui/whole_lines_box.h"
 
-#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QListView>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -42,18 +41,6 @@ QIcon copyNameIcon() {
     p.drawLine(7, 11, 11, 11);
     return QIcon(pm);
 }
-
-// The selector's open list shows the lines whole, measured when it opens: 140 lines are laid out
-// once there rather than on every change of the lines or the font.
-class NamedColorBox : public QComboBox {
-public:
-    using QComboBox::QComboBox;
-    void showPopup() override {
-        QAbstractItemView* lines = view();
-        lines->setMinimumWidth(lines->sizeHintForColumn(0) + 24);
-        QComboBox::showPopup();
-    }
-};
 
 } // namespace
 
@@ -90,15 +77,13 @@ WebPage::WebPage(QWidget* parent) : QWidget(parent) {
     const int copyWidth = std::max(ChoiceHeight, copyNameButton->sizeHint().width());
     copyNameButton->setGeometry(Left + 240 - copyWidth, ChoiceTop, copyWidth, ChoiceHeight);
 
-    namedColorBox = new NamedColorBox(this);
+    namedColorBox = new WholeLinesBox(this);
     namedColorBox->setObjectName(QStringLiteral("NamedColorBox"));
     SetElementHint(namedColorBox, QStringLiteral("Именованные безопасные цвета"));
     namedColorBox->setGeometry(Left, SelectorTop, 240, SelectorHeight);
     // A list of twenty lines below the box rather than all 140 over the screen.
     SetListBelow(namedColorBox);
     namedColorBox->setMaxVisibleItems(20);
-    // One line's height stands for all: a font change does not lay out 140 lines.
-    if (auto* lines = qobject_cast<QListView*>(namedColorBox->view())) lines->setUniformItemSizes(true);
 
     aPalImage4 = new ImageView(QStringLiteral("aPalImage4"), QSize(240, 84), this);
     SetElementHint(aPalImage4, QStringLiteral("Цвета для экранного дизайна"));
