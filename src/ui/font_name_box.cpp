@@ -54,6 +54,7 @@ FontNameBox::FontNameBox(QWidget* parent) : WholeLinesBox(parent) {
     // face would load every font at start.
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(14);
+    SetUniformLines(this);
 }
 
 } // namespace huebit

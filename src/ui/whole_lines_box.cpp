@@ -9,9 +9,7 @@ void SetUniformLines(QComboBox* box) {
     if (auto* lines = qobject_cast<QListView*>(box->view())) lines->setUniformItemSizes(true);
 }
 
-WholeLinesBox::WholeLinesBox(QWidget* parent) : QComboBox(parent) {
-    SetUniformLines(this);
-}
+WholeLinesBox::WholeLinesBox(QWidget* parent) : QComboBox(parent) {}
 
 void WholeLinesBox::showPopup() {
     QAbstractItemView* lines = view();

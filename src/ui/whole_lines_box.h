@@ -1,5 +1,5 @@
 #pragma once
-// Combo-box lists of one-line entries: every line takes the first line's height, so a new
+// Combo-box lists of one-line entries: every line may take the first line's height, so a new
 // interface font does not lay out each line again, and an open list is widened to show its
 // lines whole, measured when it opens.
 
@@ -7,7 +7,8 @@
 
 namespace huebit {
 
-/// One line's height stands for all in `box`'s list.
+/// One line's height stands for all in `box`'s list. Called once the box is set up: the list
+/// made earlier does not follow the box's later settings.
 void SetUniformLines(QComboBox* box);
 
 class WholeLinesBox : public QComboBox {
