@@ -1,5 +1,7 @@
 #include "platform/memory_policy.h"
 
+#include <cstdlib> // names the C library: __GLIBC__ is defined from here on
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
