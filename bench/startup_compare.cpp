@@ -1,10 +1,12 @@
 // Start-up of Huebit beside a bare Qt window, interleaved in one run so that the ratio holds on a
 // loaded machine. For each program: exec to the first mapped top-level window, as the X server
 // reports it, and the resident memory 1.5 s later (/proc/PID/status), each the median of RUNS.
-// "Held" adds the pages of the screen copy's shared segment that the program never touched: they
-// are not in its resident set, but the system keeps them for it.
+// "Held" adds the pages of the screen copy's shared segment that the program never touched and
+// the pixmaps the X server keeps for it: neither is in its resident set, but the system keeps
+// them for it.
 // Usage: huebit_startup_compare HUEBIT BARE_WINDOW SETTINGS_FILE [RUNS]; DISPLAY must name a
 // server with no window manager and no other clients mapping windows.
+#include <xcb/res.h>
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -33,7 +35,8 @@ namespace fs = std::filesystem;
 struct Figures {
     double ms = -1;
     double rssMiB = -1, anonMiB = -1, fileMiB = -1, shmemMiB = -1;
-    double heldMiB = -1; ///< resident, plus the pages of shared segments it holds but never touched
+    double heldMiB = -1; ///< resident, plus what the system keeps for it outside that
+    double serverMiB = -1; ///< pixmaps the X server keeps for it
 };
 
 // A field of /proc/PID/status in kB, as MiB.
@@ -65,6 +68,16 @@ double untouchedSegmentMiB(pid_t pid) {
         }
     }
     return kB / 1024;
+}
+
+// The X server's pixmaps for the client that owns `window`.
+double serverPixmapMiB(xcb_connection_t* c, xcb_window_t window) {
+    xcb_res_query_client_pixmap_bytes_reply_t* r = xcb_res_query_client_pixmap_bytes_reply(
+        c, xcb_res_query_client_pixmap_bytes(c, window), nullptr);
+    if (!r) return -1;
+    const double bytes = r->bytes + double(r->bytes_overflow) * 4294967296.0;
+    std::free(r);
+    return bytes / (1024 * 1024);
 }
 
 void stop(pid_t pid) {
@@ -99,21 +112,23 @@ Figures measure(xcb_connection_t* c, const std::string& binary, const std::strin
     const auto start = Clock::now();
     if (posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, environ) != 0) std::exit(1);
     posix_spawn_file_actions_destroy(&actions);
+    xcb_window_t window = 0;
     while (xcb_generic_event_t* e = xcb_wait_for_event(c)) {
-        const bool mapped = (e->response_type & 0x7F) == XCB_MAP_NOTIFY &&
-                            !reinterpret_cast<xcb_map_notify_event_t*>(e)->override_redirect;
-        std::free(e);
-        if (mapped) {
+        const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(e);
+        if ((e->response_type & 0x7F) == XCB_MAP_NOTIFY && !map->override_redirect) {
             f.ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-            break;
+            window = map->window;
         }
+        std::free(e);
+        if (window) break;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    f.serverMiB = serverPixmapMiB(c, window);
     f.rssMiB = statusMiB(pid, "VmRSS");
     f.anonMiB = statusMiB(pid, "RssAnon");
     f.fileMiB = statusMiB(pid, "RssFile");
     f.shmemMiB = statusMiB(pid, "RssShmem");
-    f.heldMiB = f.rssMiB + untouchedSegmentMiB(pid);
+    f.heldMiB = f.rssMiB + untouchedSegmentMiB(pid) + std::max(0.0, f.serverMiB);
     stop(pid);
     // Events of the run (the window's unmap and destruction) are not the next run's map.
     while (xcb_generic_event_t* e = xcb_poll_for_event(c))
@@ -128,8 +143,9 @@ double median(std::vector<double> v) {
 }
 
 struct Series {
-    std::vector<double> ms, rss, anon, file, shmem, held;
+    std::vector<double> ms, rss, anon, file, shmem, held, server;
     void add(const Figures& f) {
+        server.push_back(f.serverMiB);
         ms.push_back(f.ms);
         rss.push_back(f.rssMiB);
         held.push_back(f.heldMiB);
@@ -139,9 +155,9 @@ struct Series {
     }
     void print(const char* name) const {
         std::printf("%-12s %8.1f ms %8.1f MiB   (anonymous %.1f, file %.1f, shared %.1f; "
-                    "held %.1f)\n",
+                    "X server pixmaps %.1f; held %.1f)\n",
                     name, median(ms), median(rss), median(anon), median(file), median(shmem),
-                    median(held));
+                    median(server), median(held));
     }
 };
 

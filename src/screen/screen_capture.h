@@ -20,9 +20,26 @@ enum class CaptureFailure {
     Unreadable,   ///< a picture came but could not be read, or the copy itself failed
 };
 
+/// A copy of the desktop that the display server keeps for the program until it is first read:
+/// the copy is made at once, its pixels cross over only when somebody looks at them.
+class HeldCopy {
+public:
+    virtual ~HeldCopy() = default;
+    /// The desktop's size in device pixels.
+    virtual QSize size() const = 0;
+    /// The pixels, as ImmediateCapture::captureDesktop gives them; the server's copy goes. Null
+    /// if the server lost it (it could not keep a picture that large).
+    virtual QImage take() = 0;
+};
+
 struct CaptureResult {
-    QImage image; ///< the desktop in device pixels, RGB32; null on failure
+    CaptureResult(QImage picture = {}, CaptureFailure why = CaptureFailure::None)
+        : image(std::move(picture)), failure(why) {}
+    explicit CaptureResult(std::shared_ptr<HeldCopy> copy) : held(std::move(copy)) {}
+
+    QImage image; ///< the desktop in device pixels, RGB32; null on failure or when `held` is set
     CaptureFailure failure = CaptureFailure::None;
+    std::shared_ptr<HeldCopy> held; ///< instead of `image`: the copy the server keeps
 };
 
 using CaptureDone = std::function<void(CaptureResult)>;
@@ -49,8 +66,15 @@ public:
     virtual QImage captureDesktop() = 0;
     /// The desktop's size in device pixels; empty when unknown.
     virtual QSize desktopSize() = 0;
+    /// The copy copyAhead began, if the server keeps it until it is read; null otherwise.
+    virtual std::unique_ptr<HeldCopy> takeHeldCopy() { return nullptr; }
 
+    /// Hands out a copy the server keeps when there is one, else the pixels.
     void capture(CaptureDone done) final {
+        if (std::unique_ptr<HeldCopy> held = takeHeldCopy()) {
+            done(CaptureResult(std::shared_ptr<HeldCopy>(std::move(held))));
+            return;
+        }
         QImage image = captureDesktop();
         const auto failure = image.isNull() ? CaptureFailure::Unreadable : CaptureFailure::None;
         done({std::move(image), failure});

@@ -103,19 +103,49 @@ bool ScreenPicker::SetScreenImage(const QImage& screen) {
     // A failed copy keeps the old picture together with its marker; forgetting the marker while
     // it is still drawn would leave it in the overview for good.
     if (screen.isNull()) return false;
+    m_held.reset();
+    takeScreen(screen);
+    showNewCopy();
+    return true;
+}
+
+bool ScreenPicker::SetScreenCopy(std::shared_ptr<HeldCopy> held) {
+    if (!held || held->size().isEmpty()) return false;
+    m_screen = QImage();
+    m_held = std::move(held);
+    showNewCopy();
+    return true;
+}
+
+void ScreenPicker::showNewCopy() {
     m_fragmentX = NoMarker;
-    m_screen = screen.convertToFormat(QImage::Format_RGB32);
-    m_screen.setDevicePixelRatio(1);
+    const QSize size = m_held ? m_held->size() : m_screen.size();
     // Every capture is fitted into the layout's rectangle, so repeated captures stay centred.
-    m_overviewRect = FitOverview(m_screen.size(), LayoutOverview);
+    m_overviewRect = FitOverview(size, LayoutOverview);
     m_overviewStale = true;
     emit changed(ChangedOverview);
-    return true;
+}
+
+void ScreenPicker::takeScreen(QImage screen) const {
+    m_screen = screen.convertToFormat(QImage::Format_RGB32);
+    m_screen.setDevicePixelRatio(1);
+}
+
+void ScreenPicker::ensureScreen() const {
+    if (!m_held) return;
+    const std::shared_ptr<HeldCopy> held = std::move(m_held);
+    QImage pixels = held->take();
+    if (pixels.size() != held->size()) {
+        pixels = QImage(held->size(), QImage::Format_RGB32);
+        pixels.fill(rgbOf(EmptySlotColor));
+    }
+    takeScreen(std::move(pixels));
 }
 
 void ScreenPicker::ensureOverview() const {
     if (!m_overviewStale) return;
     m_overviewStale = false;
+    ensureScreen();
     m_clean = stretchWithoutSmoothing(m_screen, m_screen.rect(), m_overviewRect.size());
     m_overview = m_clean;
 }

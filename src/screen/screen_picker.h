@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QRect>
+#include <memory>
 
 namespace huebit {
 
@@ -50,6 +51,9 @@ public:
     /// capture changes nothing and returns false.
     bool CaptureScreen(ImmediateCapture& capture);
     bool SetScreenImage(const QImage& screen);
+    /// The same for a copy the display server keeps: its pixels are brought over when the
+    /// overview, a view or the saving first needs them. False, and nothing changes, without one.
+    bool SetScreenCopy(std::shared_ptr<HeldCopy> held);
 
     /// Moves the marker to (x, y) clamped into the overview, magnifies the fragment and, with
     /// `pick`, chooses the overview pixel under (x, y).
@@ -84,7 +88,10 @@ public:
 
     /// The last screen copy, as the capture gave it: its top byte may be undefined, so it is
     /// read by colour components or saved, never drawn as it is.
-    const QImage& ScreenImage() const { return m_screen; }
+    const QImage& ScreenImage() const {
+        ensureScreen();
+        return m_screen;
+    }
     /// What the page shows: the reduced capture with the marker.
     const QImage& Overview() const {
         ensureOverview();
@@ -113,10 +120,16 @@ signals:
 
 private:
     void drawMarker(int x, int y);
+    void showNewCopy();
     void showHover(Color c, bool indicator);
     Color overviewPixel(int x, int y) const;
 
-    QImage m_screen;
+    // A copy the server keeps stays there until the pixels are first read; one it has lost
+    // reads as an empty picture of its size.
+    void ensureScreen() const;
+    void takeScreen(QImage screen) const;
+    mutable QImage m_screen;
+    mutable std::shared_ptr<HeldCopy> m_held;
     // The overview is reduced from the copy when first asked for: a copy taken while the screen
     // page is hidden (the start's) is not read until the page shows.
     void ensureOverview() const;

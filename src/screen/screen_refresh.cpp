@@ -69,8 +69,11 @@ void ScreenRefresh::finish(unsigned request, CaptureResult result) {
     m_pending = false;
     CaptureFailure failure = result.failure;
     // A failed copy keeps the previous picture, marker and views.
-    if (failure == CaptureFailure::None && !m_picker.SetScreenImage(result.image))
-        failure = CaptureFailure::Unreadable;
+    if (failure == CaptureFailure::None) {
+        const bool taken = result.held ? m_picker.SetScreenCopy(std::move(result.held))
+                                       : m_picker.SetScreenImage(result.image);
+        if (!taken) failure = CaptureFailure::Unreadable;
+    }
     if (m_windowAway) emit windowReturning();
     if (failure != CaptureFailure::None) emit captureFailed(CaptureFailureText(failure));
 }

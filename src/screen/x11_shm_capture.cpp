@@ -49,7 +49,129 @@ void detachMemory(void* memory) {
     shmdt(memory);
 }
 
+// One copy of `area` of `drawable` through a segment of its own, which becomes the picture's
+// pixels: the screen is held once, not once in the segment and again in a copy, and the segment
+// goes when the picture does. Null if the server would not share the segment or copy into it.
+QImage copyThroughSegment(xcb_connection_t* c, xcb_drawable_t drawable, QRect area) {
+    const int id = shmget(IPC_PRIVATE, std::size_t(area.width()) * area.height() * 4,
+                          IPC_CREAT | 0600);
+    if (id < 0) return {};
+    void* memory = shmat(id, nullptr, 0);
+    if (memory == reinterpret_cast<void*>(-1)) {
+        shmctl(id, IPC_RMID, nullptr);
+        return {};
+    }
+    const uint32_t segment = xcb_generate_id(c);
+    xcb_generic_error_t* error =
+        xcb_request_check(c, xcb_shm_attach_checked(c, segment, id, 0));
+    // Marked for removal as soon as both sides hold it: the system frees it when both have
+    // detached, even if the program dies before the copy is taken.
+    shmctl(id, IPC_RMID, nullptr);
+    if (error) {
+        std::free(error);
+        shmdt(memory);
+        return {};
+    }
+    xcb_shm_get_image_reply_t* reply = xcb_shm_get_image_reply(
+        c,
+        xcb_shm_get_image(c, drawable, area.x(), area.y(), area.width(), area.height(), ~0u,
+                          XCB_IMAGE_FORMAT_Z_PIXMAP, segment, 0),
+        nullptr);
+    const bool complete = reply && reply->size >= std::size_t(area.width()) * area.height() * 4;
+    std::free(reply);
+    // The server has written its answer; it needs the segment no more.
+    xcb_shm_detach(c, segment);
+    xcb_flush(c);
+    if (!complete) {
+        shmdt(memory);
+        return {};
+    }
+    return QImage(static_cast<uchar*>(memory), area.width(), area.height(), area.width() * 4,
+                  QImage::Format_RGB32, detachMemory, memory);
+}
+
+QImage copyThroughSocket(xcb_connection_t* c, xcb_drawable_t drawable, QRect area) {
+    xcb_get_image_reply_t* reply = xcb_get_image_reply(
+        c,
+        xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, drawable, area.x(), area.y(), area.width(),
+                      area.height(), ~0u),
+        nullptr);
+    if (!reply) return {};
+    QImage image;
+    const auto length = std::size_t(xcb_get_image_data_length(reply));
+    if (length >= std::size_t(area.width()) * area.height() * 4) {
+        image = copyOf(xcb_get_image_data(reply), area.width(), area.height());
+    }
+    std::free(reply);
+    return image;
+}
+
+// Through shared memory while `shm` holds; a refusal turns it off for good (a server on another
+// host) and the socket carries this copy and the later ones.
+QImage copyDrawable(xcb_connection_t* c, xcb_drawable_t drawable, QRect area, bool& shm) {
+    if (shm) {
+        QImage image = copyThroughSegment(c, drawable, area);
+        if (!image.isNull()) return image;
+        shm = false;
+    }
+    return copyThroughSocket(c, drawable, area);
+}
+
 } // namespace
+
+// The copy begun ahead: the server copies the root into a pixmap of its own at once, and the
+// pixels cross over when they are first read, which at start is when the screen page first shows.
+class X11HeldCopy : public HeldCopy {
+public:
+    X11HeldCopy(xcb_connection_t* c, xcb_window_t root, uint8_t depth, QRect area, bool shm)
+        : m_connection(c), m_pixmap(xcb_generate_id(c)), m_size(area.size()), m_shm(shm) {
+        m_made = xcb_create_pixmap_checked(c, depth, m_pixmap, root, area.width(), area.height());
+        // Include inferiors: the windows on the root, not just the root's own background. No
+        // exposure events: the root is never obscured for a copy's sake.
+        const uint32_t values[] = {XCB_SUBWINDOW_MODE_INCLUDE_INFERIORS, 0};
+        const xcb_gcontext_t gc = xcb_generate_id(c);
+        xcb_create_gc(c, gc, m_pixmap, XCB_GC_SUBWINDOW_MODE | XCB_GC_GRAPHICS_EXPOSURES, values);
+        xcb_copy_area(c, root, m_pixmap, gc, area.x(), area.y(), 0, 0, area.width(),
+                      area.height());
+        xcb_free_gc(c, gc);
+        xcb_flush(c); // the server copies now, not at the next round trip
+    }
+    ~X11HeldCopy() override {
+        if (!m_pixmap) return;
+        xcb_discard_reply(m_connection, m_made.sequence);
+        release();
+    }
+    X11HeldCopy(const X11HeldCopy&) = delete;
+    X11HeldCopy& operator=(const X11HeldCopy&) = delete;
+
+    QSize size() const override { return m_size; }
+
+    QImage take() override {
+        if (!m_pixmap || xcb_connection_has_error(m_connection)) return {};
+        QImage image;
+        if (xcb_generic_error_t* error = xcb_request_check(m_connection, m_made))
+            std::free(error); // no room for the pixmap: the copy never was
+        else
+            image = copyDrawable(m_connection, m_pixmap, QRect(QPoint(0, 0), m_size), m_shm);
+        release();
+        return image;
+    }
+
+    void useSocket() { m_shm = false; }
+
+private:
+    void release() {
+        xcb_free_pixmap(m_connection, m_pixmap);
+        xcb_flush(m_connection);
+        m_pixmap = 0;
+    }
+
+    xcb_connection_t* m_connection;
+    xcb_pixmap_t m_pixmap;
+    xcb_void_cookie_t m_made{};
+    QSize m_size;
+    bool m_shm;
+};
 
 X11ShmCapture::X11ShmCapture(xcb_connection_t* connection) {
     if (!connection || xcb_connection_has_error(connection)) return;
@@ -58,20 +180,18 @@ X11ShmCapture::X11ShmCapture(xcb_connection_t* connection) {
     if (!screen || !rgb32Root(setup, screen)) return;
     m_connection = connection;
     m_root = screen->root;
+    m_depth = screen->root_depth;
     xcb_shm_query_version_reply_t* version =
         xcb_shm_query_version_reply(connection, xcb_shm_query_version(connection), nullptr);
     m_shm = version != nullptr;
     std::free(version);
 }
 
-X11ShmCapture::~X11ShmCapture() {
-    if (m_ahead) drop(*m_ahead);
-}
+X11ShmCapture::~X11ShmCapture() = default;
 
 void X11ShmCapture::disableSharedMemory() {
-    if (m_ahead) drop(*m_ahead);
-    m_ahead.reset();
     m_shm = false;
+    if (m_ahead) m_ahead->useSocket();
 }
 
 // The root window spans every monitor; the desktop is all of it.
@@ -89,107 +209,26 @@ QSize X11ShmCapture::desktopSize() {
 }
 
 void X11ShmCapture::copyAhead() {
-    if (m_ahead || !m_shm || !m_connection || xcb_connection_has_error(m_connection)) return;
+    if (m_ahead || !m_connection || xcb_connection_has_error(m_connection)) return;
     const QRect area = desktopArea();
     if (area.isEmpty()) return;
-    m_ahead = startShm(area);
-    xcb_flush(m_connection); // the server starts on it now, not at the next round trip
+    m_ahead = std::make_unique<X11HeldCopy>(m_connection, m_root, m_depth, area, m_shm);
+}
+
+std::unique_ptr<HeldCopy> X11ShmCapture::takeHeldCopy() {
+    return std::move(m_ahead);
 }
 
 QImage X11ShmCapture::captureDesktop() {
     if (!m_connection || xcb_connection_has_error(m_connection)) return {};
     if (m_ahead) {
-        std::unique_ptr<PendingCopy> ahead = std::move(m_ahead);
-        QImage image = finishShm(*ahead);
+        const std::unique_ptr<X11HeldCopy> ahead = std::move(m_ahead);
+        QImage image = ahead->take();
         if (!image.isNull()) return image;
-        disableSharedMemory();
     }
     const QRect area = desktopArea();
     if (area.isEmpty()) return {};
-    if (m_shm) {
-        if (auto pending = startShm(area)) {
-            QImage image = finishShm(*pending);
-            if (!image.isNull()) return image;
-        }
-        disableSharedMemory(); // e.g. a server on another host: use the socket from now on
-    }
-    return captureThroughSocket(area);
-}
-
-// Each copy gets a segment of its own, which becomes the picture's pixels: the screen is held
-// once, not once in the segment and again in a copy, and the segment goes when the picture does.
-struct X11ShmCapture::PendingCopy {
-    void* memory = nullptr;
-    unsigned segment = 0;
-    QRect area;
-    xcb_shm_get_image_cookie_t image{};
-};
-
-std::unique_ptr<X11ShmCapture::PendingCopy> X11ShmCapture::startShm(QRect area) {
-    auto copy = std::make_unique<PendingCopy>();
-    copy->area = area;
-    const int id = shmget(IPC_PRIVATE, std::size_t(area.width()) * area.height() * 4,
-                          IPC_CREAT | 0600);
-    if (id < 0) return nullptr;
-    copy->memory = shmat(id, nullptr, 0);
-    if (copy->memory == reinterpret_cast<void*>(-1)) {
-        shmctl(id, IPC_RMID, nullptr);
-        return nullptr;
-    }
-    copy->segment = xcb_generate_id(m_connection);
-    xcb_generic_error_t* error =
-        xcb_request_check(m_connection, xcb_shm_attach_checked(m_connection, copy->segment, id, 0));
-    // Marked for removal as soon as both sides hold it: the system frees it when both have
-    // detached, even if the program dies before the copy is taken.
-    shmctl(id, IPC_RMID, nullptr);
-    if (error) {
-        std::free(error);
-        shmdt(copy->memory);
-        return nullptr;
-    }
-    copy->image = xcb_shm_get_image(m_connection, m_root, area.x(), area.y(), area.width(),
-                                    area.height(), ~0u, XCB_IMAGE_FORMAT_Z_PIXMAP, copy->segment, 0);
-    return copy;
-}
-
-QImage X11ShmCapture::finishShm(PendingCopy& copy) {
-    xcb_shm_get_image_reply_t* reply = xcb_shm_get_image_reply(m_connection, copy.image, nullptr);
-    const std::size_t count = std::size_t(copy.area.width()) * copy.area.height();
-    const bool complete = reply && reply->size >= count * 4;
-    std::free(reply);
-    // The server has written its answer; it needs the segment no more.
-    xcb_shm_detach(m_connection, copy.segment);
-    xcb_flush(m_connection);
-    if (!complete) {
-        shmdt(copy.memory);
-        return {};
-    }
-    return QImage(static_cast<uchar*>(copy.memory), copy.area.width(), copy.area.height(),
-                  copy.area.width() * 4, QImage::Format_RGB32, detachMemory, copy.memory);
-}
-
-// A copy nobody took: its answer is let go and its segment freed.
-void X11ShmCapture::drop(PendingCopy& copy) {
-    xcb_discard_reply(m_connection, copy.image.sequence);
-    xcb_shm_detach(m_connection, copy.segment);
-    xcb_flush(m_connection);
-    shmdt(copy.memory);
-}
-
-QImage X11ShmCapture::captureThroughSocket(QRect area) {
-    xcb_get_image_reply_t* reply =
-        xcb_get_image_reply(m_connection,
-                            xcb_get_image(m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, m_root, area.x(),
-                                          area.y(), area.width(), area.height(), ~0u),
-                            nullptr);
-    if (!reply) return {};
-    QImage image;
-    const auto length = std::size_t(xcb_get_image_data_length(reply));
-    if (length >= std::size_t(area.width()) * area.height() * 4) {
-        image = copyOf(xcb_get_image_data(reply), area.width(), area.height());
-    }
-    std::free(reply);
-    return image;
+    return copyDrawable(m_connection, m_root, area, m_shm);
 }
 
 } // namespace huebit

@@ -1,7 +1,8 @@
 #pragma once
 // The fast path on X11: the root window, every monitor at once, read through a shared-memory
 // segment (MIT-SHM), which spares the copy of every pixel through the socket. Falls back to a
-// plain GetImage when the server offers no shared memory (a remote display).
+// plain GetImage when the server offers no shared memory (a remote display). A copy begun ahead
+// stays in the server, as a pixmap, until it is first read.
 
 #include "screen/screen_capture.h"
 
@@ -11,6 +12,8 @@
 struct xcb_connection_t;
 
 namespace huebit {
+
+class X11HeldCopy;
 
 class X11ShmCapture : public ImmediateCapture {
 public:
@@ -22,11 +25,13 @@ public:
     X11ShmCapture& operator=(const X11ShmCapture&) = delete;
 
     /// The root window: every monitor at once. The first capture after copyAhead hands out the
-    /// copy begun there.
+    /// copy made there.
     QImage captureDesktop() override;
-    /// Begins a copy of the root window that the server makes while the program goes on; the
-    /// next capture waits for it and hands it out.
+    /// Has the server copy the root window into a pixmap of its own, at once, while the program
+    /// goes on; the next capture hands that copy out.
     void copyAhead() override;
+    /// The copy made by copyAhead, still in the server.
+    std::unique_ptr<HeldCopy> takeHeldCopy() override;
     QSize desktopSize() override;
 
     /// Whether the next capture goes through shared memory.
@@ -36,16 +41,12 @@ public:
 
 private:
     QRect desktopArea();
-    struct PendingCopy;
-    std::unique_ptr<PendingCopy> startShm(QRect area);
-    QImage finishShm(PendingCopy& copy);
-    void drop(PendingCopy& copy);
-    QImage captureThroughSocket(QRect area);
 
     xcb_connection_t* m_connection = nullptr;
     unsigned m_root = 0;
+    unsigned char m_depth = 0;
     bool m_shm = false;
-    std::unique_ptr<PendingCopy> m_ahead;
+    std::unique_ptr<X11HeldCopy> m_ahead;
 };
 
 } // namespace huebit

@@ -1,5 +1,6 @@
 // The X11 shared-memory copy against a real server: the copy begun ahead hands out the screen as
-// it was then, every pixel exact and opaque, and no segment outlives its picture.
+// it was then, every pixel exact, no segment outlives its picture and no pixmap of the server
+// outlives the copy it held.
 #include "e2e/e2e_harness.h"
 #include "screen/x11_shm_capture.h"
 
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <xcb/res.h>
 #include <xcb/xcb.h>
 
 using namespace huebit;
@@ -42,6 +44,16 @@ int segmentsOfThisProcess(xcb_connection_t* c) {
     return segmentsOf(getpid());
 }
 
+// What the server holds in pixmaps for this connection, once it has done what it was asked.
+uint64_t pixmapBytesOf(xcb_connection_t* c) {
+    xcb_res_query_client_pixmap_bytes_reply_t* r = xcb_res_query_client_pixmap_bytes_reply(
+        c, xcb_res_query_client_pixmap_bytes(c, xcb_get_setup(c)->resource_id_base), nullptr);
+    if (!r) return ~uint64_t(0);
+    const uint64_t bytes = r->bytes + (uint64_t(r->bytes_overflow) << 32);
+    free(r);
+    return bytes;
+}
+
 struct Connection {
     explicit Connection(const QString& display)
         : c(xcb_connect(display.toLocal8Bit().constData(), nullptr)) {}
@@ -71,14 +83,18 @@ TEST(X11CaptureE2E, ACopyBegunAheadShowsTheScreenAsItWasAndLaterCopiesFollowIt) 
     ASSERT_TRUE(display.showBackground(before));
     Connection x(display.name());
     const int segments = segmentsOfThisProcess(x.c);
+    const uint64_t pixmaps = pixmapBytesOf(x.c);
+    const uint64_t screenBytes = uint64_t(display.size().width()) * display.size().height() * 4;
     {
         X11ShmCapture capture(x.c);
         ASSERT_TRUE(capture.usesSharedMemory());
         capture.copyAhead();
-        // A round trip: the server has answered everything asked before it, the copy included.
-        free(xcb_get_input_focus_reply(x.c, xcb_get_input_focus(x.c), nullptr));
+        // A round trip: the server has made the copy, in a pixmap of its own.
+        EXPECT_GE(pixmapBytesOf(x.c), pixmaps + screenBytes);
+        EXPECT_EQ(segmentsOf(getpid()), segments) << "the copy crosses over only when read";
         ASSERT_TRUE(display.showBackground(after));
         QImage first = capture.captureDesktop();
+        EXPECT_EQ(pixmapBytesOf(x.c), pixmaps);
         expectSame(first, before);
         const QImage second = capture.captureDesktop();
         expectSame(second, after);
@@ -88,17 +104,50 @@ TEST(X11CaptureE2E, ACopyBegunAheadShowsTheScreenAsItWasAndLaterCopiesFollowIt) 
     }
     EXPECT_EQ(segmentsOfThisProcess(x.c), segments);
 
-    // A copy begun and never taken goes with its capture; so does one given up for the socket.
+    // A copy begun and never taken goes with its capture; one taken through the socket leaves no
+    // segment.
     {
         X11ShmCapture capture(x.c);
         capture.copyAhead();
     }
     EXPECT_EQ(segmentsOfThisProcess(x.c), segments);
+    EXPECT_EQ(pixmapBytesOf(x.c), pixmaps);
     X11ShmCapture capture(x.c);
     capture.copyAhead();
     capture.disableSharedMemory();
     EXPECT_EQ(segmentsOfThisProcess(x.c), segments);
     expectSame(capture.captureDesktop(), after);
+    EXPECT_EQ(segmentsOfThisProcess(x.c), segments);
+    EXPECT_EQ(pixmapBytesOf(x.c), pixmaps);
+    EXPECT_FALSE(xcb_connection_has_error(x.c));
+}
+
+// The start's copy: handed out still in the server, read when somebody looks, gone after.
+TEST(X11CaptureE2E, ACopyHeldByTheServerIsTheScreenAsItWasWhenMadeAndGoesOnceRead) {
+    HUEBIT_SKIP_WITHOUT_E2E_TOOLS();
+    XvfbDisplay display({320, 200});
+    ASSERT_TRUE(display.ok());
+    const QImage before = stripes(display.size(), 5), after = stripes(display.size(), 77);
+    ASSERT_TRUE(display.showBackground(before));
+    Connection x(display.name());
+    const uint64_t pixmaps = pixmapBytesOf(x.c);
+    X11ShmCapture capture(x.c);
+    EXPECT_EQ(capture.takeHeldCopy(), nullptr) << "nothing was begun";
+    capture.copyAhead();
+    std::unique_ptr<HeldCopy> held = capture.takeHeldCopy();
+    ASSERT_NE(held, nullptr);
+    EXPECT_EQ(capture.takeHeldCopy(), nullptr);
+    EXPECT_EQ(held->size(), display.size());
+    ASSERT_TRUE(display.showBackground(after));
+    expectSame(held->take(), before);
+    EXPECT_EQ(pixmapBytesOf(x.c), pixmaps);
+    EXPECT_TRUE(held->take().isNull()) << "a copy crosses over once";
+
+    capture.copyAhead();
+    held = capture.takeHeldCopy();
+    EXPECT_GT(pixmapBytesOf(x.c), pixmaps);
+    held.reset(); // never read
+    EXPECT_EQ(pixmapBytesOf(x.c), pixmaps);
     EXPECT_FALSE(xcb_connection_has_error(x.c));
 }
 

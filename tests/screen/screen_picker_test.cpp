@@ -235,6 +235,68 @@ TEST_F(ScreenPickerTest, CaptureKeepsViewsAndChoiceAndAFailedOneChangesNothing) 
     EXPECT_EQ(picker.Overview(), picker.CleanOverview()) << "the marker went with the old picture";
 }
 
+// A copy the server keeps: counts how often its pixels are brought over.
+class CountedHeldCopy : public HeldCopy {
+public:
+    CountedHeldCopy(QSize size, QImage pixels, int& takes)
+        : m_size(size), m_pixels(std::move(pixels)), m_takes(takes) {}
+    QSize size() const override { return m_size; }
+    QImage take() override {
+        ++m_takes;
+        return m_pixels;
+    }
+
+private:
+    QSize m_size;
+    QImage m_pixels;
+    int& m_takes;
+};
+
+TEST_F(ScreenPickerTest, ACopyTheServerKeepsCrossesOverOnceWhenFirstRead) {
+    capture({1024, 768});
+    picker.SelectFragment(100, 50, false);
+    int takes = 0;
+    const QSize size(1920, 1080);
+    changes = 0;
+    ASSERT_TRUE(picker.SetScreenCopy(
+        std::make_shared<CountedHeldCopy>(size, positionScreen(1920, 1080), takes)));
+    EXPECT_EQ(takes, 0) << "taking the copy in must not read it";
+    EXPECT_EQ(changes, unsigned(ChangedOverview));
+    EXPECT_EQ(picker.OverviewRect(), FitOverview(size, {383, 219}));
+    EXPECT_EQ(picker.FragmentX(), ScreenPicker::NoMarker);
+    const QImage& o = picker.Overview();
+    EXPECT_EQ(takes, 1);
+    ASSERT_EQ(o.size(), picker.OverviewRect().size());
+    EXPECT_EQ(o.pixel(200, 100), picker.ScreenImage().pixel(200 * 1920 / o.width(),
+                                                            100 * 1080 / o.height()));
+    picker.SelectFragment(100, 50, true);
+    EXPECT_EQ(picker.ScreenImage().size(), size);
+    EXPECT_EQ(takes, 1);
+
+    // None at all changes nothing; a later copy in pixels replaces one never read.
+    EXPECT_FALSE(picker.SetScreenCopy(nullptr));
+    EXPECT_EQ(picker.FragmentX(), 100);
+    int unread = 0;
+    picker.SetScreenCopy(std::make_shared<CountedHeldCopy>(size, QImage(), unread));
+    capture({1024, 768});
+    EXPECT_EQ(picker.ScreenImage().size(), QSize(1024, 768));
+    EXPECT_EQ(unread, 0);
+}
+
+// The server may lose its copy (no room for the pixmap): the page then shows an empty picture of
+// the screen's size, and every view works on it.
+TEST_F(ScreenPickerTest, ACopyTheServerLostReadsAsAnEmptyPicture) {
+    int takes = 0;
+    ASSERT_TRUE(
+        picker.SetScreenCopy(std::make_shared<CountedHeldCopy>(QSize(1920, 1080), QImage(), takes)));
+    EXPECT_EQ(picker.Overview().size(), picker.OverviewRect().size());
+    EXPECT_EQ(picker.ScreenImage().size(), QSize(1920, 1080));
+    picker.SelectFragment(100, 50, true);
+    EXPECT_EQ(picker.PickedScreenColor(), EmptySlotColor);
+    EXPECT_EQ(picker.MediumView().pixel(5, 5), rgbOf(EmptySlotColor));
+    EXPECT_EQ(takes, 1);
+}
+
 TEST_F(ScreenPickerTest, MarkerInvertsItsOutlineOnceAndErasesExactly) {
     capture({1920, 1080});
     std::mt19937 random(7);
