@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
     } else {
         huebit::PreferX11OnWayland(); // the window's rules need X11, through XWayland on Wayland
         if (const int code = huebit::RefuseUnusableDisplay(argc, argv); code != 0) return code;
-        huebit::NameX11SessionBus(huebit::CheckedX11Connection()); // before other threads run
+        huebit::NameSessionBus(huebit::CheckedX11Connection()); // before other threads run
     }
     huebit::ReturnLargeBlocksToTheSystem();
     // Qt takes the launch token out of the environment; a copy already running may need it.

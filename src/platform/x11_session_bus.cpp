@@ -65,12 +65,36 @@ QByteArray SessionBusAddressOnX11(xcb_connection_t* c, const QByteArray& selecti
     return end < 0 ? text : text.left(end);
 }
 
-void NameX11SessionBus(xcb_connection_t* c) {
-    if (!c || !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) return;
+bool ProgramOnPath(const QByteArray& name, const QByteArray& path, const QByteArray& fixedFolder) {
+    QList<QByteArray> folders = path.split(':');
+    folders.prepend(fixedFolder);
+    for (const QByteArray& folder : folders) {
+        // An empty entry of PATH is the current folder.
+        const QByteArray file = (folder.isEmpty() ? QByteArray(".") : folder) + '/' + name;
+        if (access(file.constData(), X_OK) == 0) return true;
+    }
+    return false;
+}
+
+QByteArray UserBusAddress(const QByteArray& runtimeDir, uint uid) {
+    const QByteArray dir =
+        runtimeDir.isEmpty() ? "/run/user/" + QByteArray::number(uid) : runtimeDir;
+    return "unix:path=" + dir + "/bus";
+}
+
+void NameSessionBus(xcb_connection_t* c) {
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) return;
     const QByteArray id = machineId(), user = userName();
-    if (id.isEmpty() || user.isEmpty()) return;
-    const QByteArray address = SessionBusAddressOnX11(c, SessionBusSelection(user, id));
-    if (!address.isEmpty()) qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+    if (c && !id.isEmpty() && !user.isEmpty()) {
+        const QByteArray address = SessionBusAddressOnX11(c, SessionBusSelection(user, id));
+        if (!address.isEmpty()) {
+            qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+            return;
+        }
+    }
+    // With a launcher installed the library starts a bus for the session; that stays its job.
+    if (ProgramOnPath("dbus-launch", qgetenv("PATH"))) return;
+    qputenv("DBUS_SESSION_BUS_ADDRESS", UserBusAddress(qgetenv("XDG_RUNTIME_DIR"), getuid()));
 }
 
 } // namespace huebit

@@ -3,6 +3,8 @@
 #include "e2e/e2e_harness.h"
 #include "platform/x11_session_bus.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace huebit;
@@ -64,4 +66,66 @@ TEST(X11SessionBusE2E, TheAddressIsReadOffTheSelectionOwnerOfThisUserAndMachine)
     // The server lets the selection go once it has seen the launcher leave.
     EXPECT_TRUE(WaitFor(2000, [&] { return SessionBusAddressOnX11(program, mine).isEmpty(); }));
     xcb_disconnect(program);
+}
+
+namespace {
+
+// Sets an environment variable for the length of a scope, and puts back what was there.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const QByteArray& value)
+        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name)) {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+    ~ScopedVariable() {
+        if (m_had)
+            qputenv(m_name, m_old);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char* m_name;
+    bool m_had;
+    QByteArray m_old;
+};
+
+} // namespace
+
+TEST(SessionBusTest, ALauncherIsFoundOnThePathOrInTheLibrarysOwnFolder) {
+    QTemporaryDir bin, other;
+    ASSERT_TRUE(bin.isValid() && other.isValid());
+    const QByteArray binPath = bin.path().toLocal8Bit(), otherPath = other.path().toLocal8Bit();
+    QFile launcher(bin.filePath(QStringLiteral("dbus-launch")));
+    ASSERT_TRUE(launcher.open(QIODevice::WriteOnly));
+    launcher.close();
+    EXPECT_FALSE(ProgramOnPath("dbus-launch", otherPath + ':' + binPath, otherPath))
+        << "a file that cannot be run is no launcher";
+    launcher.setPermissions(launcher.permissions() | QFileDevice::ExeOwner);
+    EXPECT_TRUE(ProgramOnPath("dbus-launch", otherPath + ':' + binPath, otherPath));
+    EXPECT_TRUE(ProgramOnPath("dbus-launch", otherPath, binPath));
+    EXPECT_FALSE(ProgramOnPath("dbus-launch", otherPath, otherPath));
+    EXPECT_FALSE(ProgramOnPath("dbus-launch", QByteArray(), otherPath));
+}
+
+TEST(SessionBusTest, WithoutAnAddressOrALauncherTheUserBusIsNamed) {
+    EXPECT_EQ(UserBusAddress("/run/user/1000", 1000), "unix:path=/run/user/1000/bus");
+    EXPECT_EQ(UserBusAddress(QByteArray(), 1234), "unix:path=/run/user/1234/bus");
+    if (ProgramOnPath("dbus-launch", QByteArray()))
+        GTEST_SKIP() << "this machine has a launcher in the D-Bus library's own folder";
+    QTemporaryDir empty;
+    const ScopedVariable path("PATH", empty.path().toLocal8Bit());
+    const ScopedVariable runtime("XDG_RUNTIME_DIR", "/tmp/huebit-runtime");
+    {
+        const ScopedVariable bus("DBUS_SESSION_BUS_ADDRESS", QByteArray());
+        NameSessionBus(nullptr);
+        EXPECT_EQ(qgetenv("DBUS_SESSION_BUS_ADDRESS"), "unix:path=/tmp/huebit-runtime/bus");
+    }
+    // An address the environment gives stays.
+    const ScopedVariable bus("DBUS_SESSION_BUS_ADDRESS", "unix:path=/tmp/given");
+    NameSessionBus(nullptr);
+    EXPECT_EQ(qgetenv("DBUS_SESSION_BUS_ADDRESS"), "unix:path=/tmp/given");
 }
