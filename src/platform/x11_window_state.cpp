@@ -22,14 +22,32 @@ xcb_connection_t* x11Connection() {
     return x11 ? x11->connection() : nullptr;
 }
 
-xcb_atom_t internAtom(xcb_connection_t* c, const char* name) {
-    std::unique_ptr<xcb_intern_atom_reply_t, FreeReply> reply(xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr));
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+// The three atoms, asked for together once: atoms last as long as the server, and each question
+// answered later is a round trip the start waits for.
+struct StateAtoms {
+    xcb_atom_t netWmState = XCB_ATOM_NONE, above = XCB_ATOM_NONE, skipTaskbar = XCB_ATOM_NONE;
+};
+
+const StateAtoms& stateAtoms(xcb_connection_t* c) {
+    static const StateAtoms atoms = [c] {
+        const char* names[] = {"_NET_WM_STATE", "_NET_WM_STATE_ABOVE",
+                               "_NET_WM_STATE_SKIP_TASKBAR"};
+        xcb_intern_atom_cookie_t cookies[3];
+        for (int i = 0; i < 3; ++i)
+            cookies[i] = xcb_intern_atom(c, 0, uint16_t(std::strlen(names[i])), names[i]);
+        xcb_atom_t found[3];
+        for (int i = 0; i < 3; ++i) {
+            std::unique_ptr<xcb_intern_atom_reply_t, FreeReply> reply(
+                xcb_intern_atom_reply(c, cookies[i], nullptr));
+            found[i] = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        }
+        return StateAtoms{found[0], found[1], found[2]};
+    }();
+    return atoms;
 }
 
-const char* atomName(WindowManagerState s) {
-    return s == WindowManagerState::Above ? "_NET_WM_STATE_ABOVE" : "_NET_WM_STATE_SKIP_TASKBAR";
+xcb_atom_t atomOf(const StateAtoms& atoms, WindowManagerState state) {
+    return state == WindowManagerState::Above ? atoms.above : atoms.skipTaskbar;
 }
 
 std::vector<xcb_atom_t> readStates(xcb_connection_t* c, xcb_window_t w, xcb_atom_t netWmState) {
@@ -53,8 +71,9 @@ bool SetWindowManagerState(QWindow* window, WindowManagerState state, bool on) {
     xcb_connection_t* c = x11Connection();
     if (!c || !window) return false;
     const auto w = xcb_window_t(window->winId());
-    const xcb_atom_t netWmState = internAtom(c, "_NET_WM_STATE");
-    const xcb_atom_t wanted = internAtom(c, atomName(state));
+    const StateAtoms& atoms = stateAtoms(c);
+    const xcb_atom_t netWmState = atoms.netWmState;
+    const xcb_atom_t wanted = atomOf(atoms, state);
     if (netWmState == XCB_ATOM_NONE || wanted == XCB_ATOM_NONE) return false;
 
     // The record on the window: other states stay as they are.
@@ -84,9 +103,10 @@ bool SetWindowManagerState(QWindow* window, WindowManagerState state, bool on) {
 bool HasWindowManagerState(QWindow* window, WindowManagerState state) {
     xcb_connection_t* c = x11Connection();
     if (!c || !window) return false;
+    const StateAtoms& atoms = stateAtoms(c);
     const std::vector<xcb_atom_t> states =
-        readStates(c, xcb_window_t(window->winId()), internAtom(c, "_NET_WM_STATE"));
-    return std::find(states.begin(), states.end(), internAtom(c, atomName(state))) != states.end();
+        readStates(c, xcb_window_t(window->winId()), atoms.netWmState);
+    return std::find(states.begin(), states.end(), atomOf(atoms, state)) != states.end();
 }
 
 } // namespace huebit
