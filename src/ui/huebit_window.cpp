@@ -262,12 +262,10 @@ void THuebit::FormCreate() {
     m_screenRefresh.StartAtCreation();
     if (m_shellOptions.openOnScreenPage) ShowPage(1);
     m_colorIndicator->start();
-    // The steps above may have moved the window; put it back where the user left it.
-    if (const auto stored = LoadSettingsFile(m_settingsLocation.loadPath)) {
-        m_settingsBuffer = *stored;
-        WindowSettings target(*this);
-        ApplyWindowPlace(m_settingsBuffer, target);
-    }
+    // The steps above may have moved the window; put it back where the user left it, from the
+    // lines the settings load kept (none without a file: the window then stays).
+    WindowSettings target(*this);
+    ApplyWindowPlace(m_settingsBuffer, target);
 }
 
 void THuebit::setColPanel(TColPanel* panel) {
