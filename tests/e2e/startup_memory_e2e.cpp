@@ -2,6 +2,7 @@
 // that makes the start allocate many megabytes more fails here instead of going unnoticed.
 // Not timed; the figures come from the program's own start-up probe.
 #include "e2e/e2e_harness.h"
+#include "sanitized_build.h"
 #include "settings/settings_file.h"
 #include "settings/settings_walk.h"
 
@@ -56,20 +57,6 @@ QMap<QString, qint64> readProbe(const QByteArray& out) {
     }
     return figures;
 }
-
-// A program built with AddressSanitizer keeps shadow memory and quarantined blocks: its memory
-// says nothing about the budget.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool SanitizedBuild = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool SanitizedBuild = true;
-#else
-constexpr bool SanitizedBuild = false;
-#endif
-#else
-constexpr bool SanitizedBuild = false;
-#endif
 
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "platform/memory_policy.h"
+#include "sanitized_build.h"
 
 #include <gtest/gtest.h>
 
@@ -7,24 +8,12 @@
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool GlibcAllocator = false; // AddressSanitizer brings an allocator of its own
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool GlibcAllocator = false;
-#else
-constexpr bool GlibcAllocator = true;
-#endif
-#else
-constexpr bool GlibcAllocator = true;
-#endif
-
 std::size_t MappedBytes() { return mallinfo2().hblkhd; }
 
 // Left to itself glibc raises its mapping threshold when a mapped block is freed, and the next
 // block of that size comes from the heap, where its space stays after it is freed.
 TEST(MemoryPolicy, LargeBlocksStayMappedAfterOneIsFreed) {
-    if (!GlibcAllocator) GTEST_SKIP() << "the policy is glibc's; this build allocates otherwise";
+    if (SanitizedBuild) GTEST_SKIP() << "the policy is glibc's; this build allocates otherwise";
     huebit::ReturnLargeBlocksToTheSystem();
     constexpr std::size_t size = 4 << 20;
     void* first = std::malloc(size);
