@@ -73,8 +73,7 @@ public:
                 answer(*reinterpret_cast<xcb_selection_request_event_t*>(event));
                 break;
             case XCB_SELECTION_CLEAR:
-                if (reinterpret_cast<xcb_selection_clear_event_t*>(event)->selection == m_clipboard)
-                    return;
+                if (lostClipboard(*event)) return;
                 break;
             default:
                 break;
@@ -83,6 +82,14 @@ public:
     }
 
 private:
+    // Any client may send a selection-clear of its own making (its send_event bit is set); only
+    // the server's own notice counts, and only while the server names another owner.
+    bool lostClipboard(const xcb_generic_event_t& event) {
+        if (event.response_type & 0x80) return false;
+        const auto& clear = reinterpret_cast<const xcb_selection_clear_event_t&>(event);
+        return clear.selection == m_clipboard && owner() != m_window;
+    }
+
     xcb_atom_t atom(const char* name) {
         const auto found = m_atoms.find(name);
         if (found != m_atoms.end()) return found->second;

@@ -11,11 +11,14 @@
 #include <QImage>
 #include <QMimeData>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <memory>
+#include <xcb/xcb.h>
 
 using namespace huebit::e2e;
 
@@ -188,4 +191,75 @@ TEST_F(ClipboardKeeperE2E, AKeeperWhoseProgramHasGoneStillServes) {
     EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(p.exitCode(), 0);
     EXPECT_EQ(readClipboard(display.name(), "UTF8_STRING"), "other");
+}
+
+namespace {
+
+template <typename T> using XReply = std::unique_ptr<T, decltype(&std::free)>;
+
+// What any client on the display may do: send the clipboard's owner a selection-clear notice of
+// its own making, as if the clipboard had passed to someone else. Returns once the server has
+// delivered it.
+bool forgeSelectionClear(const QString& display) {
+    xcb_connection_t* c = xcb_connect(display.toLatin1().constData(), nullptr);
+    const auto cleanup = qScopeGuard([c] { xcb_disconnect(c); });
+    if (xcb_connection_has_error(c)) return false;
+    const XReply<xcb_intern_atom_reply_t> clipboard(
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, 9, "CLIPBOARD"), nullptr), &std::free);
+    if (!clipboard) return false;
+    const XReply<xcb_get_selection_owner_reply_t> owner(
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, clipboard->atom), nullptr),
+        &std::free);
+    if (!owner || owner->owner == XCB_NONE) return false;
+    xcb_selection_clear_event_t clear{};
+    clear.response_type = XCB_SELECTION_CLEAR;
+    clear.time = XCB_CURRENT_TIME;
+    clear.owner = owner->owner;
+    clear.selection = clipboard->atom;
+    xcb_send_event(c, 0, owner->owner, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char*>(&clear));
+    // A round trip: the notice is in the keeper's queue before this returns.
+    const XReply<xcb_get_input_focus_reply_t> sync(
+        xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr), &std::free);
+    return sync != nullptr;
+}
+
+} // namespace
+
+TEST_F(ClipboardKeeperE2E, AForgedSelectionClearDoesNotEndTheKeeper) {
+    QTemporaryDir dir;
+    const QString keeperPath = dir.filePath(QStringLiteral("huebit-clipboard"));
+    ASSERT_TRUE(QFile::link(QStringLiteral(HUEBIT_BINARY), keeperPath));
+    QMimeData data;
+    data.setText(QStringLiteral("#102030"));
+    QFile offer(dir.filePath(QStringLiteral("offer")));
+    ASSERT_TRUE(offer.open(QIODevice::WriteOnly));
+    offer.write(huebit::SerializeOffer(huebit::OfferFromMimeData(data, 0)));
+    offer.close();
+    QProcess keeper;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display.name());
+    keeper.setProcessEnvironment(env);
+    keeper.setStandardInputFile(offer.fileName());
+    keeper.start(keeperPath, {});
+    ASSERT_TRUE(keeper.waitForStarted());
+    ASSERT_TRUE(WaitFor(Patience, [&] {
+        return readClipboard(display.name(), "UTF8_STRING") == "#102030";
+    })) << "the keeper does not serve";
+
+    ASSERT_TRUE(forgeSelectionClear(display.name()));
+    // The keeper takes its events in order: a paste asked after the forged notice is answered
+    // only by a keeper that lived through it.
+    EXPECT_EQ(readClipboard(display.name(), "UTF8_STRING"), "#102030");
+    EXPECT_EQ(keeper.state(), QProcess::Running) << "a forged notice ended the keeper";
+
+    // The real thing still ends it.
+    ASSERT_TRUE(huebit::e2e::Run(display.name(), QStringLiteral("xclip"),
+                                 {QStringLiteral("-i"), QStringLiteral("-selection"),
+                                  QStringLiteral("clipboard"), QStringLiteral("-loops"),
+                                  QStringLiteral("1")},
+                                 10000, "other")
+                    .has_value());
+    EXPECT_TRUE(keeper.waitForFinished(Patience)) << "the keeper still runs";
+    EXPECT_EQ(keeper.exitCode(), 0);
 }
