@@ -5,6 +5,7 @@
 
 #include "screen/screen_capture.h"
 
+#include <QDeadlineTimer>
 #include <QString>
 #include <QStringList>
 
@@ -26,12 +27,37 @@ QString PortalRequestPath(const QString& uniqueName, const QString& token);
 CaptureFailure PortalResponseFailure(uint response);
 /// The places a screenshot file is only left for us to take: the system's temporary folders.
 QStringList TemporaryFolders();
-/// Whether `file` lies in one of `folders` (after resolving links on both sides).
-bool InTemporaryFolder(const QString& file, const QStringList& folders);
-/// Reads the picture a successful Response names by `uri` (a file: URL) in device pixels, and
-/// deletes the file when it lies in one of `temporaryFolders`, read or not; a file elsewhere
-/// (the user's pictures folder) is the user's and stays.
-CaptureResult LoadPortalScreenshot(const QString& uri, const QStringList& temporaryFolders);
+/// `folders` with their links resolved; those that do not exist are left out.
+QStringList ResolvedFolders(const QStringList& folders);
+
+/// What is known of the file a portal answer names, taken from the file as opened.
+struct PortalFileFacts {
+    QString path;             ///< as the answer names it
+    QString resolved;         ///< with every link resolved; empty when there is no such file
+    bool regular = false;     ///< a regular file (not a folder, socket, FIFO or device)
+    bool ownedByUser = false; ///< this user's own
+    qint64 changedMs = 0;     ///< its last status change, ms since the epoch
+};
+
+/// How long before the request a file may have changed and still be its answer: file-system
+/// clocks are coarser than ours.
+inline constexpr qint64 PortalClockSlackMs = 2000;
+/// The largest screenshot file read: far above any desktop's picture, far below memory.
+inline constexpr qint64 MaxPortalFileBytes = qint64(512) << 20;
+
+/// Whether the answer's file may be read: an absolute path to a regular file.
+bool MayReadPortalFile(const PortalFileFacts& file);
+/// Whether the file may be deleted after reading: it loaded as a picture (`loaded`), may be
+/// read, is the user's own, lies (resolved) inside one of `resolvedTemporaryFolders` and was
+/// made for this request, begun at `requestStartMs`. Anything else is not ours to delete.
+bool MayDeletePortalFile(const PortalFileFacts& file, bool loaded,
+                         const QStringList& resolvedTemporaryFolders, qint64 requestStartMs);
+
+/// Reads the picture a successful Response names by `uri` (a file: URL) in device pixels, giving
+/// up at `deadline`, and deletes the file when MayDeletePortalFile allows it, by the very path
+/// it was read from. A file elsewhere (the user's pictures folder) is the user's and stays.
+CaptureResult LoadPortalScreenshot(const QString& uri, const QStringList& temporaryFolders,
+                                   qint64 requestStartMs, QDeadlineTimer deadline);
 /// The answer timeout: `overrideMs` (tests shorten it) when it is a number from 1 to the
 /// default, else the default.
 int PortalTimeout(const QByteArray& overrideMs);

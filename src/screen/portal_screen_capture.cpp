@@ -7,6 +7,10 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDateTime>
+#include <QDeadlineTimer>
+
+#include <algorithm>
 
 namespace huebit {
 
@@ -35,6 +39,7 @@ PortalScreenCapture::~PortalScreenCapture() {
 void PortalScreenCapture::capture(CaptureDone done) {
     m_done = std::move(done);
     const unsigned serial = ++m_serial;
+    m_requestStartMs = QDateTime::currentMSecsSinceEpoch();
     QDBusConnection connection = bus();
     if (!connection.isConnected()) {
         finish({{}, CaptureFailure::NotAvailable});
@@ -97,8 +102,10 @@ void PortalScreenCapture::response(uint code, const QVariantMap& results) {
         finish({{}, failure});
         return;
     }
-    finish(
-        LoadPortalScreenshot(results.value(QStringLiteral("uri")).toString(), TemporaryFolders()));
+    // Reading the file counts against the same time limit as the answer.
+    const QDeadlineTimer deadline(std::max(m_timeout.remainingTime(), 0));
+    finish(LoadPortalScreenshot(results.value(QStringLiteral("uri")).toString(), TemporaryFolders(),
+                                m_requestStartMs, deadline));
 }
 
 void PortalScreenCapture::timedOut() {

@@ -34,7 +34,8 @@ private:
     QTimer m_timeout;
     CaptureDone m_done;
     QString m_requestPath;
-    unsigned m_serial = 0; // replies to an earlier call are dropped
+    unsigned m_serial = 0;       // replies to an earlier call are dropped
+    qint64 m_requestStartMs = 0; // a file changed before this was not made for the request
 };
 
 } // namespace huebit
