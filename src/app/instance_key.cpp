@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace huebit {
@@ -20,6 +21,24 @@ QString InstanceSocketName(unsigned userId, const QString& settingsPath) {
     return QStringLiteral("huebit-%1-%2")
         .arg(userId)
         .arg(QString::fromLatin1(digest.toHex().left(16)));
+}
+
+QString PrivateInstanceFolder(const QString& base, unsigned userId) {
+    return QDir(base).filePath(QStringLiteral("huebit-%1").arg(userId));
+}
+
+QString InstanceSocketPath(const QString& runtimeDir, const QString& tempDir, unsigned userId,
+                           const QString& settingsPath) {
+    const QString name = InstanceSocketName(userId, settingsPath);
+    QStringList folders;
+    if (QDir::isAbsolutePath(runtimeDir)) folders << QDir::cleanPath(runtimeDir);
+    if (QDir::isAbsolutePath(tempDir)) folders << PrivateInstanceFolder(tempDir, userId);
+    folders << PrivateInstanceFolder(QStringLiteral("/tmp"), userId);
+    for (const QString& folder : folders) {
+        const QString path = QDir(folder).filePath(name);
+        if (QFile::encodeName(path).size() <= MaxSocketPathBytes) return path;
+    }
+    return QDir(folders.last()).filePath(name);
 }
 
 } // namespace huebit

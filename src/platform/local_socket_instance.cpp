@@ -9,6 +9,7 @@
 #include <QLockFile>
 #include <QSocketNotifier>
 #include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 #include <cerrno>
@@ -30,6 +31,47 @@ constexpr char ForwardWord[] = "forward";
 constexpr char ShownWord[] = "shown";
 constexpr char ClosingWord[] = "closing";
 constexpr int MaxLine = 1024;
+// A start sends its line as soon as it connects; a caller silent this long is dropped.
+constexpr int IdleMs = 3000;
+// At most this many callers are held at once; the longest waiting makes room for a new one.
+constexpr std::size_t MaxCallers = 16;
+// Out of descriptors (or memory) a connection cannot be taken: wait this long before trying
+// again, rather than trying at once for ever.
+constexpr int AcceptRetryMs = 250;
+
+QByteArray encoded(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+// Something of the given type (S_IFSOCK, S_IFREG) at `path`, not a link, and this user's own.
+bool ownEntry(const QString& path, mode_t type) {
+    struct stat info {};
+    return ::lstat(encoded(path).constData(), &info) == 0 && (info.st_mode & S_IFMT) == type &&
+           info.st_uid == ::getuid();
+}
+
+bool entryExists(const QString& path) {
+    struct stat info {};
+    return ::lstat(encoded(path).constData(), &info) == 0;
+}
+
+// The desktop's runtime folder counts when it is this user's own folder that nobody else may
+// write.
+bool ownRuntimeFolder(const QString& path) {
+    struct stat info {};
+    return QDir::isAbsolutePath(path) && ::stat(encoded(path).constData(), &info) == 0 &&
+           S_ISDIR(info.st_mode) && info.st_uid == ::getuid() && (info.st_mode & 022) == 0 &&
+           ::access(encoded(path).constData(), W_OK | X_OK) == 0;
+}
+
+// Makes the user's private folder if it is not there; true when it is a folder (not a link) of
+// this user's own that nobody else may enter.
+bool makePrivateFolder(const QString& path) {
+    ::mkdir(encoded(path).constData(), 0700);
+    struct stat info {};
+    return ::lstat(encoded(path).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
+}
 
 // The socket's address; false when the path does not fit one.
 bool addressOf(const QString& path, sockaddr_un& address) {
@@ -72,8 +114,10 @@ void writeAll(int fd, const QByteArray& bytes, int waitMs) {
 
 // A start that has connected: what it has sent so far, until its line is whole.
 struct LocalSocketInstance::Caller {
+    quint64 id = 0;
     int fd = -1;
     QByteArray line;
+    QDeadlineTimer idle{IdleMs};
     std::unique_ptr<QSocketNotifier> readable;
     ~Caller() {
         readable.reset();
@@ -89,14 +133,28 @@ LocalSocketInstance::~LocalSocketInstance() {
 }
 
 QString LocalSocketInstance::socketPathFor(const QString& settingsPath) {
-    QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!QDir::isAbsolutePath(dir) || !QFileInfo(dir).isWritable()) dir = QDir::tempPath();
-    return QDir(dir).filePath(InstanceSocketName(getuid(), settingsPath));
+    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!ownRuntimeFolder(runtime)) runtime.clear();
+    const QString path = InstanceSocketPath(runtime, QDir::tempPath(), ::getuid(), settingsPath);
+    const QString folder = QFileInfo(path).path();
+    if (!runtime.isEmpty() && folder == QDir::cleanPath(runtime)) return path;
+    if (makePrivateFolder(folder)) return path;
+    // Another user's folder, or one others may write: whatever waits there is not trusted.
+    std::fprintf(stderr,
+                 "huebit: %s is not a private folder of this user; not looking for a "
+                 "running copy\n",
+                 qPrintable(folder));
+    return {};
 }
 
 LocalSocketInstance::Claim LocalSocketInstance::claim(const QByteArray& startupId) {
+    if (m_path.isEmpty()) return Claim::First; // no safe place to meet: this copy runs unguarded
     const QDeadlineTimer deadline(m_patience);
-    QLockFile lock(m_path + QStringLiteral(".lock"));
+    const QString lockPath = m_path + QStringLiteral(".lock");
+    // Only a lock of this user's own holds a start back; anything else in its place goes.
+    if (entryExists(lockPath) && !ownEntry(lockPath, S_IFREG))
+        ::unlink(encoded(lockPath).constData());
+    QLockFile lock(lockPath);
     while (!deadline.hasExpired()) {
         // A folder where no lock can be made at all leaves the copies unguarded, not stopped.
         if (!lock.tryLock(int(deadline.remainingTime())) &&
@@ -123,7 +181,8 @@ LocalSocketInstance::Claim LocalSocketInstance::claim(const QByteArray& startupI
 
 LocalSocketInstance::Ask LocalSocketInstance::ask(const QByteArray& startupId, int waitMs) {
     sockaddr_un address;
-    if (!addressOf(m_path, address)) return Ask::Nobody;
+    // Only a socket of this user's own may hear the launch token; anything else is replaced.
+    if (!addressOf(m_path, address) || !ownEntry(m_path, S_IFSOCK)) return Ask::Nobody;
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0) return Ask::Nobody;
     // A listening copy takes the connection at once (the system queues it); only a full queue
@@ -179,6 +238,9 @@ bool LocalSocketInstance::listen() {
     m_listening = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
     QObject::connect(m_listening.get(), &QSocketNotifier::activated, m_listening.get(),
                      [this] { accept(); });
+    m_sweep = std::make_unique<QTimer>();
+    m_sweep->setInterval(IdleMs / 4);
+    QObject::connect(m_sweep.get(), &QTimer::timeout, m_sweep.get(), [this] { dropIdle(); });
     return true;
 }
 
@@ -186,17 +248,34 @@ void LocalSocketInstance::accept() {
     for (;;) {
         const int fd = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (fd < 0) {
-            if (errno == EINTR) continue;
-            return; // none left (EAGAIN), or the caller already gave up
+            if (errno == EINTR || errno == ECONNABORTED) continue;
+            if (errno != EAGAIN && errno != EWOULDBLOCK) pauseAccepting();
+            return; // none left, or none can be taken now
         }
+        if (m_callers.size() >= MaxCallers) m_callers.erase(m_callers.begin());
         auto caller = std::make_unique<Caller>();
+        caller->id = ++m_lastCaller;
         caller->fd = fd;
         caller->readable = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
         Caller* c = caller.get();
         QObject::connect(c->readable.get(), &QSocketNotifier::activated, c->readable.get(),
                          [this, c] { serve(*c); });
         m_callers.push_back(std::move(caller));
+        if (!m_sweep->isActive()) m_sweep->start();
     }
+}
+
+// The connection waiting stays queued by the system; the notifier would report it again at once.
+void LocalSocketInstance::pauseAccepting() {
+    m_listening->setEnabled(false);
+    QTimer::singleShot(AcceptRetryMs, &m_owner, [this] {
+        if (m_listening) m_listening->setEnabled(true);
+    });
+}
+
+void LocalSocketInstance::dropIdle() {
+    std::erase_if(m_callers, [](const std::unique_ptr<Caller>& c) { return c->idle.hasExpired(); });
+    if (m_callers.empty()) m_sweep->stop();
 }
 
 // Reads what a start has sent; once its line is whole, answers it and hangs up. A start that
@@ -233,8 +312,9 @@ void LocalSocketInstance::serve(Caller& caller) {
     caller.readable->setEnabled(false);
     QMetaObject::invokeMethod(
         &m_owner,
-        [this, c = &caller] {
-            std::erase_if(m_callers, [c](const std::unique_ptr<Caller>& p) { return p.get() == c; });
+        [this, id = caller.id] {
+            std::erase_if(m_callers,
+                          [id](const std::unique_ptr<Caller>& p) { return p->id == id; });
         },
         Qt::QueuedConnection);
 }
@@ -254,6 +334,7 @@ int ClaimExitCode(InstanceChannel::Claim claim) {
 
 void LocalSocketInstance::close() {
     m_callers.clear();
+    m_sweep.reset();
     if (m_listener < 0) return;
     m_listening.reset();
     ::close(m_listener);

@@ -13,6 +13,7 @@
 #include <vector>
 
 class QSocketNotifier;
+class QTimer;
 
 namespace huebit {
 
@@ -28,8 +29,10 @@ public:
     Claim claim(const QByteArray& startupId) override;
     void close() override;
 
-    /// The socket's path for this user and settings file, in $XDG_RUNTIME_DIR (else the
-    /// temporary folder; the name carries the user either way).
+    /// The socket's path for this user and settings file: in $XDG_RUNTIME_DIR when that is the
+    /// user's own, else in a private folder of the user's that this makes (InstanceSocketPath).
+    /// Empty, with a word on standard error, when that folder is not safely the user's: the
+    /// copy then runs without looking for another.
     static QString socketPathFor(const QString& settingsPath);
 
 private:
@@ -38,6 +41,8 @@ private:
     Ask ask(const QByteArray& startupId, int waitMs);
     bool listen();
     void accept();
+    void pauseAccepting();
+    void dropIdle();
     void serve(Caller& caller);
 
     QObject m_owner; // the receiver of the deferred clean-ups; outlives the notifiers
@@ -46,6 +51,8 @@ private:
     int m_listener = -1;
     std::unique_ptr<QSocketNotifier> m_listening;
     std::vector<std::unique_ptr<Caller>> m_callers;
+    std::unique_ptr<QTimer> m_sweep; // drops callers that stay silent
+    quint64 m_lastCaller = 0;
 };
 
 } // namespace huebit
