@@ -15,6 +15,7 @@ It stops when its standard input closes, which ends the private bus with it.
   cancel       Response 1
   refuse       Response 2
   silent       no Response at all
+  fifo         Response 0 naming a named pipe (FIFO) in --dir that nobody ever writes
 --image is read at every call, so a caller may write it after the portal has started.
 """
 
@@ -69,7 +70,12 @@ class Screenshot(dbus.service.Object):
         return "file://" + target
 
     def respond(self, request, answer, number):
-        if answer.startswith("ok"):
+        if answer == "fifo":
+            target = os.path.join(self.options.dir, f"portal-fifo-{os.getpid()}-{number}.png")
+            os.mkfifo(target)
+            request.Response(dbus.UInt32(0),
+                             dbus.Dictionary({"uri": "file://" + target}, signature="sv"))
+        elif answer.startswith("ok"):
             uri = self.fresh_copy(number)
             request.Response(dbus.UInt32(0), dbus.Dictionary({"uri": uri}, signature="sv"))
         elif answer == "cancel":

@@ -205,3 +205,28 @@ TEST_F(PortalE2E, WithoutAPortalTheWindowSaysSoAndWorks) {
     EXPECT_EQ(messages.begin()->second, messages.rbegin()->second)
         << "no bus and no portal on the bus are the same to the user";
 }
+
+// An answer naming a named pipe: the window comes back at once with a message, the pipe is
+// left where it is, and the first picture stays.
+TEST_F(PortalE2E, ANamedPipeForAnAnswerDoesNotHoldTheWindow) {
+    FakePortal portal(answering({QStringLiteral("ok"), QStringLiteral("fifo")}));
+    ASSERT_TRUE(portal.ok());
+    HuebitProcess app(display);
+    startOn(app, portal.address());
+    app.click(ScreenTab);
+    ASSERT_TRUE(portal.waitFor(QStringLiteral("call 1 ")));
+    ASSERT_TRUE(app.waitUntilShown(true));
+    ASSERT_TRUE(app.waitUntilOpaque());
+    settle();
+    ASSERT_TRUE(locateOverview(app));
+    const QImage before = statusLine(app);
+
+    app.click(Refresh);
+    ASSERT_TRUE(portal.waitFor(QStringLiteral("call 2 ")));
+    ASSERT_TRUE(app.waitUntilShown(true)) << "the window stays hidden";
+    ASSERT_TRUE(app.waitUntilOpaque());
+    EXPECT_NE(statusLine(app), before) << "no message";
+    EXPECT_EQ(pickAt(app, {300, 150}), expectedAt({300, 150})) << "the first picture is gone";
+    const QStringList left = QDir(shots.path()).entryList(QDir::System | QDir::Files);
+    EXPECT_EQ(left.size(), 1) << left.join(QLatin1Char(' ')).toStdString();
+}
