@@ -423,6 +423,45 @@ private slots:
         QCOMPARE(claimElsewhere(path, "after"), Claim::Forwarded);
     }
 
+    // Near the open-file limit a flood of silent callers takes only a few descriptors: the
+    // settings can still be saved.
+    void aFloodOfCallersLeavesDescriptorsToSave() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("s"));
+        LocalSocketInstance first(path);
+        QCOMPARE(first.claim({}), Claim::First);
+        std::vector<int> clients;
+        for (int i = 0; i < 60; ++i)
+            clients.push_back(socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+        rlimit old{};
+        QCOMPARE(getrlimit(RLIMIT_NOFILE, &old), 0);
+        rlimit low = old;
+        low.rlim_cur = rlim_t(openDescriptors() + 24);
+        QCOMPARE(setrlimit(RLIMIT_NOFILE, &low), 0);
+        const auto restore = qScopeGuard([&] {
+            setrlimit(RLIMIT_NOFILE, &old);
+            for (int fd : clients)
+                close(fd);
+        });
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path);
+        std::size_t next = 0;
+        for (int round = 0; round < 20 && next < clients.size(); ++round) {
+            for (int i = 0; i < 10 && next < clients.size(); ++i) {
+                if (::connect(clients[next], reinterpret_cast<sockaddr*>(&address),
+                              sizeof address) != 0)
+                    break; // the queue is full until the copy takes some
+                ++next;
+            }
+            runEventsFor(100);
+        }
+        QVERIFY2(next >= 40, qPrintable(QString::number(next)));
+        QFile settings(dir.filePath(QStringLiteral("Huebit.cnf")));
+        QVERIFY2(settings.open(QIODevice::WriteOnly), qPrintable(settings.errorString()));
+        QVERIFY(settings.write("saved\n") == 6);
+    }
+
     // With no descriptor left a waiting connection cannot be taken; the copy then tries again
     // now and then instead of at once for ever, and answers once descriptors are free again.
     void outOfDescriptorsTheCopyDoesNotSpin() {
