@@ -1,14 +1,17 @@
 #include "ui/col_panel.h"
 
 #include "settings/settings_walk.h"
+#include "shell/panel_on_screen.h"
 #include "shell/panel_resize.h"
 #include "ui/element_hint.h"
 #include "ui/panel_button.h"
 #include "ui/qt_color.h"
 #include "ui/sample_view.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QToolButton>
 #include <QWindow>
 
@@ -37,6 +40,13 @@ QToolButton* makeButton(const char* name, const char* caption, const char* hint,
     b->setFocusPolicy(Qt::NoFocus);
     b->hide();
     return b;
+}
+
+std::vector<QRect> screenGeometries() {
+    std::vector<QRect> all;
+    for (const QScreen* s : QGuiApplication::screens())
+        all.push_back(s->geometry());
+    return all;
 }
 
 bool primaryAlone(const QMouseEvent* e) {
@@ -101,6 +111,11 @@ void TColPanel::ShowHide() {
     m_model.UnfreezeFloatingPanel();
     setControlsShown(false);
     show();
+}
+
+void TColPanel::setVisible(bool visible) {
+    if (visible && !isVisible()) setGeometry(KeepPanelOnScreen(geometry(), screenGeometries()));
+    QWidget::setVisible(visible);
 }
 
 void TColPanel::showEvent(QShowEvent* event) {

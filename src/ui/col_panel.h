@@ -30,6 +30,9 @@ public:
     QToolButton* resizeButton() const { return m_resize; }
     QToolButton* closeButton() const { return m_close; }
     QToolButton* freezeButton() const { return m_freeze; }
+    /// Showing the panel, by any command, first brings it onto the screens (a stored place may
+    /// name a monitor that is gone) and up to its smallest size.
+    void setVisible(bool visible) override;
 
 signals:
     /// The face's context menu was asked for, at this screen point.

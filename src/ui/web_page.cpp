@@ -1,6 +1,7 @@
 #include "ui/web_page.h"
 
 #include "palettes/named_color_picking.h"
+#include "ui/choice_button.h"
 #include "ui/element_hint.h"
 #include "ui/font_refit.h"
 #include "ui/huebit_style.h"
@@ -54,10 +55,9 @@ WebPage::WebPage(QWidget* parent) : QWidget(parent) {
     const char* names[] = {"OrderByColor", "OrderByEnglishName", "OrderByRussianName"};
     auto* group = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
-        auto* b = new QToolButton(this);
+        auto* b = new ChoiceButton(this);
         b->setObjectName(QString::fromLatin1(names[i]));
         b->setText(QString::fromUtf8(captions[i]));
-        b->setCheckable(true);
         b->setAutoRaise(true);
         SetElementHint(b, QString::fromUtf8(hints[i]));
         group->addButton(b, i);

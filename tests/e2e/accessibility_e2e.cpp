@@ -58,3 +58,37 @@ TEST(AccessibilityE2E, ScreenReaderHearsTheStatusLine) {
     app.click({392, 11}); // the close icon
     EXPECT_EQ(app.waitForExit(3000), std::optional<int>(0));
 }
+
+// The named colours' sort order is one choice of three: a screen reader meets radio buttons, the
+// chosen one checked, and the check follows a click on another.
+TEST(AccessibilityE2E, SortOrderChoicesAreRadioButtons) {
+    HUEBIT_SKIP_WITHOUT_E2E_TOOLS();
+    if (const auto tool = AtspiSession::Missing())
+        GTEST_SKIP() << "missing " << tool->toStdString();
+    XvfbDisplay display;
+    ASSERT_TRUE(display.ok()) << "Xvfb did not start";
+    AtspiSession session(display);
+    ASSERT_TRUE(session.ok()) << "no accessibility bus";
+    HuebitProcess app(display);
+    session.joinProgram(app);
+    ASSERT_TRUE(app.start()) << "no Huebit window appeared";
+    ASSERT_TRUE(app.waitUntilOpaque());
+    const QStringList choices{QStringLiteral("roles"), QStringLiteral("Сортировать по цвету"),
+                              QStringLiteral("Сортировать по англ. названию"),
+                              QStringLiteral("Сортировать по русскому названию")};
+    const auto before = session.probe(choices);
+    ASSERT_TRUE(before.has_value()) << "the program is not on the accessibility bus";
+    EXPECT_EQ(before->trimmed().toStdString(), "radio button checked\nradio button\nradio button");
+    app.click({168, 62}); // the "Web " page of the palettes
+    app.click({78, 86});  // "ABC"
+    const std::string abcChosen = "radio button\nradio button checked\nradio button";
+    std::optional<QString> after;
+    for (int i = 0; i < 20 && (!after || after->trimmed().toStdString() != abcChosen); ++i) {
+        if (i > 0) QThread::msleep(250);
+        after = session.probe(choices);
+    }
+    ASSERT_TRUE(after.has_value());
+    EXPECT_EQ(after->trimmed().toStdString(), abcChosen);
+    app.click({392, 11}); // the close icon
+    EXPECT_EQ(app.waitForExit(3000), std::optional<int>(0));
+}

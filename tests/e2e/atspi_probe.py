@@ -4,6 +4,7 @@
 #   wait-status TEXT SECS  waits until the status line reads TEXT; exit 1 if it never does
 #   tabs                   the main page tabs' names, one a line
 #   alert                  the texts of the program's message box, one a line
+#   roles NAME...          each named control's role, and "checked" when it is, one a line
 #   listen SECS [TEXT]     prints every announced change of the status line's text, for SECS
 #                          seconds or until TEXT is heard
 import sys
@@ -90,6 +91,14 @@ def main():
         for tab in main_pages:
             if tab is not None and tab.getRole() == pyatspi.ROLE_PAGE_TAB:
                 print(tab.name)
+    elif command == "roles":
+        found = {}
+        for obj, _ in walk(app):
+            if obj.name in sys.argv[2:] and obj.name not in found:
+                checked = obj.getState().contains(pyatspi.STATE_CHECKED)
+                found[obj.name] = obj.getRoleName() + (" checked" if checked else "")
+        for name in sys.argv[2:]:
+            print(found.get(name, "missing"))
     elif command == "listen":
         until = sys.argv[3] if len(sys.argv) > 3 else None
 

@@ -3,11 +3,15 @@
 // kept on the second of two screens.
 
 #include "e2e/e2e_harness.h"
+#include "settings/settings_file.h"
+#include "settings/settings_record.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -172,6 +176,42 @@ TEST_F(ShellE2E, TheSampleOpensTheFloatingPanelWhichFollowsUntilFrozen) {
         WaitFor(3000, [&] { return (display.screenshot().pixel(inSample) & 0xFFFFFF) != picked; }));
     QThread::msleep(300);
     EXPECT_EQ(faceColour(), picked) << "a frozen panel followed the colour";
+}
+
+// A panel stored for a monitor that is gone, or with no size, opens where it can be seen.
+TEST_F(ShellE2E, AFloatingPanelStoredOffTheScreenOpensOnIt) {
+    const struct {
+        QRect stored;
+        QSize shown;
+    } cases[] = {
+        {QRect(5000, 3000, 247, 73), QSize(247, 73)},
+        {QRect(100, 100, 0, 0), QSize(21, 21)}, // an empty window is never mapped
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored.width());
+        HuebitProcess app(display);
+        huebit::SettingsRecord record;
+        record.floatingPanel = c.stored;
+        ASSERT_EQ(huebit::SaveSettingsFile(QDir(app.workDir()).filePath("Huebit.cnf"),
+                                           huebit::ToSettingsBuffer(record)),
+                  QString());
+        ASSERT_TRUE(app.start());
+        app.click({34, 35}); // "Подбор "
+        app.click({318, 422}); // "Показать/скрыть выносную панель" beside the sample
+        QString panel;
+        ASSERT_TRUE(WaitFor(5000, [&] {
+            return !(panel = windowOfSize(display, c.shown)).isEmpty();
+        })) << "no panel of that size was shown";
+        const auto geo = huebit::e2e::Run(display.name(), QStringLiteral("xdotool"),
+                                          {QStringLiteral("getwindowgeometry"), panel});
+        const auto at = QRegularExpression(QStringLiteral("Position: (-?\\d+),(-?\\d+)"))
+                            .match(QString::fromUtf8(geo.value_or("")));
+        ASSERT_TRUE(at.hasMatch());
+        const QRect shown(at.captured(1).toInt(), at.captured(2).toInt(), c.shown.width(),
+                          c.shown.height());
+        EXPECT_TRUE(QRect(QPoint(0, 0), display.size()).contains(shown))
+            << shown.x() << "," << shown.y();
+    }
 }
 
 TEST_F(ShellE2E, TheTrayIconHidesAndShowsTheWindow) {

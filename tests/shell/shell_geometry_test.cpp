@@ -1,4 +1,5 @@
 #include "shell/keep_on_screen.h"
+#include "shell/panel_on_screen.h"
 #include "shell/panel_resize.h"
 #include "shell/window_shell.h"
 
@@ -93,4 +94,38 @@ TEST(PanelResize, KeepsTheBottomRightCornerAndTheMinimum) {
         EXPECT_EQ(g.y() + g.height(), 655);
     }
     EXPECT_EQ(g.size(), QSize(21, 21));
+}
+
+TEST(PanelOnScreen, KeepsTheButtonColumnReachableAndTheMinimumSize) {
+    const std::vector<QRect> one{Screen};
+    // The first screen with a shorter 800 x 600 one to its right.
+    const std::vector<QRect> two{Screen, QRect(1024, 0, 800, 600)};
+    const std::vector<QRect> leftOfIt{Screen, QRect(-1280, 0, 1280, 1024)};
+    const struct {
+        QRect stored;
+        const std::vector<QRect>& screens;
+        QRect shown;
+    } cases[] = {
+        {QRect(220, 582, 247, 73), one, QRect(220, 582, 247, 73)}, // the default place stays
+        {QRect(10, 20, 100, 50), one, QRect(10, 20, 100, 50)},
+        {QRect(5000, 3000, 247, 73), one, QRect(777, 695, 247, 73)}, // onto the screen, whole
+        {QRect(-500, -500, 247, 73), one, QRect(0, 0, 247, 73)},
+        {QRect(10, 20, 0, 0), one, QRect(10, 20, 21, 21)}, // an empty panel is never mapped
+        {QRect(10, 20, -5, 3), one, QRect(10, 20, 21, 21)},
+        {QRect(5000, 5000, 0, 0), one, QRect(1003, 747, 21, 21)},
+        {QRect(1000, 700, 247, 73), one, QRect(1000, 700, 247, 73)},   // buttons still on it
+        {QRect(1004, 700, 247, 73), one, QRect(777, 695, 247, 73)},    // the resize button is not
+        {QRect(1000, 710, 247, 73), one, QRect(777, 695, 247, 73)},    // nor the freeze button
+        {QRect(5000, 5000, 2000, 1000), one, QRect(0, 0, 2000, 1000)}, // too big: buttons first
+        {QRect(1500, 300, 247, 73), two, QRect(1500, 300, 247, 73)},   // on the second screen
+        {QRect(1010, 100, 247, 73), two, QRect(1010, 100, 247, 73)},   // across the seam
+        {QRect(1500, 700, 247, 73), two, QRect(1500, 527, 247, 73)},   // below the shorter one
+        {QRect(-1500, 200, 247, 73), two, QRect(0, 200, 247, 73)},     // a monitor that is gone
+        {QRect(-600, 10, 247, 73), leftOfIt, QRect(-600, 10, 247, 73)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(KeepPanelOnScreen(c.stored, c.screens), c.shown)
+            << c.stored.x() << "," << c.stored.y() << " " << c.stored.width() << "x"
+            << c.stored.height();
+    EXPECT_EQ(KeepPanelOnScreen(QRect(5000, 3000, 0, 30), {}), QRect(5000, 3000, 21, 30));
 }

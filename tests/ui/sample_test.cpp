@@ -373,8 +373,10 @@ void SampleTest::parametersPageFontApplyAndReset() {
     click(page->resetButton, Qt::LeftButton);
     QCOMPARE(page->textEdit->text(), QStringLiteral("Ab Цвет текста"));
     type("y");
-    settings->PageControl5->setCurrentIndex(0);
-    settings->PageControl5->setCurrentIndex(2);
+    settings->PageControl5->setCurrentIndex(0); // leaving the sub-page keeps the typing
+    settings->PageControl5->setCurrentIndex(1);
+    QCOMPARE(page->textEdit->text(), QStringLiteral("y"));
+    settings->PageControl5->setCurrentIndex(2); // coming back to it resets
     QCOMPARE(page->textEdit->text(), QStringLiteral("Ab Цвет текста"));
     type("z");
     p.window.pages()->setCurrentIndex(0);

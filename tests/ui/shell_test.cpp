@@ -1,6 +1,7 @@
 // The window shell on real widgets (offscreen): the title strip's icons and hover option, the
 // tray's menu with a fake tray, the options group, the colour indicator and the floating panel.
 
+#include "settings/settings_record.h"
 #include "shell/fake_tray_icon.h"
 #include "ui/app_look.h"
 #include "ui/col_panel.h"
@@ -16,8 +17,10 @@
 #include "widget_events.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -79,6 +82,7 @@ private slots:
     void indicatorFollowsThePagesAndSwitchesForm();
     void panelButtonsComeOutInTheStripAndResizeKeepsTheCorner();
     void panelFreezeCloseAndDoubleClick();
+    void panelStoredOffScreenShowsOnTheScreen();
 };
 
 void ShellTest::titleIconsActOnThePrimaryButtonOnly() {
@@ -224,9 +228,13 @@ void ShellTest::indicatorFollowsThePagesAndSwitchesForm() {
 void ShellTest::panelButtonsComeOutInTheStripAndResizeKeepsTheCorner() {
     Program p;
     TColPanel& panel = p.panel;
+    QCOMPARE(panel.geometry(), QRect(220, 582, 247, 73));
+    // The offscreen screen is 800 x 600, so the default place is pulled up onto it.
     panel.ShowHide();
     QVERIFY(panel.isVisible());
-    QCOMPARE(panel.geometry(), QRect(220, 582, 247, 73));
+    const QRect shown = panel.geometry();
+    QCOMPARE(shown.size(), QSize(247, 73));
+    const QPoint o = shown.topLeft();
     SampleView* face = panel.face();
     sendMouse(face, QEvent::MouseMove, {10, 30}, Qt::NoButton, Qt::NoButton);
     QVERIFY(panel.resizeButton()->isVisible());
@@ -243,12 +251,12 @@ void ShellTest::panelButtonsComeOutInTheStripAndResizeKeepsTheCorner() {
     sendMouse(resize, QEvent::MouseButtonPress, {8, 8}, Qt::LeftButton, Qt::LeftButton);
     at += QPoint(40, 20);
     moveGlobal(resize, at, Qt::LeftButton);
-    QCOMPARE(panel.geometry(), QRect(260, 602, 207, 53));
+    QCOMPARE(panel.geometry(), QRect(o + QPoint(40, 20), QSize(207, 53)));
     QCOMPARE(panel.sizeReadout()->text(), QStringLiteral("207/53"));
     moveGlobal(resize, at + QPoint(10, 0), Qt::RightButton); // another button: no change
-    QCOMPARE(panel.geometry(), QRect(260, 602, 207, 53));
+    QCOMPARE(panel.geometry(), QRect(o + QPoint(40, 20), QSize(207, 53)));
     moveGlobal(resize, at + QPoint(900, 900), Qt::LeftButton);
-    QCOMPARE(panel.geometry(), QRect(446, 634, 21, 21));
+    QCOMPARE(panel.geometry(), QRect(o + QPoint(226, 52), QSize(21, 21)));
     QCOMPARE(face->size(), QSize(21, 21));
 }
 
@@ -282,6 +290,44 @@ void ShellTest::panelFreezeCloseAndDoubleClick() {
     QVERIFY(!panel.isVisible());
     doubleClick(p.title()->Image7);
     QVERIFY(panel.isVisible());
+}
+
+void ShellTest::panelStoredOffScreenShowsOnTheScreen() {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    // Settings lines 177-180: width, height, left, top.
+    const struct {
+        const char *width, *height, *left, *top;
+    } stored[] = {
+        {"247", "73", "5000", "3000"}, // a monitor that is gone
+        {"0", "-4", "100", "100"},     // no size at all
+        {"-20", "5", "-3000", "-3000"},
+        {"5000", "3000", "0", "0"}, // bigger than the screen: its buttons stay on it
+    };
+    for (const auto& s : stored) {
+        QStringList lines(SettingsLineCount);
+        lines[SettingsLine::PanelWidth] = QString::fromLatin1(s.width);
+        lines[SettingsLine::PanelHeight] = QString::fromLatin1(s.height);
+        lines[SettingsLine::PanelLeft] = QString::fromLatin1(s.left);
+        lines[SettingsLine::PanelTop] = QString::fromLatin1(s.top);
+        ColorModel model;
+        TColPanel panel(model, SettingsBuffer(lines));
+        panel.ShowHide();
+        const QRect g = panel.geometry();
+        const QString at =
+            QStringLiteral("%1,%2 %3x%4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height());
+        QVERIFY2(g.width() >= 21 && g.height() >= 21, qPrintable(at));
+        QVERIFY2(screen.contains(QRect(g.topLeft(), QSize(21, 59)).intersected(g)), qPrintable(at));
+        QCOMPARE(panel.face()->geometry(), panel.rect());
+    }
+    // Moved away while the main window hid it, it comes back onto the screen with the window.
+    Program p;
+    p.panel.ShowHide();
+    clickWith(p.title()->Image11, Qt::LeftButton); // a tray is there: hidden, panel too
+    QVERIFY(!p.panel.isVisible());
+    p.panel.move(-4000, 9000);
+    p.tray->primaryClicked();
+    QVERIFY(p.panel.isVisible());
+    QVERIFY(screen.contains(p.panel.geometry()));
 }
 
 QTEST_MAIN(ShellTest)

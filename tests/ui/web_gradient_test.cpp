@@ -4,13 +4,16 @@
 #include "ui/app_look.h"
 #include "ui/huebit_window.h"
 #include "ui/image_view.h"
+#include "ui/indicator_mode_group.h"
 #include "ui/pixel_buffer_view.h"
 #include "ui/qt_color.h"
 #include "ui/refine_pages.h"
 #include "ui/selection_page.h"
+#include "ui/settings_page.h"
 #include "ui/web_page.h"
 #include "widget_events.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -69,6 +72,7 @@ private slots:
     void pointerReadoutOverTheGrid();
     void gradientControls();
     void pagesAreLaidOutWhole();
+    void exclusiveChoicesAreRadioButtonsToAssistiveTechnology();
 };
 
 void WebGradientTest::startsInColourOrderWithNothingSelected() {
@@ -198,6 +202,45 @@ void WebGradientTest::pagesAreLaidOutWhole() {
     page->refinePages->setCurrentIndex(1);
     expectLaidOut(page->webPage);
     expectLaidOut(page->refinePages->widget(1));
+}
+
+// A screen reader hears the sort order and the indicator mode as radio buttons, named as before,
+// with the chosen one checked; its toggle action chooses.
+void WebGradientTest::exclusiveChoicesAreRadioButtonsToAssistiveTechnology() {
+    THuebit w;
+    WebPage* web = w.selectionPage()->webPage;
+    IndicatorModeGroup* modes = w.settingsPage()->indicatorGroup;
+    const struct {
+        QAbstractButton* button;
+        const char* name;
+    } choices[] = {
+        {web->orderButtons[0], "Сортировать по цвету"},
+        {web->orderButtons[1], "Сортировать по англ. названию"},
+        {web->orderButtons[2], "Сортировать по русскому названию"},
+        {modes->RadioButton6, "динамический"},
+        {modes->RadioButton7, "статический"},
+        {modes->RadioButton8, "не использовать"},
+    };
+    for (const auto& c : choices) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c.button);
+        QVERIFY(a);
+        QCOMPARE(a->role(), QAccessible::RadioButton);
+        QCOMPARE(a->text(QAccessible::Name), QString::fromUtf8(c.name));
+        QVERIFY(a->state().checkable);
+        QCOMPARE(bool(a->state().checked), c.button->isChecked());
+    }
+    QAccessibleInterface* abc = QAccessible::queryAccessibleInterface(web->orderButtons[1]);
+    QAccessibleActionInterface* action = abc->actionInterface();
+    QVERIFY(action);
+    QVERIFY(action->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+    action->doAction(QAccessibleActionInterface::toggleAction());
+    QCOMPARE(w.namedColors().Order(), NamedColorOrder::ByEnglishName);
+    QVERIFY(abc->state().checked);
+    QVERIFY(!QAccessible::queryAccessibleInterface(web->orderButtons[0])->state().checked);
+    // Still the flat tool buttons they were, caption and object name unchanged.
+    QCOMPARE(web->orderButtons[2]->text(), QStringLiteral("АБВ"));
+    QCOMPARE(web->orderButtons[2]->objectName(), QStringLiteral("OrderByRussianName"));
+    QVERIFY(web->orderButtons[2]->autoRaise());
 }
 
 QTEST_MAIN(WebGradientTest)
