@@ -173,6 +173,8 @@ void SetCaption(QWidget* w, const QString& caption) {
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         button->setText(caption);
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
+        // A caption from a language file is shown as written: markup in it is not the program's.
+        label->setTextFormat(Qt::PlainText);
         label->setText(caption);
     } else {
         return;

@@ -92,6 +92,7 @@ private slots:
     void templateLoadsBackWithNothingVisibleChanged();
     void badFilesShowTheErrorBoxAndChangeNothing();
     void shortFilesEmptyTheMissingCaptions();
+    void markupInCaptionsIsShownAsWritten();
     void settingsNameALanguageFileOfTheStartupDirectory();
     void settingsFileRestoresFontAndIndicatorMode();
     void fontSurvivesTheStayOnTopSwitch();
@@ -265,6 +266,31 @@ void AppearanceTest::shortFilesEmptyTheMissingCaptions() {
     w.appearance().LoadLanguage();
     QCOMPARE(Caption(captioned[0]), QStringLiteral("Selection"));
     QCOMPARE(Caption(captioned[1]), QStringLiteral("Tiles"));
+}
+
+void AppearanceTest::markupInCaptionsIsShownAsWritten() {
+    THuebit w;
+    const QString markup = QStringLiteral("<h1>HUGE</h1>");
+    QStringList lines{"Markup", "5.1"};
+    for (int i = 0; i < UiTextCount; ++i)
+        lines << markup;
+    for (int i = 0; i < 200; ++i) // every caption line and more
+        lines << markup;
+    w.appearance().languageBuffer() = LanguageFromBytes(fileOfLines(lines));
+    w.appearance().LoadLanguage();
+    int labels = 0;
+    for (QWidget* c : w.appearance().captionedElements()) {
+        QCOMPARE(Caption(c), markup);
+        auto* label = qobject_cast<QLabel*>(c);
+        if (!label) continue;
+        ++labels;
+        // A heading would stand twice as tall as one line of the label's font.
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QVERIFY2(label->sizeHint().height() < 2 * label->fontMetrics().height(),
+                 qPrintable(label->objectName()));
+    }
+    QVERIFY(labels > 10);
+    QCOMPARE(w.uiTexts()[25], markup); // the status line shows texts as written already
 }
 
 void AppearanceTest::settingsNameALanguageFileOfTheStartupDirectory() {
