@@ -182,7 +182,7 @@ QLayout* ScreenPage::buildReadouts(QWidget* side) {
 QWidget* ScreenPage::buildArrowCross(QWidget* side) {
     auto* cross = new QWidget(side);
     cross->setObjectName(QStringLiteral("ArrowCross"));
-    MarkAsPanel(cross); // the panel that holds the arrows and the medium view
+    MarkAsPanel(cross);          // the panel that holds the arrows and the medium view
     cross->setFixedSize(73, 66); // the layout's 73 x 73 square, without the empty rows below
     arrows[0] = makeToolButton(QStringLiteral("SpeedButton30"), QStringLiteral("Сдвинуть область влево"),
                                cross, QRect(0, 19, 14, 32));

@@ -329,11 +329,11 @@ void AppearanceTest::captionLinesNameTheLayoutsControls() {
     const struct {
         const char* name;
         int line;
-    } anchors[] = {{"IconPlate", 53},    {"CheckBox4", 54},   {"TabSheet1", 55},
-                   {"Panel34", 89},      {"Panel35", 90},     {"Panel4", 121},
-                   {"TabSheet2", 128},   {"ScreenSaveButton", 157}, {"TabSheet3", 158},
-                   {"GroupBox1", 160},   {"CheckBox10", 184}, {"TabSheet4", 195},
-                   {"GroupBox5", 196},   {"Panel56", 197},    {"Panel55", 198}};
+    } anchors[] = {{"IconPlate", 53},  {"CheckBox4", 54},         {"TabSheet1", 55},
+                   {"Panel34", 89},    {"Panel35", 90},           {"Panel4", 121},
+                   {"TabSheet2", 128}, {"ScreenSaveButton", 157}, {"TabSheet3", 158},
+                   {"GroupBox1", 160}, {"CheckBox10", 184},       {"TabSheet4", 195},
+                   {"GroupBox5", 196}, {"Panel56", 197},          {"Panel55", 198}};
     for (const auto& a : anchors)
         QVERIFY2(captionLine(captioned, element(w, a.name)) == a.line, a.name);
     QCOMPARE(file.line(55), QStringLiteral("Подбор "));
