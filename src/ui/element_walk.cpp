@@ -160,7 +160,7 @@ bool HasCaption(const QWidget* w) {
 
 QString Caption(const QWidget* w) {
     int index = -1;
-    if (isPanel(w)) return w->property("caption").toString();
+    if (isPanel(w)) return w->property("panelCaption").toString();
     if (QTabWidget* tabs = pageOwner(w, &index)) return tabs->tabText(index);
     if (auto* box = qobject_cast<const QGroupBox*>(w)) return box->title();
     if (auto* button = qobject_cast<const QAbstractButton*>(w)) return button->text();
@@ -172,7 +172,7 @@ void SetCaption(QWidget* w, const QString& caption) {
     const QString old = Caption(w);
     int index = -1;
     if (isPanel(w)) {
-        w->setProperty("caption", caption);
+        w->setProperty("panelCaption", caption);
     } else if (QTabWidget* tabs = pageOwner(w, &index)) {
         tabs->setTabText(index, caption);
     } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
