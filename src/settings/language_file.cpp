@@ -51,6 +51,8 @@ QByteArray LanguageFileBytes(const UiTexts& texts, const QStringList& captions) 
     for (int i = 0; i < UiTextCount; ++i)
         lines.append(texts[i]);
     lines.append(captions);
+    for (qsizetype i = captions.size(); i < LanguageCaptionCount; ++i)
+        lines.append(QString());
     QStringEncoder encoder(CodePage);
     QByteArray out;
     for (QString line : lines) {

@@ -5,7 +5,9 @@
 //   line 0       free text, not read
 //   line 1       the version, exactly "5.1"
 //   lines 2-52   UiTexts 0-50
-//   lines 53-    one caption per captioned element of the main window, in creation order
+//   lines 53-240 188 captions, one per captioned control of the main window in creation order;
+//                the lines after the last control this window has are kept for the controls of
+//                the standard layout it does not have (README, "Translations", lists each line)
 
 #include "core/ui_texts.h"
 #include "settings/settings_buffer.h"
@@ -22,6 +24,8 @@ inline constexpr char LanguageVersion[] = "5.1";
 constexpr int LanguageVersionLine = 1;
 constexpr int LanguageTextsLine = 2;
 constexpr int LanguageCaptionsLine = LanguageTextsLine + UiTextCount; // 53
+/// Caption lines in a complete file: lines 53-240.
+constexpr int LanguageCaptionCount = 188;
 /// More lines than any layout has captions; the rest of a longer file is never read.
 constexpr int LanguageMaxLines = 4096;
 /// The extension the start-up directory's language files carry.
@@ -51,7 +55,8 @@ std::optional<LanguageBuffer> ReadLanguageFile(const QString& path);
 LanguageBuffer LanguageFromBytes(const QByteArray& bytes);
 
 /// A complete language file of these texts and captions: a title line, "5.1", the 51 texts and
-/// the captions, windows-1251 with CR LF. A line break inside a text is written as a blank.
+/// the captions, then empty lines up to line 240 when there are fewer than 188; windows-1251 with
+/// CR LF. A line break inside a text is written as a blank.
 QByteArray LanguageFileBytes(const UiTexts& texts, const QStringList& captions);
 
 /// False when the text has a character windows-1251 cannot hold (it would come back as "?").

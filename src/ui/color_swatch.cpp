@@ -11,6 +11,7 @@ namespace huebit {
 ColorSwatch::ColorSwatch(const QString& name, const QString& hint, QWidget* parent)
     : QFrame(parent) {
     setObjectName(name);
+    MarkAsPanel(this);
     SetElementHint(this, hint);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);

@@ -1,5 +1,6 @@
 #include "ui/component_bar.h"
 
+#include "ui/element_hint.h"
 #include "ui/pointer_pixel.h"
 #include "ui/qt_color.h"
 
@@ -17,9 +18,16 @@ ComponentBar::ComponentBar(const QString& name, const QString& fillName, int wid
                            Color fillColor, QWidget* parent)
     : QWidget(parent), m_fillName(fillName), m_width(width), m_fillColor(fillColor) {
     setObjectName(name);
+    MarkAsPanel(this);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(width, 12);
+    // The trough paints its fill itself. The fill is still a panel of the layout inside the
+    // trough, with a language-file line of its own after the trough's: it stands here, hidden.
+    auto* fill = new QWidget(this);
+    fill->setObjectName(fillName);
+    MarkAsPanel(fill);
+    fill->hide();
 }
 
 void ComponentBar::setFill(int fill) {

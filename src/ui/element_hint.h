@@ -19,6 +19,11 @@ inline void SetElementTag(QWidget* w, int tag) { w->setProperty("tag", tag); }
 /// A label that shows a picture, not text: it takes no line of a language file.
 inline void MarkAsPicture(QWidget* w) { w->setProperty("picture", true); }
 
+/// A panel (a swatch, a bar, the sample, a plate or frame): it takes a line of a language file
+/// like any captioned control, so that the lines of a file stay on their controls, but its face
+/// shows colours and keeps the caption to itself.
+inline void MarkAsPanel(QWidget* w) { w->setProperty("panel", true); }
+
 } // namespace huebit
 
 namespace huebit {

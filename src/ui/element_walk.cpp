@@ -122,6 +122,10 @@ void setElementFont(QWidget* w, const QFont& font, const QSet<QWidget*>& element
         fitTabs(tabs);
 }
 
+bool isPanel(const QWidget* w) {
+    return w->property("panel").toBool();
+}
+
 } // namespace
 
 ElementList WindowElements(QWidget* window) {
@@ -146,7 +150,7 @@ int ElementTag(const QWidget* w) {
 }
 
 bool HasCaption(const QWidget* w) {
-    if (pageOwner(w, nullptr)) return true;
+    if (pageOwner(w, nullptr) || isPanel(w)) return true;
     if (qobject_cast<const QGroupBox*>(w) || qobject_cast<const QAbstractButton*>(w)) return true;
     if (auto* label = qobject_cast<const QLabel*>(w)) {
         return !label->property("picture").toBool() && label->pixmap().isNull();
@@ -156,6 +160,7 @@ bool HasCaption(const QWidget* w) {
 
 QString Caption(const QWidget* w) {
     int index = -1;
+    if (isPanel(w)) return w->property("panelCaption").toString();
     if (QTabWidget* tabs = pageOwner(w, &index)) return tabs->tabText(index);
     if (auto* box = qobject_cast<const QGroupBox*>(w)) return box->title();
     if (auto* button = qobject_cast<const QAbstractButton*>(w)) return button->text();
@@ -166,13 +171,17 @@ QString Caption(const QWidget* w) {
 void SetCaption(QWidget* w, const QString& caption) {
     const QString old = Caption(w);
     int index = -1;
-    if (QTabWidget* tabs = pageOwner(w, &index)) {
+    if (isPanel(w)) {
+        w->setProperty("panelCaption", caption);
+    } else if (QTabWidget* tabs = pageOwner(w, &index)) {
         tabs->setTabText(index, caption);
     } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
         box->setTitle(caption);
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         button->setText(caption);
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
+        // A caption from a language file is shown as written: markup in it is not the program's.
+        label->setTextFormat(Qt::PlainText);
         label->setText(caption);
     } else {
         return;

@@ -115,6 +115,7 @@ void THuebit::buildStatusStrip() {
                               this);
     Panel55 = new QWidget(this);
     Panel55->setObjectName(QStringLiteral("Panel55"));
+    MarkAsPanel(Panel55);
     Panel55->setGeometry(0, 483, 34, 24);
     m_colorIndicator = new ColorIndicator(*Panel56, *Panel55, *StatusBar1, *PageControl1,
                                           m_hintOptions, m_palettePicking, m_model);

@@ -23,12 +23,14 @@ constexpr int Edge = 2;       // the frame line and a pixel inside it
 ReadoutGroup::ReadoutGroup(const QString& title, ColorSwatch* swatch, SwatchSide side,
                            QWidget* parent)
     : QGroupBox(title, parent), m_swatch(swatch), m_side(side) {
-    swatch->setParent(this);
+    // Children in the order the layout lists them, left to right (the caption walk follows it).
+    if (side == SwatchSide::Left) swatch->setParent(this);
     const char* names[] = {"R=", "G=", "B="};
     for (int i = 0; i < 3; ++i) {
         m_labels[i] = new QLabel(QString::fromLatin1(names[i]), this);
         m_labels[i]->setAccessibleName(m_labels[i]->text());
     }
+    if (side == SwatchSide::Right) swatch->setParent(this);
     place();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/sample_view.h"
 
+#include "ui/element_hint.h"
 #include "ui/qt_color.h"
 #include "ui/qt_font.h"
 
@@ -12,6 +13,8 @@ QFont SampleFont() { return ToQFont(DefaultSampleFont()); }
 
 SampleView::SampleView(const QString& name, QWidget* parent) : QFrame(parent) {
     setObjectName(name);
+    // A panel like the swatches: a language file's line for it does not replace the sample text.
+    MarkAsPanel(this);
     setFrameShape(QFrame::Box);
     setLineWidth(1);
     setMouseTracking(true);

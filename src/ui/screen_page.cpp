@@ -49,9 +49,11 @@ QLabel* makeLabel(const QString& text, QWidget* parent, int tag) {
     return l;
 }
 
-// A thin frame one pixel around a view.
-void frame(QWidget* parent, QRect at) {
+// A thin frame one pixel around a view: a panel of the layout.
+void frame(const QString& name, QWidget* parent, QRect at) {
     auto* f = new QFrame(parent);
+    f->setObjectName(name);
+    MarkAsPanel(f);
     f->setFrameStyle(QFrame::Box | QFrame::Plain);
     f->setGeometry(at);
 }
@@ -130,7 +132,7 @@ void ScreenPage::buildColorGroup() {
     colorGroup = new QGroupBox(QStringLiteral(" Выберите цвет "), this);
     colorGroup->setGeometry(4, 240, 353, 153);
     // Positions inside the group are measured from its inner area at (5, 16).
-    frame(colorGroup, QRect(6, 20, 162, 122));
+    frame(QStringLiteral("LargeViewFrame"), colorGroup, QRect(6, 20, 162, 122));
     Image15 = new ImageView(QStringLiteral("Image15"), QSize(160, 120), colorGroup);
     SetElementHint(Image15, QStringLiteral("Увеличенный выбор цвета"));
     Image15->move(7, 21);
@@ -149,8 +151,10 @@ void ScreenPage::buildColorGroup() {
     auto* lower = new QHBoxLayout;
     lower->setContentsMargins(4, 0, 1, 0);
     lower->setSpacing(2);
+    // Made in the order the layout lists them (the caption walk follows it), placed cross first.
+    QLayout* spinEdits = buildSpinEdits(side);
     lower->addWidget(buildArrowCross(side), 0, Qt::AlignTop);
-    lower->addLayout(buildSpinEdits(side), 1);
+    lower->addLayout(spinEdits, 1);
     column->addLayout(lower);
     column->addStretch();
 }
@@ -178,6 +182,7 @@ QLayout* ScreenPage::buildReadouts(QWidget* side) {
 QWidget* ScreenPage::buildArrowCross(QWidget* side) {
     auto* cross = new QWidget(side);
     cross->setObjectName(QStringLiteral("ArrowCross"));
+    MarkAsPanel(cross);          // the panel that holds the arrows and the medium view
     cross->setFixedSize(73, 66); // the layout's 73 x 73 square, without the empty rows below
     arrows[0] = makeToolButton(QStringLiteral("SpeedButton30"), QStringLiteral("Сдвинуть область влево"),
                                cross, QRect(0, 19, 14, 32));
@@ -189,7 +194,7 @@ QWidget* ScreenPage::buildArrowCross(QWidget* side) {
                                cross, QRect(15, 52, 42, 14));
     const Qt::ArrowType kinds[] = {Qt::LeftArrow, Qt::UpArrow, Qt::RightArrow, Qt::DownArrow};
     for (int i = 0; i < 4; ++i) arrows[i]->setArrowType(kinds[i]);
-    frame(cross, QRect(15, 19, 42, 32));
+    frame(QStringLiteral("MediumViewFrame"), cross, QRect(15, 19, 42, 32));
     Image16 = new ImageView(QStringLiteral("Image16"), QSize(40, 30), cross);
     SetElementHint(Image16, QStringLiteral("Выбор цвета"));
     Image16->move(16, 20);

@@ -34,6 +34,7 @@ TitleStrip::TitleStrip(QWidget* parent) : QWidget(parent) {
                           DecorationIcon("name.png"), this);
     Image20->setGeometry(32, 7, 60, 8);
     iconPlate = makePicture(QStringLiteral("IconPlate"), QPixmap(), this);
+    MarkAsPanel(iconPlate);
     iconPlate->setGeometry(9, 3, 16, 16);
     Image7 = new ImageButton(QStringLiteral("Image7"), QStringLiteral("Huebit"),
                              DecorationIcon("icon16.png"), this);

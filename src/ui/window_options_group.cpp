@@ -82,6 +82,7 @@ WindowOptionsGroup::WindowOptionsGroup(QWidget* parent)
     Label41 = makeLabel("Label41", "прозрачно", this);
     Panel58 = new QWidget(this);
     Panel58->setObjectName(QStringLiteral("Panel58"));
+    MarkAsPanel(Panel58);
     Panel58->setAutoFillBackground(true);
     QPalette black = Panel58->palette();
     black.setColor(QPalette::Window, Qt::black);

@@ -74,7 +74,10 @@ TEST(LanguageFile, TemplateBytesReadBackAsTheSameTexts) {
     texts.set(45, QStringLiteral("запасной\r\nтекст")); // a break inside would shift every line
     const QStringList captions = {QStringLiteral("Подбор "), QString(), QStringLiteral("Окно")};
     const QByteArray bytes = LanguageFileBytes(texts, captions);
-    EXPECT_EQ(bytes.count("\r\n"), 2 + UiTextCount + 3);
+    // Every caption line is written, empty after the last caption given: lines 53-240.
+    EXPECT_EQ(bytes.count("\r\n"), 2 + UiTextCount + LanguageCaptionCount);
+    EXPECT_TRUE(bytes.endsWith(QByteArray("\xCE\xEA\xED\xEE\r\n") +
+                               QByteArray("\r\n").repeated(LanguageCaptionCount - 3)));
     EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
     EXPECT_EQ(bytes.split('\n')[1], "5.1\r");
     // "Подбор " in windows-1251, trailing blank kept.

@@ -6,6 +6,8 @@
 #include "ui/app_look.h"
 #include "ui/font_group.h"
 #include "ui/huebit_window.h"
+#include "ui/sample_view.h"
+#include "ui/selection_page.h"
 #include "ui/settings_page.h"
 #include "ui/window_appearance.h"
 #include "ui/window_options_group.h"
@@ -92,6 +94,9 @@ private slots:
     void templateLoadsBackWithNothingVisibleChanged();
     void badFilesShowTheErrorBoxAndChangeNothing();
     void shortFilesEmptyTheMissingCaptions();
+    void markupInCaptionsIsShownAsWritten();
+    void captionLinesNameTheLayoutsControls();
+    void everyCaptionLineLoadsOntoItsControlAndBack();
     void settingsNameALanguageFileOfTheStartupDirectory();
     void settingsFileRestoresFontAndIndicatorMode();
     void fontSurvivesTheStayOnTopSwitch();
@@ -261,10 +266,110 @@ void AppearanceTest::shortFilesEmptyTheMissingCaptions() {
           << "Tiles";
     w.appearance().languageBuffer() = LanguageFromBytes(fileOfLines(lines));
     const QList<QWidget*> captioned = w.appearance().captionedElements();
-    SetCaption(captioned[0], "Title"); // the title strip's check box comes first
+    SetCaption(captioned[0], "Title"); // the title strip's icon plate comes first
     w.appearance().LoadLanguage();
     QCOMPARE(Caption(captioned[0]), QStringLiteral("Selection"));
     QCOMPARE(Caption(captioned[1]), QStringLiteral("Tiles"));
+}
+
+void AppearanceTest::markupInCaptionsIsShownAsWritten() {
+    THuebit w;
+    const QString markup = QStringLiteral("<h1>HUGE</h1>");
+    QStringList lines{"Markup", "5.1"};
+    for (int i = 0; i < UiTextCount; ++i)
+        lines << markup;
+    for (int i = 0; i < 200; ++i) // every caption line and more
+        lines << markup;
+    w.appearance().languageBuffer() = LanguageFromBytes(fileOfLines(lines));
+    w.appearance().LoadLanguage();
+    int labels = 0;
+    for (QWidget* c : w.appearance().captionedElements()) {
+        QCOMPARE(Caption(c), markup);
+        auto* label = qobject_cast<QLabel*>(c);
+        if (!label || c->property("panel").toBool()) continue; // a plate shows no caption
+        ++labels;
+        // A heading would stand twice as tall as one line of the label's font.
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QVERIFY2(label->sizeHint().height() < 2 * label->fontMetrics().height(),
+                 qPrintable(label->objectName()));
+    }
+    QVERIFY(labels > 10);
+    QCOMPARE(w.uiTexts()[25], markup); // the status line shows texts as written already
+}
+
+namespace {
+
+// The line of `element` in a language file, or -1 when it takes none.
+int captionLine(const QList<QWidget*>& captioned, const QWidget* element) {
+    const qsizetype i = captioned.indexOf(const_cast<QWidget*>(element));
+    return i < 0 ? -1 : LanguageCaptionsLine + int(i);
+}
+
+bool isPanelName(const QString& name) {
+    static const QRegularExpression panel(QStringLiteral("^(Panel[0-9]+|[RGB]Panel)$"));
+    return panel.match(name).hasMatch();
+}
+
+} // namespace
+
+void AppearanceTest::captionLinesNameTheLayoutsControls() {
+    THuebit w;
+    const QList<QWidget*> captioned = w.appearance().captionedElements();
+    // The controls this window has come first; the lines after them, up to 240, belong to
+    // controls of the standard layout it does not have, and the template leaves them empty.
+    QCOMPARE(captioned.size(), 146);
+    const LanguageBuffer file = LanguageFromBytes(w.appearance().LanguageTemplate());
+    QCOMPARE(int(file.size()), LanguageCaptionsLine + LanguageCaptionCount);
+    QCOMPARE(LanguageCaptionsLine + LanguageCaptionCount - 1, 240);
+    for (int line = LanguageCaptionsLine + int(captioned.size()); line <= 240; ++line)
+        QVERIFY2(file.line(line).isEmpty(), qPrintable(QString::number(line)));
+
+    // The title strip first, its plate before its check box; a bar's fill right after the bar;
+    // hidden controls take their lines; the status strip's panels last.
+    const struct {
+        const char* name;
+        int line;
+    } anchors[] = {{"IconPlate", 53},  {"CheckBox4", 54},         {"TabSheet1", 55},
+                   {"Panel34", 89},    {"Panel35", 90},           {"Panel4", 121},
+                   {"TabSheet2", 128}, {"ScreenSaveButton", 157}, {"TabSheet3", 158},
+                   {"GroupBox1", 160}, {"CheckBox10", 184},       {"TabSheet4", 195},
+                   {"GroupBox5", 196}, {"Panel56", 197},          {"Panel55", 198}};
+    for (const auto& a : anchors)
+        QVERIFY2(captionLine(captioned, element(w, a.name)) == a.line, a.name);
+    QCOMPARE(file.line(55), QStringLiteral("Подбор "));
+    QCOMPARE(file.line(128), QStringLiteral("Экран "));
+
+    // Every panel takes a line, and every control before the elements it holds.
+    for (QWidget* x : w.findChildren<QWidget*>()) {
+        const int line = captionLine(captioned, x);
+        if (isPanelName(x->objectName())) QVERIFY2(line > 0, qPrintable(x->objectName()));
+        if (line < 0) continue;
+        for (QWidget* p = x->parentWidget(); p != &w; p = p->parentWidget())
+            QVERIFY2(captionLine(captioned, p) < line, qPrintable(x->objectName()));
+    }
+}
+
+void AppearanceTest::everyCaptionLineLoadsOntoItsControlAndBack() {
+    THuebit w;
+    const QString sampleShown = w.selectionPage()->Panel4->caption();
+    QStringList lines{"Lines", "5.1"};
+    for (int i = 0; i < UiTextCount; ++i)
+        lines << QStringLiteral("text %1").arg(i);
+    for (int line = LanguageCaptionsLine; line <= 240; ++line)
+        lines << QStringLiteral("L%1").arg(line);
+    w.appearance().languageBuffer() = LanguageFromBytes(fileOfLines(lines));
+    w.appearance().LoadLanguage();
+    const QList<QWidget*> captioned = w.appearance().captionedElements();
+    for (int i = 0; i < captioned.size(); ++i)
+        QCOMPARE(Caption(captioned[i]), QStringLiteral("L%1").arg(LanguageCaptionsLine + i));
+    // The sample's panel keeps its line to itself: the sample text shown stays.
+    QCOMPARE(w.selectionPage()->Panel4->caption(), sampleShown);
+
+    // Written out again, each caption is back on its line.
+    const LanguageBuffer back = LanguageFromBytes(w.appearance().LanguageTemplate());
+    QCOMPARE(int(back.size()), int(lines.size()));
+    for (int line = LanguageTextsLine; line < LanguageCaptionsLine + captioned.size(); ++line)
+        QCOMPARE(back.line(line), lines[line]);
 }
 
 void AppearanceTest::settingsNameALanguageFileOfTheStartupDirectory() {
