@@ -12,6 +12,7 @@
 #include <QThread>
 #include <gtest/gtest.h>
 #include <csignal>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace huebit;
@@ -244,4 +245,45 @@ TEST_F(SettingsE2E, ASettingsFileInAReadOnlyProgramFolderIsOnlyTheStartingPoint)
     QFile beside(settingsBeside());
     ASSERT_TRUE(beside.open(QIODevice::ReadOnly));
     EXPECT_EQ(beside.readAll(), shippedBytes); // the shipped file is never written
+}
+
+// What another user can put at the settings path: a FIFO must not hold the start, and a link
+// planted in a folder both can write must not make the close overwrite the file it names.
+TEST_F(SettingsE2E, AHostileSettingsPathNeitherBlocksTheStartNorIsOverwritten) {
+    ASSERT_TRUE(app.install());
+    const QByteArray path = QFile::encodeName(settingsBeside());
+    QTemporaryDir victimDir;
+    const QString victim = victimDir.filePath("thesis.txt");
+    const QByteArray words = "three years of work\n";
+    {
+        QFile f(victim);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(words) == words.size());
+    }
+    for (const char* planted : {"FIFO", "link"}) {
+        SCOPED_TRACE(planted);
+        QFile::remove(settingsBeside());
+        const bool fifo = QByteArray(planted) == "FIFO";
+        if (fifo) {
+            ASSERT_EQ(::mkfifo(path.constData(), 0600), 0);
+        } else {
+            ASSERT_EQ(::symlink(QFile::encodeName(victim).constData(), path.constData()), 0);
+            // The program folder as a shared one: anyone may add to it.
+            ASSERT_EQ(::chmod(QFile::encodeName(app.workDir()).constData(), 01777), 0);
+        }
+        ASSERT_TRUE(app.start()) << "no Huebit window appeared";
+        ASSERT_TRUE(app.waitUntilOpaque());
+        dragTo({110, 90});
+        app.click(CloseIcon);
+        ASSERT_EQ(app.waitForExit(3000), std::optional<int>(0));
+        QFileInfo after(settingsBeside());
+        if (fifo) {
+            EXPECT_FALSE(after.isFile() || after.isSymLink()) << "the FIFO was replaced";
+        } else {
+            EXPECT_TRUE(after.isSymLink());
+        }
+        QFile f(victim);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), words);
+        ::chmod(QFile::encodeName(app.workDir()).constData(), 0700);
+    }
 }
