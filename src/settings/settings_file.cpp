@@ -90,10 +90,15 @@ void removeStaleTemporaries(const QByteArray& target) {
 QByteArray temporaryName(const QByteArray& target) {
     static constexpr char Letters[] =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    QByteArray name = target + '.';
-    for (int i = 0; i < TemporaryRandomLength; ++i)
-        name += Letters[QRandomGenerator::global()->bounded(int(sizeof Letters - 1))];
-    return name;
+    const QString fileName = QFileInfo(QFile::decodeName(target)).fileName();
+    // Drawn until it has the mix a later save recognises as ours (about two draws in three).
+    for (;;) {
+        QByteArray suffix;
+        for (int i = 0; i < TemporaryRandomLength; ++i)
+            suffix += Letters[QRandomGenerator::global()->bounded(int(sizeof Letters - 1))];
+        if (IsSaveTemporaryName(fileName + '.' + QLatin1String(suffix), fileName))
+            return target + '.' + suffix;
+    }
 }
 
 // Opens a new temporary beside the target with the target's permissions (or the usual ones
@@ -174,13 +179,18 @@ QString writeTemporary(const QByteArray& target, const QByteArray& bytes,
 bool IsSaveTemporaryName(const QString& name, const QString& fileName) {
     if (name.size() != fileName.size() + 1 + TemporaryRandomLength) return false;
     if (!name.startsWith(fileName) || name[fileName.size()] != QLatin1Char('.')) return false;
+    bool upper = false, lower = false, digit = false;
     for (qsizetype i = fileName.size() + 1; i < name.size(); ++i) {
         const char16_t c = name[i].unicode();
-        const bool letterOrDigit =
-            (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9');
-        if (!letterOrDigit) return false;
+        const bool isUpper = c >= u'A' && c <= u'Z';
+        const bool isLower = c >= u'a' && c <= u'z';
+        const bool isDigit = c >= u'0' && c <= u'9';
+        if (!isUpper && !isLower && !isDigit) return false;
+        upper = upper || isUpper;
+        lower = lower || isLower;
+        digit = digit || isDigit;
     }
-    return true;
+    return upper && lower && digit;
 }
 
 SaveFileCalls SaveFileCalls::System() {

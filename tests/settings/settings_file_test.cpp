@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 using namespace huebit;
@@ -255,6 +256,10 @@ TEST(SettingsFile, AFullDiskKeepsTheOldFile) {
     while (filler.write(block) == block.size()) {
     }
     filler.close();
+    struct statvfs room {};
+    ASSERT_EQ(::statvfs(mountPoint.constData(), &room), 0);
+    ASSERT_EQ(room.f_bavail, 0u) << "the file system is not full";
+    ASSERT_LT(room.f_blocks * room.f_frsize, 1024u * 1024u) << "not the small file system";
 
     const QString error = SaveSettingsFile(path, bufferWithText(QString(4000, QLatin1Char('n'))));
     EXPECT_NE(error, QString());
@@ -267,22 +272,25 @@ TEST(SettingsFile, AFullDiskKeepsTheOldFile) {
 TEST(SettingsFile, ASaveRemovesOnlyItsOwnStaleTemporaries) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Huebit.cnf");
-    const QStringList stale{"Huebit.cnf.Ab12Cd", "Huebit.cnf.zzzzzz", "Huebit.cnf.000000"};
-    const QStringList kept{"Huebit.cnf.Ab12C",      "Huebit.cnf.Ab12Cd7", "Huebit.cnf.Ab-2Cd",
-                           "Huebit.cnf.Ab12Cd.bak", "huebit.cnf.Ab12Cd",  "Other.cnf.Ab12Cd",
-                           "Huebit.cnfAAb12Cd",     "thesis.txt"};
+    const QStringList stale{"Huebit.cnf.Ab12Cd", "Huebit.cnf.9xQz0P", "Huebit.cnf.aB3zzz"};
+    // Names a user gives a copy, and names of another shape.
+    const QStringList kept{"Huebit.cnf.backup",  "Huebit.cnf.Backup", "Huebit.cnf.241209",
+                           "Huebit.cnf.copy01",  "Huebit.cnf.COPY01", "Huebit.cnf.Ab12C",
+                           "Huebit.cnf.Ab12Cd7", "Huebit.cnf.Ab-2Cd", "Huebit.cnf.Ab12Cd.bak",
+                           "huebit.cnf.Ab12Cd",  "Other.cnf.Ab12Cd",  "Huebit.cnfAAb12Cd",
+                           "thesis.txt"};
     for (const QString& name : stale + kept)
         ASSERT_TRUE(writeBytes(dir.filePath(name), "x"));
     // Of the right name, but not a regular file of ours: a folder and a link stay.
-    ASSERT_TRUE(QDir(dir.path()).mkdir("Huebit.cnf.Folder"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Huebit.cnf.Fold3r"));
     ASSERT_TRUE(symlinkAt(dir.filePath("thesis.txt"), dir.filePath("Huebit.cnf.Link12")));
     QStringList expected =
-        kept + QStringList{"Huebit.cnf", "Huebit.cnf.Folder", "Huebit.cnf.Link12"};
+        kept + QStringList{"Huebit.cnf", "Huebit.cnf.Fold3r", "Huebit.cnf.Link12"};
     if (::geteuid() == 0) {
-        const QString theirs = dir.filePath("Huebit.cnf.Theirs");
+        const QString theirs = dir.filePath("Huebit.cnf.Th3irs");
         ASSERT_TRUE(writeBytes(theirs, "x"));
         ASSERT_EQ(::chown(QFile::encodeName(theirs).constData(), Nobody, Nobody), 0);
-        expected << "Huebit.cnf.Theirs";
+        expected << "Huebit.cnf.Th3irs";
     }
 
     ASSERT_EQ(SaveSettingsFile(path, bufferWithText("new")), QString());
