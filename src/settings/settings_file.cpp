@@ -197,30 +197,35 @@ SaveFileCalls SaveFileCalls::System() {
     return {::write, ::fsync, ::close, ::rename};
 }
 
-std::optional<SettingsBuffer> LoadSettingsFile(const QString& path, QString* refusal) {
-    if (path.isEmpty()) return std::nullopt;
+bool OpenRegularFile(const QString& path, QFile& file, QString* refusal) {
+    if (path.isEmpty()) return false;
     const QByteArray name = QFile::encodeName(path);
     const auto refuse = [&](const QString& why) {
         if (refusal) *refusal = why;
-        return std::nullopt;
+        return false;
     };
     // A FIFO would block the open and the read until someone writes to it; a device is no
-    // settings file. Neither is opened in the first place, and the opened file is checked again.
+    // file of ours. Neither is opened in the first place, and the opened file is checked again.
     struct stat st {};
     if (::stat(name.constData(), &st) != 0) {
-        if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
+        if (errno == ENOENT || errno == ENOTDIR) return false;
         return refuse(failure("cannot look at", name, errno));
     }
     const QString notRegular = QStringLiteral("%1 is not a regular file; not reading it").arg(path);
     if (!S_ISREG(st.st_mode)) return refuse(notRegular);
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return refuse(failure("cannot open", name, errno));
-    QFile file;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
         !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return refuse(notRegular);
     }
+    return true;
+}
+
+std::optional<SettingsBuffer> LoadSettingsFile(const QString& path, QString* refusal) {
+    QFile file;
+    if (!OpenRegularFile(path, file, refusal)) return std::nullopt;
     return SettingsBuffer::Read(file);
 }
 

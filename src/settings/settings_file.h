@@ -3,6 +3,8 @@
 
 #include "settings/settings_buffer.h"
 
+#include <QFile>
+
 #include <functional>
 #include <optional>
 #include <sys/types.h>
@@ -14,6 +16,11 @@ namespace huebit {
 /// directory at the path is refused without blocking, and `refusal` (when given) says why; it
 /// stays empty for a file that simply is not there.
 std::optional<SettingsBuffer> LoadSettingsFile(const QString& path, QString* refusal = nullptr);
+
+/// Opens `path` for reading into `file` when it is a regular file, without blocking on a FIFO
+/// or opening a device; false otherwise, with `refusal` (when given) saying why, and empty for
+/// a file that simply is not there.
+bool OpenRegularFile(const QString& path, QFile& file, QString* refusal = nullptr);
 
 /// The calls a save makes on the file it writes, so a test can make any one of them fail as a
 /// full disk or a failing device would.
