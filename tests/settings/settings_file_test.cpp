@@ -127,7 +127,7 @@ TEST(SettingsFile, ASaveReplacesOnlyWhatIsSafeToReplace) {
     const QString home = dir.filePath("home"), shared = dir.filePath("shared");
     ASSERT_TRUE(QDir().mkpath(home) && QDir().mkpath(shared));
     ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0); // as /tmp is
-    ASSERT_EQ(::chmod(QFile::encodeName(home).constData(), 0755), 0);     // whatever the umask
+    ASSERT_EQ(::chmod(QFile::encodeName(home).constData(), 0755), 0);    // whatever the umask
     const QString thesis = QDir(home).filePath("thesis.txt");
     const QString sharedFile = QDir(shared).filePath("ours.txt");
     const QString fifo = QDir(home).filePath("fifo");
