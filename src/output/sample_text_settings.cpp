@@ -33,7 +33,7 @@ void SampleTextSettings::ApplySampleTextSettings() {
 }
 
 QString SampleTextSettings::UnsavableCharactersText() {
-    return QStringLiteral("Некоторые знаки не сохранятся: в файле настроек они станут «?»");
+    return QStringLiteral("Некоторые знаки сохранятся в настройках как «?»");
 }
 
 } // namespace huebit

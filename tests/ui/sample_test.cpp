@@ -412,6 +412,8 @@ void SampleTest::applyingUnsavableCharactersSaysSo() {
     click(page->applyButton, Qt::LeftButton);
     p.window.statusBar()->showHint(QStringLiteral("a passing hint"));
     QCOMPARE(p.window.statusBar()->shownText(), warning);
+    // Whole on screen at the default font, not cut to "…".
+    QTRY_COMPARE(p.window.statusBar()->textLabel()->text(), warning);
 }
 
 void SampleTest::fontColorDialogReturnsTheFontAndColour() {
