@@ -33,6 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               "a line end kept inside a line");
     }
     Check(readDevice(bytes, bytes.size() + 1) == lines, "reading a device differs from the bytes");
+    Check(readDevice(bytes, -1) == lines, "reading a device without a limit differs from the bytes");
     const qint64 limit = qint64(size / 2);
     Check(readDevice(bytes, limit) == SettingsBuffer::FromBytes(bytes.left(limit)),
           "a byte limit does not read as the bytes cut there");

@@ -1,5 +1,7 @@
 #include "output/sample_text_settings.h"
 
+#include "settings/code_page.h"
+
 namespace huebit {
 
 void SampleTextSettings::ResetSampleTextSettings() {
@@ -27,6 +29,11 @@ void SampleTextSettings::ChooseSampleFont(FontDialog& dialog) {
 
 void SampleTextSettings::ApplySampleTextSettings() {
     m_model.ApplySampleTextSettings(m_editor.text, m_editor.font.font, m_editor.font.color);
+    if (!FitsCodePage(m_editor.text)) emit statusMessage(UnsavableCharactersText());
+}
+
+QString SampleTextSettings::UnsavableCharactersText() {
+    return QStringLiteral("Некоторые знаки сохранятся в настройках как «?»");
 }
 
 } // namespace huebit

@@ -32,12 +32,20 @@ public:
     void SetEditorText(const QString& text);
     /// Opens the font dialog on the box's font; a confirmed choice replaces it, colour included.
     void ChooseSampleFont(FontDialog& dialog);
-    /// Hands the box's text, font and colour to the sample; the caller then shows page 0.
+    /// Hands the box's text, font and colour to the sample; the caller then shows page 0. A
+    /// text with characters the settings file's code page lacks is applied as it is, and the
+    /// status line says they will be saved as "?".
     void ApplySampleTextSettings();
+
+    /// The status-line text for such a text. Built in: a language file has no line for it, and
+    /// a new line would move every caption after it.
+    static QString UnsavableCharactersText();
 
 signals:
     /// The box's text, font or colour changed.
     void editorChanged();
+    /// A text for the status line.
+    void statusMessage(const QString& text);
 
 private:
     ColorModel& m_model;

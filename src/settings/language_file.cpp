@@ -1,6 +1,7 @@
 #include "settings/language_file.h"
 
 #include "app/app_identity.h"
+#include "settings/settings_file.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -40,8 +41,8 @@ LanguageBuffer LanguageFromBytes(const QByteArray& bytes) {
 }
 
 std::optional<LanguageBuffer> ReadLanguageFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    QFile file;
+    if (!OpenRegularFile(path, file)) return std::nullopt;
     return LanguageBuffer::Read(file, 16 * 1024 * 1024, LanguageMaxLines);
 }
 

@@ -34,9 +34,11 @@ public:
     /// ending counts. Only the first `maxLines` lines are kept (the language file shares these
     /// line rules and has more lines).
     static SettingsBuffer FromBytes(const QByteArray& bytes, int maxLines = SettingsLineCount);
-    /// Reads a device the same way, in chunks; stops after `maxLines` lines or `maxBytes`, so a
-    /// huge or endless file cannot exhaust memory or hang the start.
-    static SettingsBuffer Read(QIODevice& device, qint64 maxBytes = 16 * 1024 * 1024,
+    /// Reads a device the same way, in chunks, and stops after `maxLines` lines, or after
+    /// `maxBytes` when that is not negative (for a source that might never end). Only the kept
+    /// part of each line is held, so a huge file costs time but never memory, and a line past
+    /// any length still ends at its ending with the later lines read after it.
+    static SettingsBuffer Read(QIODevice& device, qint64 maxBytes = -1,
                                int maxLines = SettingsLineCount);
 
     /// Exactly SettingsLineCount lines, each ended by CR LF; missing lines are written empty.

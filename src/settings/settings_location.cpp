@@ -14,10 +14,13 @@ QString ConfigSettingsPath(const QString& xdgConfigHome, const QString& home) {
     return QDir::cleanPath(base + QStringLiteral("/Huebit/") + QLatin1String(SettingsFileName));
 }
 
-SettingsLocation ChooseSettingsLocation(const QString& executableDir, bool executableDirWritable,
-                                        bool fileBesideExists, const QString& configPath) {
+SettingsLocation ChooseSettingsLocation(const QString& executableDir, SettingsPlaces places,
+                                        const QString& configPath) {
     const QString beside = QDir(executableDir).filePath(QLatin1String(SettingsFileName));
-    return {fileBesideExists ? beside : configPath, executableDirWritable ? beside : configPath};
+    if (places.executableDirWritable)
+        return {places.fileBesideExists ? beside : configPath, beside};
+    const bool startFromBeside = places.fileBesideExists && !places.configFileExists;
+    return {startFromBeside ? beside : configPath, configPath};
 }
 
 bool IsSystemProgramDirectory(const QString& dir) {
@@ -36,11 +39,13 @@ SettingsLocation ProgramSettingsLocation() {
     // access() asks the kernel with this process's own identity, which is what a write will face.
     const bool writable = !IsSystemProgramDirectory(dir) &&
                           ::access(QFile::encodeName(dir).constData(), W_OK | X_OK) == 0;
-    const bool beside = QFileInfo::exists(QDir(dir).filePath(QLatin1String(SettingsFileName)));
     QString home = qEnvironmentVariable("HOME");
     if (!QDir::isAbsolutePath(home)) home = QDir::homePath();
-    return ChooseSettingsLocation(
-        dir, writable, beside, ConfigSettingsPath(qEnvironmentVariable("XDG_CONFIG_HOME"), home));
+    const QString config = ConfigSettingsPath(qEnvironmentVariable("XDG_CONFIG_HOME"), home);
+    const SettingsPlaces places{
+        writable, QFileInfo::exists(QDir(dir).filePath(QLatin1String(SettingsFileName))),
+        QFileInfo::exists(config)};
+    return ChooseSettingsLocation(dir, places, config);
 }
 
 QString SettingsFilePath() { return ProgramSettingsLocation().savePath; }

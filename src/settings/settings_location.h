@@ -20,11 +20,20 @@ struct SettingsLocation {
 /// `home`/.config, as the base-directory rules say.
 QString ConfigSettingsPath(const QString& xdgConfigHome, const QString& home);
 
-/// The choice itself: write beside the executable when its directory is writable, otherwise in
-/// the configuration directory; load the file beside the executable when it exists, otherwise
-/// the configuration one.
-SettingsLocation ChooseSettingsLocation(const QString& executableDir, bool executableDirWritable,
-                                        bool fileBesideExists, const QString& configPath);
+/// Which files a run uses, from what is on disk.
+struct SettingsPlaces {
+    bool executableDirWritable = false;
+    bool fileBesideExists = false;
+    bool configFileExists = false;
+};
+
+/// The choice itself. A writable program directory keeps the settings beside the executable
+/// (loading the configuration directory's file on a first portable run). A read-only one
+/// writes to the configuration directory, so the file there wins once it exists; the file
+/// beside the executable is only the starting point until then, or every start would read it
+/// again and every change would be lost.
+SettingsLocation ChooseSettingsLocation(const QString& executableDir, SettingsPlaces places,
+                                        const QString& configPath);
 
 /// A directory the system's package manager owns (/usr/bin and its kin). A program installed
 /// there keeps its settings in the configuration directory even when it runs as root, so nothing

@@ -181,6 +181,8 @@ void THuebit::wireSample() {
                                 [this] { m_export.CopySampleBitmap(); },
                                 [this] { m_export.CopySampleMetafile(); }},
                                [this](int index) { ShowPage(index); }});
+    connect(&m_sampleSettings, &SampleTextSettings::statusMessage, StatusBar1,
+            [this](const QString& text) { StatusBar1->showHeldMessage(text); });
 }
 
 void THuebit::wireClipboard() {
@@ -281,7 +283,14 @@ void THuebit::setColPanel(TColPanel* panel) {
 
 void THuebit::LoadSettings() {
     move(0, 0);
-    if (const auto stored = LoadSettingsFile(m_settingsLocation.loadPath)) {
+    QString refusal;
+    const auto stored = LoadSettingsFile(m_settingsLocation.loadPath, &refusal);
+    // The start goes on with the defaults; the user learns why the file was passed over.
+    if (!refusal.isEmpty()) {
+        std::fprintf(stderr, "%s: the settings were not read: %s\n", ExecutableName,
+                     qPrintable(refusal));
+    }
+    if (stored) {
         m_settingsBuffer = *stored;
         WindowSettings target(*this);
         m_appearance->HoldFontWalks();

@@ -28,15 +28,20 @@ QString StatusLine::shownText() const {
 void StatusLine::setNotice(const QString& text) {
     m_notice = text;
     if (text.isEmpty())
-        m_noticeGiven.invalidate();
+        m_heldSince.invalidate();
     else
-        m_noticeGiven.start();
+        m_heldSince.start();
     showText();
 }
 
 void StatusLine::showHint(const QString& text) {
-    if (m_noticeGiven.isValid() && m_noticeGiven.elapsed() < NoticeHoldMs) return;
+    if (m_heldSince.isValid() && m_heldSince.elapsed() < NoticeHoldMs) return;
     showMessage(text);
+}
+
+void StatusLine::showHeldMessage(const QString& text) {
+    showMessage(text);
+    m_heldSince.start();
 }
 
 void StatusLine::showText() {

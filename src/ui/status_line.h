@@ -26,8 +26,11 @@ public:
 
     void setNotice(const QString& text);
     const QString& notice() const { return m_notice; }
-    /// The automatic hint: a message, unless a notice was given moments ago.
+    /// The automatic hint: a message, unless a notice or a held message was given moments ago.
     void showHint(const QString& text);
+    /// A message the user must get to read: the hint of whatever the pointer lands on does not
+    /// replace it at once.
+    void showHeldMessage(const QString& text);
 
     static constexpr int NoticeHoldMs = 2000;
 
@@ -45,7 +48,7 @@ private:
 
     QLabel* m_label = nullptr;
     QString m_notice;
-    QElapsedTimer m_noticeGiven;
+    QElapsedTimer m_heldSince; ///< when the last notice or held message was given
 };
 
 } // namespace huebit

@@ -12,6 +12,7 @@
 #include <QThread>
 #include <gtest/gtest.h>
 #include <csignal>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace huebit;
@@ -147,44 +148,142 @@ TEST_F(SettingsE2E, SignalsAndTheCloseRequestSave) {
     }
 }
 
+namespace {
+
+// An installed copy runs as a user who cannot write its directory: the unprivileged user
+// nobody when the tests run as root (the permission bits would not stop root), else this user.
+struct UnprivilegedRun {
+    QTemporaryDir config;
+    QStringList command;
+    QProcessEnvironment env;
+    QString programDir;
+    bool asNobody = false;
+
+    static constexpr auto ReadOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                     QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                                     QFileDevice::ReadOther | QFileDevice::ExeOther;
+
+    /// False when this machine cannot run the program as another user.
+    bool prepare(HuebitProcess& app) {
+        if (!app.install()) return false;
+        programDir = app.workDir();
+        const QString binary = QDir(programDir).filePath("huebit");
+        command = QStringList{binary};
+        asNobody = ::geteuid() == 0;
+        if (asNobody) {
+            if (QStandardPaths::findExecutable("setpriv").isEmpty()) return false;
+            if (::chown(QFile::encodeName(config.path()).constData(), 65534, 65534) != 0)
+                return false;
+            QFile::setPermissions(programDir, ReadOnly | QFileDevice::WriteOwner); // root's own
+            command =
+                QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", binary};
+        } else {
+            QFile::setPermissions(programDir, ReadOnly);
+        }
+        env.insert("XDG_CONFIG_HOME", config.path());
+        env.insert("HOME", config.path());
+        return true;
+    }
+    QString stored() const { return QDir(config.path()).filePath("Huebit/Huebit.cnf"); }
+    ~UnprivilegedRun() {
+        if (!programDir.isEmpty())
+            QFile::setPermissions(programDir, ReadOnly | QFileDevice::WriteOwner);
+        // Back to the test's own user, so the folder can be removed.
+        if (asNobody) (void)::chown(QFile::encodeName(config.path()).constData(), 0, 0);
+    }
+};
+
+} // namespace
+
 // An installed copy: the program's directory is not writable by its user, so the settings go
 // to $XDG_CONFIG_HOME/Huebit and are read from there on the next start. As root the permission
 // bits would not stop a write, so the program runs as the unprivileged user nobody.
 TEST_F(SettingsE2E, InstalledCopyKeepsItsSettingsInTheConfigDirectory) {
-    QTemporaryDir config;
-    ASSERT_TRUE(app.install());
-    const QString binary = QDir(app.workDir()).filePath("huebit");
-    const QByteArray configPath = QFile::encodeName(config.path());
-    QStringList command{binary};
-    const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-                          QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
-    if (::geteuid() == 0) {
-        if (QStandardPaths::findExecutable("setpriv").isEmpty()) GTEST_SKIP() << "no setpriv";
-        ASSERT_EQ(::chown(configPath.constData(), 65534, 65534), 0);
-        QFile::setPermissions(app.workDir(), readOnly | QFileDevice::WriteOwner); // root's own
-        command = QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", binary};
-    } else {
-        QFile::setPermissions(app.workDir(), readOnly);
-    }
-    QProcessEnvironment env;
-    env.insert("XDG_CONFIG_HOME", config.path());
-    env.insert("HOME", config.path());
+    UnprivilegedRun run;
+    if (!run.prepare(app)) GTEST_SKIP() << "cannot run the program as another user here";
 
-    ASSERT_TRUE(app.startCommand(command, env)) << "no Huebit window appeared";
+    ASSERT_TRUE(app.startCommand(run.command, run.env)) << "no Huebit window appeared";
     ASSERT_TRUE(app.waitUntilOpaque());
     dragTo({120, 80});
     app.click(CloseIcon);
     ASSERT_EQ(app.waitForExit(3000), std::optional<int>(0));
-    const QString stored = QDir(config.path()).filePath("Huebit/Huebit.cnf");
-    EXPECT_TRUE(QFileInfo::exists(stored)) << "nothing in the configuration directory";
+    EXPECT_TRUE(QFileInfo::exists(run.stored())) << "nothing in the configuration directory";
     EXPECT_FALSE(QFileInfo::exists(settingsBeside())) << "written beside a read-only program";
 
-    ASSERT_TRUE(app.startCommand(command, env));
+    ASSERT_TRUE(app.startCommand(run.command, run.env));
     EXPECT_EQ(app.geometry().topLeft(), QPoint(120, 80)) << "the settings did not come back";
     app.click(CloseIcon);
     EXPECT_EQ(app.waitForExit(3000), std::optional<int>(0));
-    QFile::setPermissions(app.workDir(), readOnly | QFileDevice::WriteOwner);
-    if (::geteuid() == 0) {
-        ASSERT_EQ(::chown(configPath.constData(), 0, 0), 0);
+}
+
+// A read-only program folder that ships a settings file: that file is where the first start
+// begins, and from then on the configuration directory's file is read, so no change is lost.
+TEST_F(SettingsE2E, ASettingsFileInAReadOnlyProgramFolderIsOnlyTheStartingPoint) {
+    UnprivilegedRun run;
+    ASSERT_TRUE(app.install());
+    SettingsRecord shipped;
+    shipped.windowPos = {60, 30};
+    ASSERT_EQ(SaveSettingsFile(settingsBeside(), ToSettingsBuffer(shipped)), QString());
+    const QByteArray shippedBytes = ToSettingsBuffer(shipped).toBytes();
+    if (!run.prepare(app)) GTEST_SKIP() << "cannot run the program as another user here";
+
+    const QPoint places[] = {{120, 80}, {200, 140}};
+    QPoint expected = shipped.windowPos;
+    for (const QPoint place : places) {
+        SCOPED_TRACE(place.x());
+        ASSERT_TRUE(app.startCommand(run.command, run.env)) << "no Huebit window appeared";
+        ASSERT_TRUE(app.waitUntilOpaque());
+        EXPECT_EQ(app.geometry().topLeft(), expected) << "not the last place the user chose";
+        dragTo(place);
+        app.click(CloseIcon);
+        ASSERT_EQ(app.waitForExit(3000), std::optional<int>(0));
+        const auto saved = LoadSettingsFile(run.stored());
+        ASSERT_TRUE(saved.has_value()) << "nothing in the configuration directory";
+        EXPECT_EQ(ReadSettingsRecord(*saved).windowPos, place);
+        expected = place;
+    }
+    QFile beside(settingsBeside());
+    ASSERT_TRUE(beside.open(QIODevice::ReadOnly));
+    EXPECT_EQ(beside.readAll(), shippedBytes); // the shipped file is never written
+}
+
+// What another user can put at the settings path: a FIFO must not hold the start, and a link
+// planted in a folder both can write must not make the close overwrite the file it names.
+TEST_F(SettingsE2E, AHostileSettingsPathNeitherBlocksTheStartNorIsOverwritten) {
+    ASSERT_TRUE(app.install());
+    const QByteArray path = QFile::encodeName(settingsBeside());
+    QTemporaryDir victimDir;
+    const QString victim = victimDir.filePath("thesis.txt");
+    const QByteArray words = "three years of work\n";
+    {
+        QFile f(victim);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(words) == words.size());
+    }
+    for (const char* planted : {"FIFO", "link"}) {
+        SCOPED_TRACE(planted);
+        QFile::remove(settingsBeside());
+        const bool fifo = QByteArray(planted) == "FIFO";
+        if (fifo) {
+            ASSERT_EQ(::mkfifo(path.constData(), 0600), 0);
+        } else {
+            ASSERT_EQ(::symlink(QFile::encodeName(victim).constData(), path.constData()), 0);
+            // The program folder as a shared one: anyone may add to it.
+            ASSERT_EQ(::chmod(QFile::encodeName(app.workDir()).constData(), 01777), 0);
+        }
+        ASSERT_TRUE(app.start()) << "no Huebit window appeared";
+        ASSERT_TRUE(app.waitUntilOpaque());
+        dragTo({110, 90});
+        app.click(CloseIcon);
+        ASSERT_EQ(app.waitForExit(3000), std::optional<int>(0));
+        QFileInfo after(settingsBeside());
+        if (fifo) {
+            EXPECT_FALSE(after.isFile() || after.isSymLink()) << "the FIFO was replaced";
+        } else {
+            EXPECT_TRUE(after.isSymLink());
+        }
+        QFile f(victim);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), words);
+        ::chmod(QFile::encodeName(app.workDir()).constData(), 0700);
     }
 }

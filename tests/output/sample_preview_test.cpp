@@ -143,6 +143,30 @@ TEST_F(SamplePreviewTest, ApplyWithTheTextHiddenStoresTheTextForTheNextShow) {
     EXPECT_EQ(model.FloatingPanel().caption, "Новый текст");
 }
 
+TEST_F(SamplePreviewTest, ApplyingATextTheSettingsFileCannotHoldSaysSo) {
+    const struct {
+        const char* text;
+        bool warned;
+    } cases[] = {
+        {"Цвет текста", false}, {"€ № «»", false}, {"", false},
+        {"готово ✓", true},     {"日本", true},      {"😀", true},
+    };
+    for (const auto& c : cases) {
+        QStringList messages;
+        const auto connection = QObject::connect(
+            &settings, &SampleTextSettings::statusMessage,
+            [&messages](const QString& text) { messages << text; });
+        settings.SetEditorText(QString::fromUtf8(c.text));
+        settings.ApplySampleTextSettings();
+        QObject::disconnect(connection);
+        // The text is applied as typed either way; only the file will hold "?".
+        EXPECT_EQ(model.SampleState().sampleText, QString::fromUtf8(c.text));
+        EXPECT_EQ(messages, c.warned ? QStringList{SampleTextSettings::UnsavableCharactersText()}
+                                     : QStringList{})
+            << c.text;
+    }
+}
+
 TEST_F(SamplePreviewTest, AnEmptyTextCountsAsHiddenAndShowingKeepsItEmpty) {
     settings.ResetSampleTextSettings();
     settings.SetEditorText(QString());

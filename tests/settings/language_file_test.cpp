@@ -7,7 +7,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <chrono>
+#include <fcntl.h>
+#include <future>
 #include <random>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace huebit;
 
@@ -162,4 +167,19 @@ TEST(LanguageFile, ErrorTextEndsWithTheWebAddress) {
         LanguageErrorText(),
         QStringLiteral("Ошибка загрузки файла языка.\r\n\r\nФайл языка имеет не ту версию.\r\n"
                        "Скачайте новую версию файла с https://huebit.app"));
+}
+
+TEST(LanguageFile, AFifoInItsPlaceIsNotWaitedFor) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("ru.lng");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    auto read = std::async(std::launch::async, [&] { return ReadLanguageFile(fifo); });
+    if (read.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
+        // Open the other end so the blocked reader returns and the test can end.
+        const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) ::close(fd);
+        read.wait();
+        FAIL() << "reading the language file blocked";
+    }
+    EXPECT_FALSE(read.get().has_value());
 }

@@ -1,5 +1,6 @@
 // The settings file's bytes and lines: endings, code page, line cap, the written form.
 #include "settings/settings_buffer.h"
+#include "settings/code_page.h"
 #include "settings/settings_record.h"
 #include "settings/settings_walk.h"
 
@@ -52,6 +53,26 @@ TEST(SettingsBuffer, CyrillicCodePageBothWays) {
     EXPECT_TRUE(SettingsBuffer::FromBytes(all).toBytes().startsWith(all + "\r\n"));
     // And reads as the system's own converter reads it.
     EXPECT_EQ(SettingsBuffer::FromBytes(all).line(0), QString(QStringDecoder("windows-1251").decode(all)));
+}
+
+TEST(SettingsBuffer, CharactersTheCodePageLacksAreWrittenAsQuestionMarks) {
+    const struct {
+        QString text;
+        QString readBack;
+    } cases[] = {
+        {QStringLiteral("✓ готово"), QStringLiteral("? готово")},
+        {QStringLiteral("日本"), QStringLiteral("??")},
+        {QStringLiteral("a😀b"), QStringLiteral("a?b")}, // one character, one "?"
+        {QString(QChar(0xD800)), QStringLiteral("?")},   // a lone half of a pair
+        {QStringLiteral("€ № «Ё» ї"), QStringLiteral("€ № «Ё» ї")},
+        {QStringLiteral("why?"), QStringLiteral("why?")},
+    };
+    for (const auto& c : cases) {
+        const QByteArray bytes = SettingsBuffer({c.text}).toBytes();
+        EXPECT_FALSE(bytes.contains('\x1A')) << c.text.toStdString();
+        EXPECT_EQ(SettingsBuffer::FromBytes(bytes).line(0), c.readBack) << c.text.toStdString();
+        EXPECT_EQ(FitsCodePage(c.text), c.text == c.readBack) << c.text.toStdString();
+    }
 }
 
 TEST(SettingsBuffer, LongLinesAreCutWithoutShiftingTheNext) {

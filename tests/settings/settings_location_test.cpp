@@ -26,21 +26,29 @@ TEST(SettingsLocation, ConfigDirectoryFollowsTheBaseDirectoryRules) {
     }
 }
 
-TEST(SettingsLocation, BesideTheExecutableWhenItsDirectoryIsWritable) {
+TEST(SettingsLocation, WhereARunLoadsAndSaves) {
     const QString config = "/home/u/.config/Huebit/Huebit.cnf";
     const QString beside = "/opt/huebit/Huebit.cnf";
     const struct {
-        bool writable, exists;
+        SettingsPlaces places; // program folder writable, file beside it, file in the config folder
         SettingsLocation expected;
     } cases[] = {
-        {true, true, {beside, beside}},
-        {true, false, {config, beside}}, // first portable run picks up an installed copy's file
-        {false, true, {beside, config}}, // a read-only copy still reads the file shipped with it
-        {false, false, {config, config}},
+        // A portable copy keeps its file beside it.
+        {{true, true, true}, {beside, beside}},
+        {{true, true, false}, {beside, beside}},
+        // The first portable run picks up an installed copy's file.
+        {{true, false, true}, {config, beside}},
+        {{true, false, false}, {config, beside}},
+        // A read-only folder: the config folder's file wins, so what was saved there comes back.
+        {{false, true, true}, {config, config}},
+        {{false, true, false}, {beside, config}}, // the shipped file is only the starting point
+        {{false, false, true}, {config, config}},
+        {{false, false, false}, {config, config}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ChooseSettingsLocation("/opt/huebit", c.writable, c.exists, config), c.expected)
-            << c.writable << c.exists;
+        EXPECT_EQ(ChooseSettingsLocation("/opt/huebit", c.places, config), c.expected)
+            << c.places.executableDirWritable << c.places.fileBesideExists
+            << c.places.configFileExists;
     }
 }
 

@@ -3,6 +3,7 @@
 // QTest's mouse goes through the window system, so a right press becomes a context-menu request
 // as it does for the user.
 #define QTEST_QPA_MOUSE_HANDLING
+#include "output/sample_text_settings.h"
 #include "ui/app_look.h"
 #include "ui/col_panel.h"
 #include "ui/font_color_dialog.h"
@@ -106,6 +107,7 @@ private slots:
     void contextMenuEntriesAndCommands();
     void parametersPageLayout();
     void parametersPageFontApplyAndReset();
+    void applyingUnsavableCharactersSaysSo();
     void fontColorDialogReturnsTheFontAndColour();
 };
 
@@ -382,6 +384,38 @@ void SampleTest::parametersPageFontApplyAndReset() {
     p.window.pages()->setCurrentIndex(0);
     p.window.pages()->setCurrentIndex(2);
     QCOMPARE(page->textEdit->text(), QStringLiteral("Ab Цвет текста"));
+}
+
+// The status line tells the user, after "Применить", that the file will hold "?" for what the
+// code page lacks; the hint of whatever the pointer crosses next does not wipe it at once.
+void SampleTest::applyingUnsavableCharactersSaysSo() {
+    // Typed as a keyboard layout delivers it: one key event carrying the text.
+    auto type = [](QLineEdit* edit, const QString& text) {
+        edit->selectAll();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+        QApplication::sendEvent(edit, &press);
+        QCOMPARE(edit->text(), text);
+    };
+    Program p;
+    p.window.show();
+    SampleTextPage* page = p.window.settingsPage()->samplePage;
+    const QString warning = SampleTextSettings::UnsavableCharactersText();
+    for (const QString& text : {QStringLiteral("Готово ✓"), QStringLiteral("Готово")}) {
+        p.window.statusBar()->clearMessage();
+        p.window.pages()->setCurrentIndex(2);
+        p.window.settingsPage()->PageControl5->setCurrentIndex(2);
+        type(page->textEdit, text);
+        click(page->applyButton, Qt::LeftButton);
+        QCOMPARE(p.sample().sampleText, text); // shown as typed
+        QCOMPARE(p.window.statusBar()->shownText() == warning, text.contains(QChar(0x2713)));
+    }
+    p.window.pages()->setCurrentIndex(2);
+    type(page->textEdit, QStringLiteral("日本"));
+    click(page->applyButton, Qt::LeftButton);
+    p.window.statusBar()->showHint(QStringLiteral("a passing hint"));
+    QCOMPARE(p.window.statusBar()->shownText(), warning);
+    // Whole on screen at the default font, not cut to "…".
+    QTRY_COMPARE(p.window.statusBar()->textLabel()->text(), warning);
 }
 
 void SampleTest::fontColorDialogReturnsTheFontAndColour() {
