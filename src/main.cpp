@@ -17,6 +17,7 @@
 #include "ui/col_panel.h"
 #include "ui/huebit_window.h"
 #include "ui/language_template.h"
+#include "ui/modal_dialogs.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -66,6 +67,9 @@ int main(int argc, char* argv[]) {
     QAccessible::isActive();
     overlap.finishSessionBus();
 
+    // From here a termination signal closes the program, the settings written, even while the
+    // window's creation waits in a message box.
+    huebit::ProgramEnd programEnd(huebit::CloseModalWindows);
     huebit::THuebit window(huebit::ProgramSettingsLocation());
     huebit::TColPanel panel(window.model(), window.settingsBuffer());
     window.setColPanel(&panel);
@@ -74,9 +78,10 @@ int main(int argc, char* argv[]) {
         huebit::FinishStartupOnX11(window, id);
         return true;
     });
-    huebit::RouteProgramEnd(&window, {[&window] { window.RequestClose(); },
-                                      [&window] { window.CommitSettings(); },
-                                      [&window] { window.CloseQueryOnQuit(); }});
+    programEnd.route({[&window] { window.RequestClose(); }, [&window] { window.CommitSettings(); },
+                      [&window] { window.CloseQueryOnQuit(); }});
+    QObject::connect(&window, &huebit::THuebit::closed, &programEnd,
+                     &huebit::ProgramEnd::closeSequenceRan);
     huebit::ArmStartupProbe(window);
     window.show();
     const int code = app.exec();
