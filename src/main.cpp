@@ -4,6 +4,7 @@
 #include "platform/local_socket_instance.h"
 #include "platform/memory_policy.h"
 #include "platform/program_end.h"
+#include "platform/qt_remarks.h"
 #include "platform/qt_translations.h"
 #include "platform/startup_overlap.h"
 #include "platform/startup_probe.h"
@@ -32,6 +33,7 @@ int main(int argc, char* argv[]) {
     if (!commandLine.languageTemplatePath().isEmpty()) {
         // The language template needs the window's layout, not a screen: it is built off screen.
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        huebit::SilenceQtRemarks();
     } else {
         huebit::PreferX11OnWayland(); // the window's rules need X11, through XWayland on Wayland
         if (const int code = huebit::RefuseUnusableDisplay(argc, argv); code != 0) return code;

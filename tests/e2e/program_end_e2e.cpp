@@ -1,6 +1,6 @@
 // The program's end with the real binary and a tray: the tray menu's "Закрыть" and SIGTERM end
 // it from every state it can be in, saving once; a burst of termination signals saves once
-// too.
+// too; and the command-line tasks say nothing but their own messages.
 
 #include "e2e/e2e_harness.h"
 #include "settings/settings_file.h"
@@ -294,4 +294,23 @@ TEST(ProgramEndSignalsE2E, ABurstOfSignalsSavesOnceAndEndsCleanly) {
     const auto saved = LoadSettingsFile(QDir(app.workDir()).filePath("Huebit.cnf"));
     ASSERT_TRUE(saved.has_value()) << "no settings file";
     EXPECT_EQ(ReadSettingsRecord(*saved).windowPos, Moved);
+}
+
+// The language template is written off screen, where Qt remarks on every window feature it
+// lacks (opacity, a tray, a runtime folder): none of that reaches standard error.
+TEST(CommandLineE2E, TheLanguageTemplateWritesNothingToStandardError) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
+        env.remove(QString::fromLatin1(name));
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(HUEBIT_BINARY),
+            {QStringLiteral("--write-language-template"), dir.filePath("template.lng")});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(p.readAllStandardError().toStdString(), "");
+    EXPECT_GT(QFileInfo(dir.filePath("template.lng")).size(), 0);
 }
