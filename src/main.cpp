@@ -4,6 +4,7 @@
 #include "platform/local_socket_instance.h"
 #include "platform/memory_policy.h"
 #include "platform/program_end.h"
+#include "platform/qt_remarks.h"
 #include "platform/qt_translations.h"
 #include "platform/startup_overlap.h"
 #include "platform/startup_probe.h"
@@ -17,6 +18,7 @@
 #include "ui/col_panel.h"
 #include "ui/huebit_window.h"
 #include "ui/language_template.h"
+#include "ui/modal_dialogs.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -31,6 +33,7 @@ int main(int argc, char* argv[]) {
     if (!commandLine.languageTemplatePath().isEmpty()) {
         // The language template needs the window's layout, not a screen: it is built off screen.
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        huebit::SilenceQtRemarks();
     } else {
         huebit::PreferX11OnWayland(); // the window's rules need X11, through XWayland on Wayland
         if (const int code = huebit::RefuseUnusableDisplay(argc, argv); code != 0) return code;
@@ -66,6 +69,9 @@ int main(int argc, char* argv[]) {
     QAccessible::isActive();
     overlap.finishSessionBus();
 
+    // From here a termination signal closes the program, the settings written, even while the
+    // window's creation waits in a message box.
+    huebit::ProgramEnd programEnd(huebit::CloseModalWindows);
     huebit::THuebit window(huebit::ProgramSettingsLocation());
     huebit::TColPanel panel(window.model(), window.settingsBuffer());
     window.setColPanel(&panel);
@@ -74,9 +80,10 @@ int main(int argc, char* argv[]) {
         huebit::FinishStartupOnX11(window, id);
         return true;
     });
-    huebit::RouteProgramEnd(&window, {[&window] { window.RequestClose(); },
-                                      [&window] { window.CommitSettings(); },
-                                      [&window] { window.CloseQueryOnQuit(); }});
+    programEnd.route({[&window] { window.RequestClose(); }, [&window] { window.CommitSettings(); },
+                      [&window] { window.CloseQueryOnQuit(); }});
+    QObject::connect(&window, &huebit::THuebit::closed, &programEnd,
+                     &huebit::ProgramEnd::closeSequenceRan);
     huebit::ArmStartupProbe(window);
     window.show();
     const int code = app.exec();

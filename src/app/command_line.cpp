@@ -2,6 +2,8 @@
 
 #include "app/app_identity.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 
 namespace huebit {
@@ -30,9 +32,14 @@ QString CommandLine::languageTemplatePath() const {
 }
 
 QString CommandLine::usage() const {
-    // The parser names the program only once an application object exists.
     QString text = m_parser.helpText();
-    text.replace(QLatin1String("<executable_name>"), QLatin1String(ExecutableName));
+    // The parser names the program as it was started ("./huebit", a full path) once an
+    // application object exists, and by a placeholder before; the usage names it as every
+    // other message does.
+    const QString named = QCoreApplication::instance() ? QCoreApplication::arguments().value(0)
+                                                       : QStringLiteral("<executable_name>");
+    const qsizetype at = named.isEmpty() ? -1 : text.indexOf(named);
+    if (at >= 0) text.replace(at, named.size(), QLatin1String(ExecutableName));
     return text;
 }
 

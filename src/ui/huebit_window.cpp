@@ -28,6 +28,7 @@
 #include "ui/settings_page.h"
 #include "ui/shell_driver.h"
 #include "ui/interactive_hints.h"
+#include "ui/modal_dialogs.h"
 #include "ui/status_line.h"
 #include "ui/window_appearance.h"
 #include "ui/title_strip.h"
@@ -84,6 +85,10 @@ THuebit::THuebit(SettingsLocation settings, QWidget* parent)
     // The layout is complete: the font and the language file walk these elements from now on.
     m_appearance->CollectElements();
     FormCreate();
+    m_creating = false;
+    // Closed while a message box of the creation was open: the close runs now that it can.
+    if (m_closeWhenCreated)
+        QMetaObject::invokeMethod(this, &THuebit::RequestClose, Qt::QueuedConnection);
 }
 
 void THuebit::buildPages() {
@@ -232,9 +237,11 @@ void THuebit::CaptureScreen() {
 }
 
 void THuebit::SaveScreenImage() {
-    const QString chosen = QFileDialog::getSaveFileName(this, QString(), QString(),
-                                                        QStringLiteral("Bitmaps (*.bmp)"));
-    if (chosen.isEmpty()) return;
+    QFileDialog dialog(DialogParent(this), QString(), QString(),
+                       QStringLiteral("Bitmaps (*.bmp)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (ExecWindowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString chosen = dialog.selectedFiles().constFirst();
     m_screenPicker.ScreenImage().save(BmpFileName(chosen), "BMP");
 }
 
@@ -378,9 +385,20 @@ bool THuebit::event(QEvent* event) {
 }
 
 void THuebit::closeEvent(QCloseEvent* event) {
+    if (m_creating) {
+        // A message box of the creation lets the tray menu's "Закрыть" in. Saving now would
+        // store a half-read settings file: the box gives way, the creation ends, and the
+        // window closes then.
+        m_closeWhenCreated = true;
+        event->ignore();
+        CloseModalWindows();
+        return;
+    }
     FormCloseQuery();
-    m_closed = true;
     event->accept();
+    if (m_closed) return;
+    m_closed = true;
+    emit closed();
 }
 
 void THuebit::mousePressEvent(QMouseEvent* event) {

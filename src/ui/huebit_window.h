@@ -129,6 +129,11 @@ public:
     /// last word): the close request runs now, once.
     void CloseQueryOnQuit();
 
+signals:
+    /// The close sequence has run: the settings are written and the window is gone, whether it
+    /// was on the screen or hidden to the tray. The program ends here.
+    void closed();
+
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -176,6 +181,8 @@ private:
     QMenu* m_sampleMenu = nullptr; // shared with the floating panel
     TColPanel* m_colPanel = nullptr;
     bool m_closed = false; // the close request has been answered: nothing brings it back
+    bool m_creating = true;          // the constructor runs (a message box may wait in it)
+    bool m_closeWhenCreated = false; // asked to close meanwhile
 
     ShellOptions m_shellOptions;
     WindowAppearance* m_appearance = nullptr;

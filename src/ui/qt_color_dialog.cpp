@@ -1,5 +1,6 @@
 #include "ui/qt_color_dialog.h"
 
+#include "ui/modal_dialogs.h"
 #include "ui/qt_color.h"
 
 #include <QColorDialog>
@@ -7,7 +8,9 @@
 namespace huebit {
 
 std::optional<Color> QtColorDialog::pick(Color initial) {
-    const QColor chosen = QColorDialog::getColor(ToQColor(initial), m_parent, QString());
+    QColorDialog dialog(ToQColor(initial), DialogParent(m_parent));
+    if (ExecWindowModal(dialog) != QDialog::Accepted) return std::nullopt;
+    const QColor chosen = dialog.selectedColor();
     if (!chosen.isValid()) return std::nullopt;
     return FromQColor(chosen);
 }

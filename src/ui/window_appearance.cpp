@@ -4,6 +4,7 @@
 #include "ui/font_group.h"
 #include "ui/indicator_mode_group.h"
 #include "ui/language_group.h"
+#include "ui/modal_dialogs.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -110,7 +111,7 @@ void WindowAppearance::showErrorBox(const QString& text) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Huebit"), text, QMessageBox::Yes,
                     &m_window);
     box.setObjectName(QStringLiteral("LanguageErrorBox"));
-    box.exec();
+    ExecWindowModal(box);
 }
 
 } // namespace huebit

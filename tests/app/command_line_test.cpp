@@ -1,7 +1,10 @@
 // The command line: what each argument list asks for, before and after Qt takes its own options.
 #include "app/command_line.h"
 
+#include <QCoreApplication>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using namespace huebit;
 
@@ -92,5 +95,25 @@ TEST(CommandLine, EarlyAnswersOnlyHelpAndVersionAndLeavesQtOptionsAlone) {
         SCOPED_TRACE(c.name);
         CommandLine line;
         expectRequest(line.early(c.arguments), c);
+    }
+}
+
+// With the application object the parser would name the program as it was started; the usage
+// says "huebit" as the messages before it do.
+TEST(CommandLine, UsageNamesTheProgramAsTheMessagesDo) {
+    static int argc = 1;
+    static char started[] = "./build/huebit";
+    static char* argv[] = {started, nullptr};
+    std::unique_ptr<QCoreApplication> app;
+    if (!QCoreApplication::instance()) app = std::make_unique<QCoreApplication>(argc, argv);
+    const QString name = QCoreApplication::arguments().value(0);
+    ASSERT_NE(name, "huebit");
+    for (const char* arguments : {"--help", "picture.png", "--bogus"}) {
+        SCOPED_TRACE(arguments);
+        CommandLine line;
+        const CommandLineRequest r = line.parse({name, QString::fromLatin1(arguments)});
+        const QString text = r.out + r.err;
+        EXPECT_TRUE(text.contains("Usage: huebit [options]\n")) << text.toStdString();
+        EXPECT_FALSE(text.contains(name)) << text.toStdString();
     }
 }

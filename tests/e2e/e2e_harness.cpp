@@ -162,8 +162,27 @@ bool HuebitProcess::start(int timeoutMs) {
     return startCommand({copy}, {}, timeoutMs);
 }
 
+bool HuebitProcess::launch() {
+    return install() && launchCommand({m_dir.filePath(QStringLiteral("huebit"))}, {});
+}
+
 bool HuebitProcess::startCommand(const QStringList& command, const QProcessEnvironment& extra,
                                  int timeoutMs) {
+    if (!launchCommand(command, extra)) return false;
+    // Several copies may run on one display: the window must be this process's own.
+    const QString pid = QString::number(m_process.processId());
+    const bool mapped = WaitFor(timeoutMs, [this, pid] {
+        const QStringList ids = xdotool({QStringLiteral("search"), QStringLiteral("--all"),
+                                         QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                                         pid, QStringLiteral("--name"), QStringLiteral("^ Huebit$")});
+        if (ids.isEmpty()) return false;
+        m_window = ids.first();
+        return true;
+    });
+    return mapped && (!m_openFull || openFullWindow());
+}
+
+bool HuebitProcess::launchCommand(const QStringList& command, const QProcessEnvironment& extra) {
     QProcessEnvironment env = environmentFor(m_display.name());
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_display.runtimeDir());
     // The user's own settings stay out of the test, and the test's out of them.
@@ -176,17 +195,7 @@ bool HuebitProcess::startCommand(const QStringList& command, const QProcessEnvir
     m_process.start(command.first(), command.mid(1));
     if (!m_process.waitForStarted(5000)) return false;
     m_command = command;
-    // Several copies may run on one display: the window must be this process's own.
-    const QString pid = QString::number(m_process.processId());
-    const bool mapped = WaitFor(timeoutMs, [this, pid] {
-        const QStringList ids = xdotool({QStringLiteral("search"), QStringLiteral("--all"),
-                                         QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                                         pid, QStringLiteral("--name"), QStringLiteral("^ Huebit$")});
-        if (ids.isEmpty()) return false;
-        m_window = ids.first();
-        return true;
-    });
-    return mapped && (!m_openFull || openFullWindow());
+    return true;
 }
 
 bool HuebitProcess::openFullWindow(int timeoutMs) {

@@ -78,6 +78,8 @@ public:
     /// the mini-window; unless `keepMiniWindow()` was asked for, the window is then opened to
     /// full size (see `openFullWindow`).
     bool start(int timeoutMs = 10000);
+    /// Starts the program without waiting for its main window (a message box may come first).
+    bool launch();
     /// The next start leaves the window as it comes up.
     void keepMiniWindow() { m_openFull = false; }
     /// Opens the first start's mini-window to the full window (through a second start, which
@@ -134,6 +136,7 @@ public:
 
 private:
     QStringList xdotool(const QStringList& args) const;
+    bool launchCommand(const QStringList& command, const QProcessEnvironment& extra);
 
     const XvfbDisplay& m_display;
     QTemporaryDir m_dir;
