@@ -16,6 +16,7 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace huebit {
 
@@ -91,15 +92,20 @@ void ScreenPage::placeForFont() {
         refreshButton->setGeometry(240, 400, 103, 25);
         return;
     }
-    // The group takes the page's width and the height its side needs; the row of buttons
-    // below it takes what is left, the copy buttons at its right end.
-    const int right = width() - 2;
-    const int bottom = height() - 1;
-    const int groupHeight = Side.top() + side.height() + 3;
-    colorGroup->setGeometry(2, Group.top(), right - 2, groupHeight);
-    m_side->setGeometry(Side.left(), Side.top(), colorGroup->width() - Side.left() - 2, side.height());
+    // The group takes the page's width and the height its side needs, a pixel below the area
+    // group; the side starts just right of the large view's frame. The row of buttons below it
+    // is as tall as their captions need, the copy buttons at its right end. Every pixel spared
+    // here is one more interface font size at which the page fits the window.
+    constexpr int LargeSideLeft = 170;
+    const int right = width() - 1;
+    const int groupTop = areaGroup->geometry().bottom() + 2;
+    const int groupHeight = Side.top() + side.height() + 1;
+    colorGroup->setGeometry(1, groupTop, right - 1, groupHeight);
+    m_side->setGeometry(LargeSideLeft, Side.top(), colorGroup->width() - LargeSideLeft - 2,
+                        side.height());
     const int rowTop = colorGroup->geometry().bottom() + 2;
-    const int rowHeight = std::max(22, bottom - rowTop);
+    const int rowHeight =
+        std::max({22, applyButton->sizeHint().height(), refreshButton->sizeHint().height()});
     int x = right;
     for (int i = 2; i >= 0; --i) {
         x -= 30;
@@ -107,7 +113,7 @@ void ScreenPage::placeForFont() {
         x -= 2;
     }
     const int apply = applyButton->sizeHint().width();
-    applyButton->setGeometry(2, rowTop, apply, rowHeight);
+    applyButton->setGeometry(1, rowTop, apply, rowHeight);
     refreshButton->setGeometry(applyButton->geometry().right() + 6, rowTop,
                                refreshButton->sizeHint().width(), rowHeight);
 }
