@@ -23,6 +23,10 @@ namespace huebit {
 namespace {
 
 constexpr Color Silver = 0xC0C0C0;
+// The large-font layout's side: just right of the large view's frame, and the two pixels the
+// colour group keeps either side.
+constexpr int LargeSideLeft = 170;
+constexpr int GroupEdges = 4;
 
 QToolButton* makeToolButton(const QString& name, const QString& hint, QWidget* parent, QRect at) {
     auto* b = new QToolButton(parent);
@@ -96,7 +100,6 @@ void ScreenPage::placeForFont() {
     // group; the side starts just right of the large view's frame. The row of buttons below it
     // is as tall as their captions need, the copy buttons at its right end. Every pixel spared
     // here is one more interface font size at which the page fits the window.
-    constexpr int LargeSideLeft = 170;
     const int right = width() - 1;
     const int groupTop = areaGroup->geometry().bottom() + 2;
     const int groupHeight = Side.top() + side.height() + 1;
@@ -116,6 +119,18 @@ void ScreenPage::placeForFont() {
     applyButton->setGeometry(1, rowTop, apply, rowHeight);
     refreshButton->setGeometry(applyButton->geometry().right() + 6, rowTop,
                                refreshButton->sizeHint().width(), rowHeight);
+}
+
+QSize ScreenPage::minimumSizeHint() const {
+    return {LargeSideLeft + m_side->minimumSizeHint().width() + GroupEdges, 0};
+}
+
+int ScreenPage::heightForWidth(int) const {
+    int bottom = colorGroup->geometry().bottom();
+    for (const QWidget* w : {static_cast<QWidget*>(applyButton), static_cast<QWidget*>(refreshButton),
+                             static_cast<QWidget*>(copyButtons[2])})
+        bottom = std::max(bottom, w->geometry().bottom());
+    return bottom + 2;
 }
 
 void ScreenPage::buildAreaGroup() {
