@@ -49,8 +49,14 @@ void ColorIndicator::setShown(bool shown) {
     if (shown) m_indicator.raise();
 }
 
+void ColorIndicator::setStripShift(int rows) {
+    if (rows == m_stripShift) return;
+    m_stripShift = rows;
+    m_indicator.setGeometry((isLarge() ? LargeIndicator : SmallIndicator).translated(0, rows));
+}
+
 void ColorIndicator::SetLarge(bool large) {
-    m_indicator.setGeometry(large ? LargeIndicator : SmallIndicator);
+    m_indicator.setGeometry((large ? LargeIndicator : SmallIndicator).translated(0, m_stripShift));
     m_indicator.setFrameStyle(large ? QFrame::NoFrame : QFrame::Panel | QFrame::Sunken);
     m_indicator.setLineWidth(large ? 0 : 2);
     emit formChanged(large);

@@ -29,6 +29,9 @@ public:
     void SetLarge(bool large);
     bool isLarge() const;
     void start() { m_poll.start(); }
+    /// The status strip stands `rows` lower than in the layout (a window grown for a large
+    /// interface font); the indicator keeps its place on it.
+    void setStripShift(int rows);
 
 signals:
     /// The form changed (the settings file keeps it).
@@ -43,6 +46,7 @@ private:
     const QTabWidget& m_pages;
     const HintOptions& m_options;
     QTimer m_poll;
+    int m_stripShift = 0;
 };
 
 } // namespace huebit

@@ -41,16 +41,19 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QUrl>
 #include <QWindow>
+#include <algorithm>
 #include <cstdio>
 
 namespace huebit {
@@ -81,6 +84,12 @@ THuebit::THuebit(SettingsLocation settings, QWidget* parent)
     m_appearance = new WindowAppearance(
         *this, {*m_settings->languageGroup, *m_settings->indicatorGroup, *m_settings->fontGroup},
         m_uiTexts, m_shellOptions);
+    // A large interface font grows the window rather than cutting captions; each font is fitted
+    // to the layout's size first, so a smaller font gets the layout back.
+    connect(m_appearance, &WindowAppearance::fontChanging, this, [this] {
+        setFullClientSize({ClientWidth, ClientHeight});
+    });
+    connect(m_appearance, &WindowAppearance::fontChanged, this, [this] { FitClientToFont(); });
     wire();
     // The layout is complete: the font and the language file walk these elements from now on.
     m_appearance->CollectElements();
@@ -126,6 +135,65 @@ void THuebit::buildStatusStrip() {
                                           m_hintOptions, m_palettePicking, m_model);
     connect(m_colorIndicator, &ColorIndicator::formChanged, this,
             [this](bool large) { m_shellOptions.largeIndicator = large; });
+}
+
+// Each page says what it needs of the page area it shares with the others; the window grows by
+// what the neediest lacks, and the page tabs must fit in one row.
+void THuebit::FitClientToFont() {
+    // The pages are laid out once the window is shown; until then their measures mean nothing.
+    if (!isVisible()) {
+        m_fitOnShow = true;
+        return;
+    }
+    m_fitOnShow = false;
+    // Hidden pages hold the measures of the font they were last shown in until asked afresh.
+    for (QWidget* w : PageControl1->findChildren<QWidget*>())
+        w->updateGeometry();
+    for (QLayout* l : PageControl1->findChildren<QLayout*>())
+        l->invalidate();
+    const QSize full(m_shell.fullClientWidth, m_shell.fullClientHeight);
+    const QWidget* stack = PageControl1->widget(0)->parentWidget();
+    const QSize room = stack->size();
+    int width = std::max(room.width(), PageControl1->tabBar()->sizeHint().width() -
+                                           (PageControl1->width() - room.width()));
+    for (int i = 0; i < PageControl1->count(); ++i)
+        width = std::max(width, PageControl1->widget(i)->minimumSizeHint().width());
+    int height = room.height();
+    for (int i = 0; i < PageControl1->count(); ++i) {
+        const QWidget* page = PageControl1->widget(i);
+        if (page->hasHeightForWidth()) height = std::max(height, page->heightForWidth(width));
+    }
+    // The status text's line, with the bar's margins.
+    const QLabel* text = StatusBar1->textLabel();
+    const int line = std::max(text->fontMetrics().height(), text->sizeHint().height());
+    const int strip = std::max(StripHeight, line + 5);
+    const int stripGrowth = strip - (full.height() - PageControl1->geometry().bottom() - 1);
+    setFullClientSize(full + QSize(width, height + stripGrowth) - room, strip);
+}
+
+void THuebit::setFullClientSize(QSize size, int strip) {
+    constexpr int Title = 23;
+    const int w = size.width();
+    const int h = size.height();
+    const int top = h - strip; // of the status strip
+    const QRect pages(0, Title, w, top - Title);
+    if (w == m_shell.fullClientWidth && h == m_shell.fullClientHeight &&
+        PageControl1->geometry() == pages)
+        return;
+    m_shell.fullClientWidth = w;
+    m_shell.fullClientHeight = h;
+    m_titleStrip->setClientWidth(w);
+    PageControl1->setGeometry(pages);
+    const int statusLeft = StatusBar1->x();
+    StatusBar1->setGeometry(statusLeft, top, w - 24 - statusLeft, strip);
+    // The icons stand 4 below the strip's top at the layout's size, and centred on a taller one.
+    const int icons = top + (strip - 16) / 2;
+    Image5->move(w - 20, icons);
+    Image17->move(w - 40, icons);
+    Panel55->setGeometry(0, top, Panel55->width(), strip);
+    m_colorIndicator->setStripShift(h - ClientHeight);
+    // The mini-window keeps its size; it opens to the new one.
+    if (!m_shellDriver || !m_shellDriver->rules().miniWindow()) setFixedSize(size);
 }
 
 void THuebit::wire() {
@@ -381,6 +449,8 @@ bool THuebit::event(QEvent* event) {
     // the element under the pointer instead (InteractiveHints).
     if (event->type() == QEvent::StatusTip) return true;
     if (event->type() == QEvent::WindowActivate) FormActivate();
+    if (event->type() == QEvent::Show && m_fitOnShow)
+        QMetaObject::invokeMethod(this, [this] { FitClientToFont(); }, Qt::QueuedConnection);
     return QWidget::event(event);
 }
 

@@ -52,6 +52,7 @@ class THuebit : public QWidget {
 public:
     static constexpr int ClientWidth = 404;
     static constexpr int ClientHeight = 507;
+    static constexpr int StripHeight = 24; ///< the status strip at the bottom
 
     /// `settings` names the settings file to load at creation and write on close; without one
     /// (tests) every default holds and closing writes nothing.
@@ -128,6 +129,9 @@ public:
     /// The program is quitting without the window having been closed (the session manager's
     /// last word): the close request runs now, once.
     void CloseQueryOnQuit();
+    /// The full window's size for the interface font now: the layout's 404 x 507 while every
+    /// page fits it, more where a large font needs more room.
+    void FitClientToFont();
 
 signals:
     /// The close sequence has run: the settings are written and the window is gone, whether it
@@ -150,6 +154,8 @@ private:
     void SaveSettings();
     void buildPages();
     void buildStatusStrip();
+    /// The full window's client size, the pages and the status strip laid out for it.
+    void setFullClientSize(QSize size, int strip = StripHeight);
     void wire();
     void PageControl1Change(int index);
     void wireClipboard();
@@ -191,6 +197,7 @@ private:
     SettingsLocation m_settingsLocation;
     SettingsBuffer m_settingsBuffer;
     bool m_closeQueried = false; // FormCloseQuery ran: the settings are written, the window gone
+    bool m_fitOnShow = false;    // the interface font changed while the window was hidden
 
     TitleStrip* m_titleStrip = nullptr;
     QTabWidget* PageControl1 = nullptr;

@@ -46,8 +46,12 @@ int ReadoutGroup::labelWidth() const {
     return widest;
 }
 
+// A label may ask a pixel more than the font's line (its text's ink reaches lower at some sizes).
 int ReadoutGroup::lineHeight() const {
-    return m_labels[0]->fontMetrics().height();
+    int line = m_labels[0]->fontMetrics().height();
+    for (const QLabel* l : m_labels)
+        line = std::max(line, l->sizeHint().height());
+    return line;
 }
 
 // The title sits on the frame line; the first label starts just below it.

@@ -70,6 +70,13 @@ SampleTextPage::SampleTextPage(QWidget* parent) : QWidget(parent) {
             buttons[i]->setGeometry(x, 96, widths[i], height);
             x += widths[i] + Gap;
         }
+        // A row or a title wider than the layout's group widens the group and the text with
+        // it (the window grows to fit, THuebit::FitClientToFont).
+        const int title = group->fontMetrics().horizontalAdvance(group->title()) + 16;
+        const int width = std::max({376, x - Gap + Left, title});
+        group->resize(width, std::max(136, 96 + height + 6));
+        textEdit->resize(width - 2 * Left, textEdit->height());
+        updateGeometry();
     }, group);
 
     // Present in the layout but hidden: the sample's own button does the same.
@@ -82,6 +89,11 @@ SampleTextPage::SampleTextPage(QWidget* parent) : QWidget(parent) {
     toggleLabel->setAccessibleName(toggleLabel->text());
     toggleLabel->setGeometry(34, 150, 160, 19);
     toggleLabel->hide();
+}
+
+// The group and the margin of 6 the layout keeps around it.
+QSize SampleTextPage::minimumSizeHint() const {
+    return {group->geometry().right() + 7, group->geometry().bottom() + 7};
 }
 
 void SampleTextPage::showEditor(const SampleTextEditor& editor) {

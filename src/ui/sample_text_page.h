@@ -20,6 +20,8 @@ public:
 
     /// Shows the box's text in its font and colour; the caret stays where the user left it.
     void showEditor(const SampleTextEditor& editor);
+    /// The parameters group, which a large interface font widens.
+    QSize minimumSizeHint() const override;
 
     QGroupBox* group = nullptr;
     QLineEdit* textEdit = nullptr;       // the edit box, pale yellow

@@ -16,12 +16,17 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace huebit {
 
 namespace {
 
 constexpr Color Silver = 0xC0C0C0;
+// The large-font layout's side: just right of the large view's frame, and the two pixels the
+// colour group keeps either side.
+constexpr int LargeSideLeft = 170;
+constexpr int GroupEdges = 4;
 
 QToolButton* makeToolButton(const QString& name, const QString& hint, QWidget* parent, QRect at) {
     auto* b = new QToolButton(parent);
@@ -93,15 +98,19 @@ void ScreenPage::placeForFont() {
         refreshButton->setGeometry(240, 400, 103, 25);
         return;
     }
-    // The group takes the page's width and the height its side needs; the row of buttons
-    // below it takes what is left, the copy buttons at its right end.
-    const int right = width() - 2;
-    const int bottom = height() - 1;
-    const int groupHeight = Side.top() + side.height() + 3;
-    colorGroup->setGeometry(2, Group.top(), right - 2, groupHeight);
-    m_side->setGeometry(Side.left(), Side.top(), colorGroup->width() - Side.left() - 2, side.height());
+    // The group takes the page's width and the height its side needs, a pixel below the area
+    // group; the side starts just right of the large view's frame. The row of buttons below it
+    // is as tall as their captions need, the copy buttons at its right end. Every pixel spared
+    // here is one more interface font size at which the page fits the window.
+    const int right = width() - 1;
+    const int groupTop = areaGroup->geometry().bottom() + 2;
+    const int groupHeight = Side.top() + side.height() + 1;
+    colorGroup->setGeometry(1, groupTop, right - 1, groupHeight);
+    m_side->setGeometry(LargeSideLeft, Side.top(), colorGroup->width() - LargeSideLeft - 2,
+                        side.height());
     const int rowTop = colorGroup->geometry().bottom() + 2;
-    const int rowHeight = std::max(22, bottom - rowTop);
+    const int rowHeight =
+        std::max({22, applyButton->sizeHint().height(), refreshButton->sizeHint().height()});
     int x = right;
     for (int i = 2; i >= 0; --i) {
         x -= 30;
@@ -109,9 +118,21 @@ void ScreenPage::placeForFont() {
         x -= 2;
     }
     const int apply = applyButton->sizeHint().width();
-    applyButton->setGeometry(2, rowTop, apply, rowHeight);
+    applyButton->setGeometry(1, rowTop, apply, rowHeight);
     refreshButton->setGeometry(applyButton->geometry().right() + 6, rowTop,
                                refreshButton->sizeHint().width(), rowHeight);
+}
+
+QSize ScreenPage::minimumSizeHint() const {
+    return {LargeSideLeft + m_side->minimumSizeHint().width() + GroupEdges, 0};
+}
+
+int ScreenPage::heightForWidth(int) const {
+    int bottom = colorGroup->geometry().bottom();
+    for (const QWidget* w : {static_cast<QWidget*>(applyButton), static_cast<QWidget*>(refreshButton),
+                             static_cast<QWidget*>(copyButtons[2])})
+        bottom = std::max(bottom, w->geometry().bottom());
+    return bottom + 2;
 }
 
 void ScreenPage::buildAreaGroup() {

@@ -43,6 +43,11 @@ public:
     /// Places the overview as a capture fitted it, in the group box's coordinates.
     void placeOverview(QRect geometry);
 
+    /// The height its controls take at the interface font now; the width is the layout's.
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+    QSize minimumSizeHint() const override;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

@@ -128,6 +128,28 @@ void SettingsPage::buildSampleGroup() {
     });
 }
 
+namespace {
+
+// The sub-page control's margins in the page: 2 left and top, 4 right, 3 below.
+constexpr QMargins SubPagesMargins(2, 2, 4, 3);
+
+} // namespace
+
+void SettingsPage::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    PageControl5->setGeometry(rect().marginsRemoved(SubPagesMargins));
+}
+
+int SettingsPage::heightForWidth(int width) const {
+    const int across = SubPagesMargins.left() + SubPagesMargins.right();
+    const int down = SubPagesMargins.top() + SubPagesMargins.bottom();
+    return PageControl5->heightForWidth(width - across) + down;
+}
+
+QSize SettingsPage::minimumSizeHint() const {
+    return PageControl5->minimumSizeHint().grownBy(SubPagesMargins);
+}
+
 void SettingsPage::ShowSubPage(int index) {
     m_programSwitch = true;
     PageControl5->setCurrentIndex(index);

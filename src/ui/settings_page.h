@@ -47,6 +47,11 @@ public:
     FontGroup* fontGroup = nullptr;           // " Выбор шрифта "
     QWidget* sampleGroup = nullptr;           // " Параметры графических экземпляров "
 
+    /// The height the sub-pages need at `width`, every caption whole.
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+    QSize minimumSizeHint() const override;
+
     static constexpr int TemplatesSubPage = 1;
     static constexpr int SampleSubPage = 2;
 
@@ -55,6 +60,9 @@ signals:
     void sampleSubPageEntered();
     /// The user switched to sub-page `index`.
     void subPageChosen(int index);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QWidget* buildTemplatesPage();

@@ -62,4 +62,15 @@ TitleStrip::TitleStrip(QWidget* parent) : QWidget(parent) {
     Image9->hide();
 }
 
+void TitleStrip::setClientWidth(int width) {
+    const int shift = width - 404;
+    setGeometry(0, 0, 405 + shift, 26);
+    Image8->setScaledContents(shift > 0);
+    Image8->setGeometry(0, 0, 405 + shift, 26);
+    Image11->move(332 + shift, 4);
+    CheckBox4->move(352 + shift, 4);
+    Image12->move(365 + shift, 4);
+    Image10->move(385 + shift, 4);
+}
+
 } // namespace huebit

@@ -17,6 +17,9 @@ class TitleStrip : public QWidget {
 public:
     explicit TitleStrip(QWidget* parent);
 
+    /// Spans a client area `width` wide, the icons at its right end (the layout's is 404).
+    void setClientWidth(int width);
+
     QLabel* Image8 = nullptr;       // title picture
     QLabel* Image20 = nullptr;      // program-name picture
     QLabel* iconPlate = nullptr;    // the 16 x 16 plate under the program icon

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QToolButton>
+#include <algorithm>
 
 namespace huebit {
 
@@ -27,6 +28,7 @@ constexpr int ChoiceHeight = 21;
 constexpr int SelectorTop = 24;
 constexpr int SelectorHeight = 22;
 constexpr int GridTop = 48;
+constexpr QSize GridSize(240, 84);
 
 // Two overlapping sheets, the front one carrying a line of text: "copy the name".
 QIcon copyNameIcon() {
@@ -64,32 +66,46 @@ WebPage::WebPage(QWidget* parent) : QWidget(parent) {
         orderButtons[std::size_t(i)] = b;
     }
     orderButtons[0]->setChecked(true);
-    new FontRefit({orderButtons[0], orderButtons[1], orderButtons[2]}, [this] {
-        PlaceInRow({orderButtons[0], orderButtons[1], orderButtons[2]}, Left, ChoiceTop,
-                   ChoiceHeight, 34, 2);
-    }, this);
 
     copyNameButton = new QToolButton(this);
     copyNameButton->setObjectName(QStringLiteral("CopyNameButton"));
     copyNameButton->setIcon(copyNameIcon());
     copyNameButton->setAutoRaise(true);
     SetElementHint(copyNameButton, QStringLiteral("Скопировать текстовое представление цвета"));
-    const int copyWidth = std::max(ChoiceHeight, copyNameButton->sizeHint().width());
-    copyNameButton->setGeometry(Left + 240 - copyWidth, ChoiceTop, copyWidth, ChoiceHeight);
 
     namedColorBox = new WholeLinesBox(this);
     namedColorBox->setObjectName(QStringLiteral("NamedColorBox"));
     SetElementHint(namedColorBox, QStringLiteral("Именованные безопасные цвета"));
-    namedColorBox->setGeometry(Left, SelectorTop, 240, SelectorHeight);
     // A list of twenty lines below the box rather than all 140 over the screen.
     SetListBelow(namedColorBox);
     namedColorBox->setMaxVisibleItems(20);
     // One line's height stands for all: a font change does not lay out 140 lines.
     SetUniformLines(namedColorBox);
 
-    aPalImage4 = new ImageView(QStringLiteral("aPalImage4"), QSize(240, 84), this);
+    aPalImage4 = new ImageView(QStringLiteral("aPalImage4"), GridSize, this);
     SetElementHint(aPalImage4, QStringLiteral("Цвета для экранного дизайна"));
-    aPalImage4->move(Left, GridTop);
+    new FontRefit(
+        {orderButtons[0], orderButtons[1], orderButtons[2]}, [this] { placeRows(); }, this);
+}
+
+void WebPage::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeRows();
+}
+
+// A larger palette-tab font leaves the page a few rows shorter than the layout's: the rows
+// close up from the bottom, so the grid stays whole.
+void WebPage::placeRows() {
+    const int gridTop = std::min(GridTop, height() - GridSize.height());
+    const int selectorTop = std::min(SelectorTop, gridTop - 1 - SelectorHeight);
+    const int choiceTop = std::clamp(selectorTop - 1 - ChoiceHeight, 0, ChoiceTop);
+    aPalImage4->move(Left, gridTop);
+    namedColorBox->setGeometry(Left, selectorTop, GridSize.width(), SelectorHeight);
+    PlaceInRow({orderButtons[0], orderButtons[1], orderButtons[2]}, Left, choiceTop, ChoiceHeight,
+               34, 2);
+    const int copyWidth = std::max(ChoiceHeight, copyNameButton->sizeHint().width());
+    copyNameButton->setGeometry(Left + GridSize.width() - copyWidth, choiceTop, copyWidth,
+                                ChoiceHeight);
 }
 
 void WebPage::refresh(const NamedColorPicking& named) {

@@ -25,6 +25,12 @@ public:
     QToolButton* copyNameButton = nullptr;
     QComboBox* namedColorBox = nullptr; ///< the selector
     ImageView* aPalImage4 = nullptr;    ///< the grid
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void placeRows();
 };
 
 } // namespace huebit

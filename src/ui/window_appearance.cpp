@@ -50,8 +50,8 @@ void WindowAppearance::FontSizeChanged(int value) {
     m_options.fontSize = value;
     if (m_walksHeld)
         m_heldSize = value;
-    else
-        ApplyInterfaceFontSize(m_elements, value);
+    else if (value > 0)
+        walkFont(value, QString());
 }
 
 void WindowAppearance::FontNameChanged() {
@@ -61,14 +61,22 @@ void WindowAppearance::FontNameChanged() {
     if (m_walksHeld)
         m_heldName = name;
     else
-        ApplyInterfaceFontName(m_elements, name);
+        walkFont(std::nullopt, name);
 }
 
 void WindowAppearance::ReleaseFontWalks() {
     m_walksHeld = false;
-    if (m_heldSize || !m_heldName.isEmpty()) ApplyInterfaceFont(m_elements, m_heldSize, m_heldName);
+    const std::optional<int> size = m_heldSize && *m_heldSize > 0 ? m_heldSize : std::nullopt;
+    if (size || !m_heldName.isEmpty()) walkFont(size, m_heldName);
     m_heldSize.reset();
     m_heldName.clear();
+}
+
+void WindowAppearance::walkFont(std::optional<int> size, const QString& name) {
+    emit fontChanging();
+    ApplyInterfaceFont(m_elements, size, name);
+    // After the refits the new fonts have queued (FontRefit).
+    QMetaObject::invokeMethod(this, [this] { emit fontChanged(); }, Qt::QueuedConnection);
 }
 
 void WindowAppearance::LoadLanguage() {

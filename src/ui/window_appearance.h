@@ -62,7 +62,15 @@ public:
     /// Replaces the error box (tests record its text instead).
     void setErrorBox(std::function<void(const QString&)> box) { m_errorBox = std::move(box); }
 
+signals:
+    /// The interface font is about to change: the window takes its layout's size first, so the
+    /// new font is fitted to that, whatever size an earlier font left.
+    void fontChanging();
+    /// The interface font has changed and the controls have taken it in.
+    void fontChanged();
+
 private:
+    void walkFont(std::optional<int> size, const QString& name);
     void FontSizeChanged(int value);
     void FontNameChanged();
     void showErrorBox(const QString& text);
