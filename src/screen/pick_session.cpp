@@ -1,0 +1,30 @@
+#include "screen/pick_session.h"
+
+#include "screen/loupe.h"
+
+#include <algorithm>
+
+namespace huebit {
+
+PickSession::PickSession(QImage screen, int diameter)
+    : m_screen(std::move(screen)), m_diameter(StepDiameter(diameter, 0)) {
+    refresh();
+}
+
+void PickSession::moveTo(QPoint p) {
+    const int right = std::max(0, m_screen.width() - 1);
+    const int bottom = std::max(0, m_screen.height() - 1);
+    m_pointer = QPoint(std::clamp(p.x(), 0, right), std::clamp(p.y(), 0, bottom));
+    refresh();
+}
+
+void PickSession::turnWheel(int notches) {
+    m_diameter = StepDiameter(m_diameter, notches);
+    refresh();
+}
+
+void PickSession::refresh() {
+    m_color = AverageSquare(m_screen, m_pointer.x(), m_pointer.y(), m_diameter).value_or(0);
+}
+
+} // namespace huebit
