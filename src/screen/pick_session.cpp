@@ -6,8 +6,25 @@
 
 namespace huebit {
 
+namespace {
+
+// The copy's top byte may be undefined (as the X server leaves it); the overlay draws these
+// pixels, so they are made opaque once here.
+QImage opaque(QImage screen) {
+    if (screen.format() != QImage::Format_RGB32 && screen.format() != QImage::Format_ARGB32)
+        screen = screen.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < screen.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(screen.scanLine(y));
+        for (int x = 0; x < screen.width(); ++x)
+            line[x] |= 0xFF000000u;
+    }
+    return screen;
+}
+
+} // namespace
+
 PickSession::PickSession(QImage screen, int diameter)
-    : m_screen(std::move(screen)), m_diameter(StepDiameter(diameter, 0)) {
+    : m_screen(opaque(std::move(screen))), m_diameter(StepDiameter(diameter, 0)) {
     refresh();
 }
 

@@ -12,7 +12,7 @@ namespace huebit {
 
 class PickSession {
 public:
-    /// `screen`: the desktop in device pixels (32-bit pixels). `diameter`: the averaging square
+    /// `screen`: the desktop in device pixels, made opaque here. `diameter`: the averaging square
     /// it starts with, made odd and kept within 1-199.
     explicit PickSession(QImage screen, int diameter = 1);
 

@@ -114,6 +114,9 @@ public:
     /// Another start of the program asks for this window: brings it forward, out of the tray
     /// and out of the mini-window. False once closing has begun (that start then runs itself).
     bool BringForward();
+    /// A one-shot pick's colour: it becomes the current colour and the newest previous colour.
+    /// False once closing has begun.
+    bool TakePickedColor(Color c);
     /// Shows the About page (page 3).
     void ShowAbout();
     /// Switches pages as the program does: the page-change handler does not run.
