@@ -99,8 +99,8 @@ bool waitFor(int fd, short events, int waitMs) {
 void writeAll(int fd, const QByteArray& bytes, int waitMs) {
     qsizetype done = 0;
     while (done < bytes.size()) {
-        const ssize_t n =
-            ::send(fd, bytes.constData() + done, std::size_t(bytes.size() - done), MSG_NOSIGNAL);
+        const ssize_t n = ::send(fd, bytes.constData() + done, std::size_t(bytes.size() - done),
+                                 MSG_NOSIGNAL);
         if (n > 0) {
             done += n;
         } else if (n < 0 && errno == EINTR) {

@@ -5,7 +5,6 @@
 #include "ui/window_settings.h"
 
 #include "palettes/gradient.h"
-#include "screen/x11_shm_capture.h"
 #include "ui/about_page.h"
 #include "ui/col_panel.h"
 #include "ui/color_indicator.h"
@@ -16,25 +15,27 @@
 #include "ui/element_hint.h"
 #include "ui/image_button.h"
 #include "ui/indicator_wiring.h"
-#include "ui/interactive_hints.h"
 #include "ui/options_wiring.h"
 #include "ui/palette_wiring.h"
-#include "ui/qt_color.h"
 #include "ui/sample_wiring.h"
+#include "ui/qt_color.h"
+#include "screen/x11_shm_capture.h"
 #include "ui/screen_page.h"
 #include "ui/screen_wiring.h"
 #include "ui/selection_page.h"
 #include "ui/selection_wiring.h"
+#include "ui/text_line.h"
 #include "ui/settings_page.h"
 #include "ui/shell_driver.h"
+#include "ui/interactive_hints.h"
 #include "ui/status_line.h"
-#include "ui/text_line.h"
-#include "ui/title_strip.h"
 #include "ui/window_appearance.h"
+#include "ui/title_strip.h"
 #include "ui/window_options_group.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QRadioButton>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -42,7 +43,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRadioButton>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -110,9 +110,9 @@ void THuebit::buildStatusStrip() {
                               DecorationIcon("help_icon.png"), this);
     Image17->setGeometry(364, 487, 16, 16);
     Image17->hide();
-    Panel56 = new ColorSwatch(
-        QStringLiteral("Panel56"),
-        QStringLiteral("Текущий поисковый цвет (дв.щелч.: подбор наложением)"), this);
+    Panel56 = new ColorSwatch(QStringLiteral("Panel56"),
+                              QStringLiteral("Текущий поисковый цвет (дв.щелч.: подбор наложением)"),
+                              this);
     Panel55 = new QWidget(this);
     Panel55->setObjectName(QStringLiteral("Panel55"));
     Panel55->setGeometry(0, 483, 34, 24);
@@ -171,31 +171,23 @@ void THuebit::wireShell() {
 
 void THuebit::wireSample() {
     SelectionPage* page = m_selection;
-    m_sampleMenu = WireSample(
-        {*page,
-         *m_settings,
-         m_model,
-         m_sampleSettings,
-         m_palettePicking,
-         [this]() -> FontDialog& { return *m_fontDialog; },
-         [this] {
-             if (m_colPanel) m_colPanel->ShowHide();
-         },
-         {[this, page] { m_export.CopyColorText(page->Edit1->text()); },
-          [this] { m_export.CopySampleBitmap(); }, [this] { m_export.CopySampleMetafile(); }},
-         [this](int index) { ShowPage(index); }});
+    m_sampleMenu = WireSample({*page, *m_settings, m_model, m_sampleSettings, m_palettePicking,
+                               [this]() -> FontDialog& { return *m_fontDialog; },
+                               [this] {
+                                   if (m_colPanel) m_colPanel->ShowHide();
+                               },
+                               {[this, page] { m_export.CopyColorText(page->Edit1->text()); },
+                                [this] { m_export.CopySampleBitmap(); },
+                                [this] { m_export.CopySampleMetafile(); }},
+                               [this](int index) { ShowPage(index); }});
 }
 
 void THuebit::wireClipboard() {
     SettingsPage* s = m_settings;
-    connect(s->SpinEdit4, &QSpinBox::valueChanged, this,
-            [this](int v) { m_sampleOptions.width = v; });
-    connect(s->SpinEdit5, &QSpinBox::valueChanged, this,
-            [this](int v) { m_sampleOptions.height = v; });
-    connect(s->CheckBox11, &QCheckBox::toggled, this,
-            [this](bool on) { m_sampleOptions.square = on; });
-    connect(s->CheckBox10, &QCheckBox::toggled, this,
-            [this](bool on) { m_sampleOptions.contour = on; });
+    connect(s->SpinEdit4, &QSpinBox::valueChanged, this, [this](int v) { m_sampleOptions.width = v; });
+    connect(s->SpinEdit5, &QSpinBox::valueChanged, this, [this](int v) { m_sampleOptions.height = v; });
+    connect(s->CheckBox11, &QCheckBox::toggled, this, [this](bool on) { m_sampleOptions.square = on; });
+    connect(s->CheckBox10, &QCheckBox::toggled, this, [this](bool on) { m_sampleOptions.contour = on; });
 }
 
 void THuebit::wireScreen() {
@@ -237,8 +229,8 @@ void THuebit::CaptureScreen() {
 }
 
 void THuebit::SaveScreenImage() {
-    const QString chosen =
-        QFileDialog::getSaveFileName(this, QString(), QString(), QStringLiteral("Bitmaps (*.bmp)"));
+    const QString chosen = QFileDialog::getSaveFileName(this, QString(), QString(),
+                                                        QStringLiteral("Bitmaps (*.bmp)"));
     if (chosen.isEmpty()) return;
     m_screenPicker.ScreenImage().save(BmpFileName(chosen), "BMP");
 }
@@ -327,13 +319,9 @@ void THuebit::FormCloseQuery() {
     m_shellDriver->removeTrayIcon();
 }
 
-void THuebit::StartClosing() {
-    m_shellDriver->rules().StartClosing();
-}
+void THuebit::StartClosing() { m_shellDriver->rules().StartClosing(); }
 
-int THuebit::opacity() const {
-    return m_shellDriver->opacity();
-}
+int THuebit::opacity() const { return m_shellDriver->opacity(); }
 
 void THuebit::RequestClose() {
     if (m_colPanel) m_colPanel->hide();
@@ -344,13 +332,9 @@ void THuebit::CommitSettings() {
     if (!m_closeQueried) SaveSettings();
 }
 
-void THuebit::CloseQueryOnQuit() {
-    FormCloseQuery();
-}
+void THuebit::CloseQueryOnQuit() { FormCloseQuery(); }
 
-void THuebit::SetInteractiveHints(bool on) {
-    m_interactiveHints->SetInteractiveHints(on);
-}
+void THuebit::SetInteractiveHints(bool on) { m_interactiveHints->SetInteractiveHints(on); }
 
 bool THuebit::BringForward() {
     if (m_closed) return false;
@@ -364,9 +348,7 @@ bool THuebit::TakePickedColor(Color c) {
     return true;
 }
 
-void THuebit::ShowAbout() {
-    m_shellDriver->rules().ShowAbout();
-}
+void THuebit::ShowAbout() { m_shellDriver->rules().ShowAbout(); }
 
 void THuebit::ShowPage(int index) {
     m_programSwitchesPage = true;
@@ -415,9 +397,7 @@ void THuebit::mouseMoveEvent(QMouseEvent* event) {
     }
 }
 
-void THuebit::mouseReleaseEvent(QMouseEvent*) {
-    m_manualMove = false;
-}
+void THuebit::mouseReleaseEvent(QMouseEvent*) { m_manualMove = false; }
 
 void THuebit::paintEvent(QPaintEvent*) {
     QPainter p(this);
