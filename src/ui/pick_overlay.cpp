@@ -43,6 +43,7 @@ PickOverlay::PickOverlay(QImage screen, int diameter, QString templateEntry, QWi
                           Qt::BypassWindowManagerHint),
       m_session(std::move(screen), diameter), m_entry(std::move(templateEntry)) {
     setObjectName(QStringLiteral("PickOverlay"));
+    setWindowTitle(QStringLiteral("Huebit pick"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setMouseTracking(true);
