@@ -32,6 +32,8 @@
 #include "ui/window_appearance.h"
 #include "ui/title_strip.h"
 #include "ui/window_options_group.h"
+#include "ui/window_keys.h"
+#include "ui/window_pick.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -81,6 +83,7 @@ THuebit::THuebit(SettingsLocation settings, QWidget* parent)
         *this, {*m_settings->languageGroup, *m_settings->indicatorGroup, *m_settings->fontGroup},
         m_uiTexts, m_shellOptions);
     wire();
+    wireKeys();
     // The layout is complete: the font and the language file walk these elements from now on.
     m_appearance->CollectElements();
     FormCreate();
@@ -180,6 +183,20 @@ void THuebit::wireSample() {
                                 [this] { m_export.CopySampleBitmap(); },
                                 [this] { m_export.CopySampleMetafile(); }},
                                [this](int index) { ShowPage(index); }});
+}
+
+void THuebit::wireKeys() {
+    m_windowPick = new WindowPick(
+        {[this] { return m_model.Templates().activeEntry(); },
+         [this] { return m_screenPicker.Diameter(); },
+         [this](Color c) { m_model.ApplyColor(c, coNormal); }},
+        this);
+    new WindowKeys(*this, {{WindowKeyCommand::CopyText,
+                            [this] { m_export.CopyColorText(m_selection->Edit1->text()); }},
+                           {WindowKeyCommand::CopyBitmap, [this] { m_export.CopySampleBitmap(); }},
+                           {WindowKeyCommand::CopyVector, [this] { m_export.CopySampleMetafile(); }},
+                           {WindowKeyCommand::Pick, [this] { m_windowPick->start(); }},
+                           {WindowKeyCommand::Close, [this] { StartClosing(); }}});
 }
 
 void THuebit::wireClipboard() {

@@ -46,6 +46,7 @@ class TColPanel;
 class InteractiveHints;
 class TitleStrip;
 class WindowAppearance;
+class WindowPick;
 
 class THuebit : public QWidget {
     Q_OBJECT
@@ -152,6 +153,8 @@ private:
     void PageControl1Change(int index);
     void wireClipboard();
     void wireScreen();
+    /// Ctrl+C, Ctrl+B, Ctrl+Shift+B, Ctrl+P (pick from the screen) and Ctrl+Q.
+    void wireKeys();
     void wireSample();
     void wireShell();
 
@@ -182,6 +185,7 @@ private:
 
     ShellOptions m_shellOptions;
     WindowAppearance* m_appearance = nullptr;
+    WindowPick* m_windowPick = nullptr;
     ShellDriver* m_shellDriver = nullptr;
     ColorIndicator* m_colorIndicator = nullptr;
     SettingsLocation m_settingsLocation;
