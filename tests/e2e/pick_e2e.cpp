@@ -7,6 +7,7 @@
 #include "settings/settings_record.h"
 
 #include <QFile>
+#include <QStandardPaths>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -236,4 +237,64 @@ TEST_F(PickE2E, RunningWindowTakesThePick) {
     ASSERT_TRUE(saved);
     EXPECT_EQ(saved->lines().mid(SettingsLine::PreviousColors, 3),
               (QStringList{"250", "100", "5"}));
+}
+
+// Two monitors side by side, as monitors_e2e.cpp makes them: the loupe stays on the monitor of
+// the pointer, and a colour from the second one is picked.
+TEST(PickMonitorsE2E, LoupeKeepsToItsMonitorAndTheSecondOneIsPicked) {
+    QStringList missing = MissingTools();
+    if (QStandardPaths::findExecutable(QStringLiteral("xrandr")).isEmpty()) missing << "xrandr";
+    if (!missing.isEmpty()) GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
+    XvfbDisplay display({3840, 1080});
+    ASSERT_TRUE(display.ok());
+    const auto monitor = [&](const char* name, const char* geometry, const char* output) {
+        return e2e::Run(display.name(), QStringLiteral("xrandr"),
+                        {QStringLiteral("--setmonitor"), QString::fromLatin1(name),
+                         QString::fromLatin1(geometry), QString::fromLatin1(output)})
+            .has_value();
+    };
+    ASSERT_TRUE(monitor("*left", "1920/508x1080/286+0+0", "screen"));
+    ASSERT_TRUE(monitor("right", "1920/508x1080/286+1920+0", "none"));
+    QImage picture(3840, 1080, QImage::Format_RGB32);
+    picture.fill(qRgb(20, 40, 60));
+    for (int y = 0; y < 1080; ++y)
+        for (int x = 1920; x < 3840; ++x)
+            picture.setPixel(x, y, qRgb(200, 30, 90));
+    ASSERT_TRUE(display.showBackground(picture));
+    HuebitProcess app(display);
+    ASSERT_TRUE(app.install());
+
+    Pick pick(display, app, {QStringLiteral("--format"), QStringLiteral("dR dG dB")});
+    // Near the left monitor's right edge the loupe turns left instead of crossing over.
+    ASSERT_TRUE(pick.pointAt({1915, 300}));
+    const QImage shot = display.screenshot();
+    EXPECT_EQ(qGray(shot.pixel(1915 - 21, 320)), 0);
+    EXPECT_EQ(shot.pixel(1935, 320), qRgb(200, 30, 90)) << "the loupe crossed onto the right";
+    ASSERT_TRUE(pick.pointAt({3000, 500}));
+    pick.xdo({QStringLiteral("click"), QStringLiteral("1")});
+    ASSERT_EQ(pick.waitForExit(), 0) << pick.err().toStdString();
+    EXPECT_EQ(pick.out(), QStringLiteral("200 30 90\n"));
+}
+
+TEST_F(PickE2E, WindowPickKeyAppliesTheColour) {
+    ASSERT_TRUE(app.start());
+    app.key(QStringLiteral("ctrl+p"));
+    const QPoint at(Screen.width() - 40, Screen.height() - 40);
+    // The overlay is found by its title, like the command's.
+    ASSERT_TRUE(WaitFor(20000, [&] {
+        const auto ids = e2e::Run(display.name(), QStringLiteral("xdotool"),
+                                  {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                   QStringLiteral("--name"), QStringLiteral("^Huebit pick$")});
+        return ids && !ids->trimmed().isEmpty();
+    }));
+    app.moveToScreen(at);
+    QThread::msleep(300);
+    e2e::Run(display.name(), QStringLiteral("xdotool"),
+             {QStringLiteral("click"), QStringLiteral("1")});
+    app.click(QPoint(2, 49) + QPoint(304 + 14, 394 + 14)); // the text copy button
+    EXPECT_TRUE(WaitFor(10000, [&] {
+        if (app.clipboardText() == QLatin1String("#FA6405")) return true;
+        app.click(QPoint(2, 49) + QPoint(304 + 14, 394 + 14));
+        return false;
+    })) << app.clipboardText().toStdString();
 }
