@@ -4,11 +4,14 @@
 #include "output/qt_clipboard.h"
 #include "platform/local_socket_instance.h"
 #include "platform/x11_clipboard_handover.h"
+#include "screen/portal_color_pick.h"
+#include "screen/portal_request.h"
 #include "screen/screen_capture.h"
 #include "screen/screen_picker.h"
 #include "settings/settings_file.h"
 #include "settings/settings_location.h"
 #include "settings/settings_walk.h"
+#include "shell/desktop_session.h"
 #include "ui/pick_overlay.h"
 
 #include <QApplication>
@@ -18,6 +21,7 @@
 #include <QThread>
 
 #include <cstdio>
+#include <variant>
 
 namespace huebit {
 
@@ -26,6 +30,8 @@ namespace {
 // A closing window writes its settings as it ends: the pick waits that long for it to go,
 // then writes the file itself.
 constexpr int ClosingWindowWaitMs = 5000;
+// The desktop's own picker waits for the user: far longer than a screenshot may take.
+constexpr int PortalPickTimeoutMs = 10 * 60 * 1000;
 
 SettingsBuffer loadedSettings(const SettingsLocation& location) {
     return LoadSettingsFile(location.loadPath).value_or(ToSettingsBuffer(SettingsRecord()));
@@ -73,6 +79,41 @@ std::optional<Color> pickOnOverlay(QImage desktop, const QString& entry) {
     return picked;
 }
 
+// On a Wayland session the desktop's own picker is asked first; nothing elsewhere.
+std::optional<PortalPick> pickThroughPortal() {
+    if (!IsWaylandSession(CurrentSessionEnvironment())) return std::nullopt;
+    const QByteArray timeout = qgetenv("HUEBIT_TEST_PORTAL_TIMEOUT_MS");
+    PortalColorPick request(timeout.isEmpty() ? PortalPickTimeoutMs : PortalTimeout(timeout));
+    PortalPick result;
+    request.pick([&result](PortalPick answer) {
+        result = answer;
+        QCoreApplication::exit(0);
+    });
+    QCoreApplication::exec();
+    return result;
+}
+
+// The colour the user chose, nothing after a cancel; an exit status when the pick could not
+// even be offered.
+std::variant<std::optional<Color>, int> pickColor(const QString& shownTemplate) {
+    const std::optional<PortalPick> portal = pickThroughPortal();
+    if (portal && portal->outcome == PortalPick::Outcome::Picked) return portal->color;
+    if (portal && portal->outcome == PortalPick::Outcome::Cancelled) return std::nullopt;
+    if (portal && portal->outcome == PortalPick::Outcome::Failed) {
+        std::fputs("huebit: the desktop portal refused or did not answer the colour pick\n",
+                   stderr);
+        return PickCancelledExitCode;
+    }
+    // Without a portal that picks: our overlay over a copy of the screen.
+    const std::unique_ptr<ScreenCapture> capture = MakeScreenCapture();
+    QImage desktop = frozenDesktop(*capture);
+    if (desktop.isNull()) {
+        std::fputs("huebit: the screen could not be copied\n", stderr);
+        return PickCancelledExitCode;
+    }
+    return pickOnOverlay(std::move(desktop), shownTemplate);
+}
+
 } // namespace
 
 int RunPickCommand(const PickOptions& options) {
@@ -89,15 +130,10 @@ int RunPickCommand(const PickOptions& options) {
         return PickCancelledExitCode;
     }
     const SettingsRecord record = ReadSettingsRecord(loadedSettings(location));
-    const std::unique_ptr<ScreenCapture> capture = MakeScreenCapture();
-    QImage desktop = frozenDesktop(*capture);
-    if (desktop.isNull()) {
-        std::fputs("huebit: the screen could not be copied\n", stderr);
-        return PickCancelledExitCode;
-    }
     const QString entry = ActiveTemplateEntry(record);
-    const QString shown = options.format.isEmpty() ? entry : options.format;
-    const std::optional<Color> picked = pickOnOverlay(std::move(desktop), shown);
+    const auto chosen = pickColor(options.format.isEmpty() ? entry : options.format);
+    if (const int* status = std::get_if<int>(&chosen)) return *status;
+    const std::optional<Color> picked = std::get<std::optional<Color>>(chosen);
     const PickOutcome outcome = DecidePickOutcome(picked, options, entry);
     std::fputs(outcome.printed.toLocal8Bit().constData(), stdout);
     std::fflush(stdout);
