@@ -74,6 +74,7 @@ void PickOverlay::start() {
 // An override-redirect window gets no focus from the window manager: it takes the keyboard and
 // the pointer itself, trying again while the server refuses (another grab, not yet mapped).
 void PickOverlay::grabInput() {
+    m_grabbing = true;
     QWindow* window = windowHandle();
     const bool keyboard = window && window->setKeyboardGrabEnabled(true);
     const bool mouse = window && window->setMouseGrabEnabled(true);
@@ -122,7 +123,7 @@ void PickOverlay::moveBy(int dx, int dy) {
 void PickOverlay::finish(bool pick) {
     if (m_done) return;
     m_done = true;
-    if (QWindow* window = windowHandle()) {
+    if (QWindow* window = windowHandle(); window && m_grabbing) {
         window->setKeyboardGrabEnabled(false);
         window->setMouseGrabEnabled(false);
     }

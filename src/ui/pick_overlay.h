@@ -50,6 +50,7 @@ private:
     QRect m_loupe;
     int m_wheelRest = 0;
     int m_grabTries = 0;
+    bool m_grabbing = false; // the keyboard and the pointer were asked for
     bool m_done = false;
 };
 
