@@ -1,5 +1,6 @@
 #include "app/app_identity.h"
 #include "app/command_line.h"
+#include "app/pick_command.h"
 #include "platform/display_refusal.h"
 #include "platform/local_socket_instance.h"
 #include "platform/memory_policy.h"
@@ -52,6 +53,7 @@ int main(int argc, char* argv[]) {
     if (const QString path = commandLine.languageTemplatePath(); !path.isEmpty()) {
         return huebit::WriteLanguageTemplate(path);
     }
+    if (const auto pick = commandLine.pickOptions()) return huebit::RunPickCommand(*pick);
 
     huebit::LocalSocketInstance instance(
         huebit::LocalSocketInstance::socketPathFor(huebit::SettingsFilePath()));
@@ -75,6 +77,7 @@ int main(int argc, char* argv[]) {
     huebit::THuebit window(huebit::ProgramSettingsLocation());
     huebit::TColPanel panel(window.model(), window.settingsBuffer());
     window.setColPanel(&panel);
+    instance.setPickHandler([&window](huebit::Color c) { return window.TakePickedColor(c); });
     instance.setForwardHandler([&window](const QByteArray& id) {
         if (!window.BringForward()) return false;
         huebit::FinishStartupOnX11(window, id);

@@ -17,7 +17,17 @@ CommandLine::CommandLine()
                          QStringLiteral("Write a language file of the built-in interface texts and "
                                         "captions, in the order a translation gives them, to "
                                         "<file> and exit."),
-                         QStringLiteral("file")) {
+                         QStringLiteral("file")),
+      m_pick(QStringLiteral("pick"),
+             QStringLiteral("Pick a colour from the screen: click a pixel (Escape cancels). The "
+                            "colour is printed, copied to the clipboard and becomes the current "
+                            "colour. Exit status 0 on a pick, 1 on a cancel.")),
+      m_format(QStringLiteral("format"),
+               QStringLiteral("With --pick: render the colour through <template> (such as "
+                              "'#hRhGhB') instead of the active template."),
+               QStringLiteral("template")),
+      m_noCopy(QStringLiteral("no-copy"),
+               QStringLiteral("With --pick: leave the clipboard alone.")) {
     m_parser.setApplicationDescription(
         QStringLiteral("Huebit, a colour picker for people who design screens and write code."));
     // "-reverse" is one of Qt's own options, not "-r -e -v …": single-dash words stay whole.
@@ -25,6 +35,14 @@ CommandLine::CommandLine()
     m_parser.addOption(m_help);
     m_parser.addOption(m_version);
     m_parser.addOption(m_languageTemplate);
+    m_parser.addOption(m_pick);
+    m_parser.addOption(m_format);
+    m_parser.addOption(m_noCopy);
+}
+
+std::optional<PickOptions> CommandLine::pickOptions() const {
+    if (!m_parser.isSet(m_pick)) return std::nullopt;
+    return PickOptions{m_parser.value(m_format), !m_parser.isSet(m_noCopy)};
 }
 
 QString CommandLine::languageTemplatePath() const {
@@ -99,6 +117,8 @@ CommandLineRequest CommandLine::parse(const QStringList& arguments) {
         return usageError(QStringLiteral("Unexpected argument '%1'.")
                               .arg(m_parser.positionalArguments().first()));
     }
+    if (!m_parser.isSet(m_pick) && (m_parser.isSet(m_format) || m_parser.isSet(m_noCopy)))
+        return usageError(QStringLiteral("--format and --no-copy go with --pick."));
     return {};
 }
 

@@ -3,6 +3,8 @@
 // once before the application object exists, so --help and --version answer without a display,
 // and once after Qt has taken out its own options (-platform, -display, -style …).
 
+#include "app/pick_flow.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QString>
@@ -40,6 +42,8 @@ public:
     /// --write-language-template FILE: where to write a language file of the built-in texts and
     /// captions (the start of any translation); empty when not asked for.
     QString languageTemplatePath() const;
+    /// --pick (with --format and --no-copy): the one-shot pick; nothing when not asked for.
+    std::optional<PickOptions> pickOptions() const;
 
 private:
     /// --help or --version when given; nothing when neither is.
@@ -50,6 +54,9 @@ private:
     QCommandLineOption m_help;
     QCommandLineOption m_version;
     QCommandLineOption m_languageTemplate;
+    QCommandLineOption m_pick;
+    QCommandLineOption m_format;
+    QCommandLineOption m_noCopy;
 };
 
 /// The process's arguments as the parser takes them.

@@ -2,6 +2,8 @@
 // The seam between a start of the program and the copy already running for the same user and
 // settings file.
 
+#include "core/color.h"
+
 #include <QByteArray>
 #include <functional>
 
@@ -30,8 +32,13 @@ public:
         m_forward = std::move(handler);
     }
 
+    /// In the running copy: a one-shot pick hands its colour over. The handler returns false
+    /// while the window is closing.
+    void setPickHandler(std::function<bool(Color)> handler) { m_pick = std::move(handler); }
+
 protected:
     std::function<bool(const QByteArray&)> m_forward;
+    std::function<bool(Color)> m_pick;
 };
 
 /// The exit code for a start that ends after its claim (0 when the running copy came forward),

@@ -26,8 +26,11 @@ namespace huebit {
 
 namespace {
 
-// One line each way: "forward <launch token>", answered by "shown" or "closing".
+// One line each way: "forward <launch token>", answered by "shown" or "closing"; or
+// "pick RRGGBB" (hexadecimal), answered by "taken" or "closing".
 constexpr char ForwardWord[] = "forward";
+constexpr char PickWord[] = "pick";
+constexpr char TakenWord[] = "taken";
 constexpr char ShownWord[] = "shown";
 constexpr char ClosingWord[] = "closing";
 constexpr int MaxLine = 1024;
@@ -180,11 +183,31 @@ LocalSocketInstance::Claim LocalSocketInstance::claim(const QByteArray& startupI
 }
 
 LocalSocketInstance::Ask LocalSocketInstance::ask(const QByteArray& startupId, int waitMs) {
+    const std::optional<QByteArray> word =
+        request(QByteArray(ForwardWord) + ' ' + startupId.left(MaxLine / 2) + '\n', waitMs);
+    if (!word) return Ask::Nobody;
+    if (*word == ShownWord) return Ask::Shown;
+    // "closing", a copy that hung up on us, or one too busy to answer in time.
+    return Ask::Closing;
+}
+
+LocalSocketInstance::HandOver LocalSocketInstance::handOverPick(Color c) {
+    if (m_path.isEmpty()) return HandOver::NoWindow;
+    const QByteArray hex =
+        QByteArray::number((GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c), 16)
+            .rightJustified(6, '0');
+    const std::optional<QByteArray> word =
+        request(QByteArray(PickWord) + ' ' + hex + '\n', m_patience);
+    if (!word) return HandOver::NoWindow;
+    return *word == TakenWord ? HandOver::Taken : HandOver::Closing;
+}
+
+std::optional<QByteArray> LocalSocketInstance::request(const QByteArray& line, int waitMs) {
     sockaddr_un address;
     // Only a socket of this user's own may hear the launch token; anything else is replaced.
-    if (!addressOf(m_path, address) || !ownEntry(m_path, S_IFSOCK)) return Ask::Nobody;
+    if (!addressOf(m_path, address) || !ownEntry(m_path, S_IFSOCK)) return std::nullopt;
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (fd < 0) return Ask::Nobody;
+    if (fd < 0) return std::nullopt;
     // A listening copy takes the connection at once (the system queues it); only a full queue
     // makes a start wait here.
     int r = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
@@ -195,10 +218,9 @@ LocalSocketInstance::Ask LocalSocketInstance::ask(const QByteArray& startupId, i
     }
     if (r < 0) {
         ::close(fd);
-        return Ask::Nobody;
+        return std::nullopt;
     }
-    writeAll(fd, QByteArray(ForwardWord) + ' ' + startupId.left(MaxLine / 2) + '\n',
-             std::min(waitMs, 1000));
+    writeAll(fd, line, std::min(waitMs, 1000));
     const QDeadlineTimer deadline(waitMs);
     QByteArray reply;
     while (!reply.contains('\n') && reply.size() < MaxLine && !deadline.hasExpired()) {
@@ -210,10 +232,7 @@ LocalSocketInstance::Ask LocalSocketInstance::ask(const QByteArray& startupId, i
         reply.append(buffer, n);
     }
     ::close(fd);
-    const QByteArray word = reply.left(reply.indexOf('\n')).trimmed();
-    if (word == ShownWord) return Ask::Shown;
-    // "closing", a copy that hung up on us, or one too busy to answer in time.
-    return Ask::Closing;
+    return reply.left(reply.indexOf('\n')).trimmed();
 }
 
 bool LocalSocketInstance::listen() {
@@ -300,9 +319,7 @@ void LocalSocketInstance::serve(Caller& caller) {
         const qsizetype blank = line.indexOf(' ');
         const QByteArray word = blank < 0 ? line : line.left(blank);
         const QByteArray token = blank < 0 ? QByteArray() : line.mid(blank + 1);
-        bool shown = false;
-        if (word == ForwardWord && m_forward) shown = m_forward(token);
-        writeAll(caller.fd, QByteArray(shown ? ShownWord : ClosingWord) + '\n', 1000);
+        writeAll(caller.fd, answer(word, token) + '\n', 1000);
         done = true;
     } else if (caller.line.size() > MaxLine) {
         done = true;
@@ -317,6 +334,18 @@ void LocalSocketInstance::serve(Caller& caller) {
                           [id](const std::unique_ptr<Caller>& p) { return p->id == id; });
         },
         Qt::QueuedConnection);
+}
+
+// The reply to one line: anything not understood, or refused by a closing window, is "closing".
+QByteArray LocalSocketInstance::answer(const QByteArray& word, const QByteArray& argument) {
+    if (word == ForwardWord && m_forward && m_forward(argument)) return ShownWord;
+    bool ok = false;
+    const uint rgb = argument.toUInt(&ok, 16);
+    if (word == PickWord && ok && argument.size() == 6 && m_pick &&
+        m_pick(RGB(int(rgb >> 16), int((rgb >> 8) & 0xFF), int(rgb & 0xFF)))) {
+        return TakenWord;
+    }
+    return ClosingWord;
 }
 
 int ClaimExitCode(InstanceChannel::Claim claim) {

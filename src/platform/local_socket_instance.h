@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QSocketNotifier;
@@ -29,6 +30,11 @@ public:
     Claim claim(const QByteArray& startupId) override;
     void close() override;
 
+    enum class HandOver { Taken, NoWindow, Closing };
+    /// From a one-shot pick, which never becomes the running copy: hands `c` to the running
+    /// copy's window. NoWindow when no copy answers; Closing when one is on its way out.
+    HandOver handOverPick(Color c);
+
     /// The socket's path for this user and settings file: in $XDG_RUNTIME_DIR when that is the
     /// user's own, else in a private folder of the user's that this makes (InstanceSocketPath).
     /// Empty, with a word on standard error, when that folder is not safely the user's: the
@@ -39,6 +45,10 @@ private:
     enum class Ask { Shown, Closing, Nobody };
     struct Caller;
     Ask ask(const QByteArray& startupId, int waitMs);
+    /// Sends one line to the running copy and returns its one-word answer (empty when it hung up
+    /// or was too busy); nothing when no copy listens.
+    std::optional<QByteArray> request(const QByteArray& line, int waitMs);
+    QByteArray answer(const QByteArray& word, const QByteArray& argument);
     bool listen();
     void accept();
     void pauseAccepting();

@@ -1,5 +1,7 @@
 #include "screen/screen_picker.h"
 
+#include "screen/loupe.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -279,23 +281,9 @@ bool ScreenPicker::PickAveraged(int x, int y) {
         return false;
     };
     if (m_diameter < MinDiameter || m_diameter > MaxDiameter) return fail();
-    const long double d = m_diameter;
-    // round((d - 1.1) / 2) and round((d - 0.9) / 2) are the floor and the ceiling of (d - 1) / 2
-    // for whole d, so the square is exactly d wide.
-    const int lo = Round((d - 1.1L) / 2), hi = Round((d - 0.9L) / 2);
-    const int left = std::max(0, x - lo), top = std::max(0, y - lo);
-    const int right = std::min(m_large.width() - 1, x + hi);
-    const int bottom = std::min(m_large.height() - 1, y + hi);
-    if (left > right || top > bottom) return fail(); // a point far outside the view
-    long long r = 0, g = 0, b = 0;
-    for (int px = left; px <= right; ++px) {
-        for (int py = top; py <= bottom; ++py) {
-            const QRgb p = reinterpret_cast<const QRgb*>(m_large.constScanLine(py))[px];
-            r += qRed(p), g += qGreen(p), b += qBlue(p);
-        }
-    }
-    const long double n = (long double)(right - left + 1) * (bottom - top + 1);
-    SetPickedColor(RGB(Round(r / n), Round(g / n), Round(b / n)));
+    const std::optional<Color> average = AverageSquare(m_large, x, y, m_diameter);
+    if (!average) return fail(); // a point far outside the view
+    SetPickedColor(*average);
     return true;
 }
 

@@ -33,6 +33,8 @@
 #include "ui/window_appearance.h"
 #include "ui/title_strip.h"
 #include "ui/window_options_group.h"
+#include "ui/window_keys.h"
+#include "ui/window_pick.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -91,6 +93,7 @@ THuebit::THuebit(SettingsLocation settings, QWidget* parent)
     });
     connect(m_appearance, &WindowAppearance::fontChanged, this, [this] { FitClientToFont(); });
     wire();
+    wireKeys();
     // The layout is complete: the font and the language file walk these elements from now on.
     m_appearance->CollectElements();
     FormCreate();
@@ -256,6 +259,20 @@ void THuebit::wireSample() {
                                [this](int index) { ShowPage(index); }});
     connect(&m_sampleSettings, &SampleTextSettings::statusMessage, StatusBar1,
             [this](const QString& text) { StatusBar1->showHeldMessage(text); });
+}
+
+void THuebit::wireKeys() {
+    m_windowPick = new WindowPick(
+        {[this] { return m_model.Templates().activeEntry(); },
+         [this] { return m_screenPicker.Diameter(); },
+         [this](Color c) { m_model.ApplyColor(c, coNormal); }},
+        this);
+    new WindowKeys(*this, {{WindowKeyCommand::CopyText,
+                            [this] { m_export.CopyColorText(m_selection->Edit1->text()); }},
+                           {WindowKeyCommand::CopyBitmap, [this] { m_export.CopySampleBitmap(); }},
+                           {WindowKeyCommand::CopyVector, [this] { m_export.CopySampleMetafile(); }},
+                           {WindowKeyCommand::Pick, [this] { m_windowPick->start(); }},
+                           {WindowKeyCommand::Close, [this] { StartClosing(); }}});
 }
 
 void THuebit::wireClipboard() {
@@ -424,6 +441,13 @@ void THuebit::SetInteractiveHints(bool on) { m_interactiveHints->SetInteractiveH
 bool THuebit::BringForward() {
     if (m_closed) return false;
     return m_shellDriver->rules().BringForward(); // out of the tray and the mini-window
+}
+
+bool THuebit::TakePickedColor(Color c) {
+    if (m_closed) return false;
+    m_model.ApplyColor(c, coNormal);
+    m_model.PushPreviousColor(); // recorded even when it was the current colour already
+    return true;
 }
 
 void THuebit::ShowAbout() { m_shellDriver->rules().ShowAbout(); }

@@ -46,6 +46,7 @@ class TColPanel;
 class InteractiveHints;
 class TitleStrip;
 class WindowAppearance;
+class WindowPick;
 
 class THuebit : public QWidget {
     Q_OBJECT
@@ -115,6 +116,9 @@ public:
     /// Another start of the program asks for this window: brings it forward, out of the tray
     /// and out of the mini-window. False once closing has begun (that start then runs itself).
     bool BringForward();
+    /// A one-shot pick's colour: it becomes the current colour and the newest previous colour.
+    /// False once closing has begun.
+    bool TakePickedColor(Color c);
     /// Shows the About page (page 3).
     void ShowAbout();
     /// Switches pages as the program does: the page-change handler does not run.
@@ -160,6 +164,8 @@ private:
     void PageControl1Change(int index);
     void wireClipboard();
     void wireScreen();
+    /// Ctrl+C, Ctrl+B, Ctrl+Shift+B, Ctrl+P (pick from the screen) and Ctrl+Q.
+    void wireKeys();
     void wireSample();
     void wireShell();
 
@@ -192,6 +198,7 @@ private:
 
     ShellOptions m_shellOptions;
     WindowAppearance* m_appearance = nullptr;
+    WindowPick* m_windowPick = nullptr;
     ShellDriver* m_shellDriver = nullptr;
     ColorIndicator* m_colorIndicator = nullptr;
     SettingsLocation m_settingsLocation;

@@ -53,7 +53,7 @@ QString FakePortal::Missing() {
     return {};
 }
 
-FakePortal::FakePortal(const Options& options) {
+FakePortal::FakePortal(const Options& options, const QString& pickColor) {
     QStringList args{python(),
                      QStringLiteral(HUEBIT_FAKE_PORTAL),
                      QStringLiteral("--answers"),
@@ -63,6 +63,7 @@ FakePortal::FakePortal(const Options& options) {
                      QStringLiteral("--delay-ms"),
                      QString::number(options.delayMs)};
     if (!options.dir.isEmpty()) args << QStringLiteral("--dir") << options.dir;
+    if (!pickColor.isEmpty()) args << QStringLiteral("--pick-color") << pickColor;
     m_address = startOnPrivateBus(m_process, args);
 }
 

@@ -20,7 +20,10 @@ public:
     /// Why the fake cannot run here (dbus-run-session or Python's dbus missing), or empty.
     static QString Missing();
 
-    explicit FakePortal(const Options& options);
+    explicit FakePortal(const Options& options) : FakePortal(options, {}) {}
+    /// `pickColor`: PickColor's answer, "R,G,B" (fractions 0-1), "cancel" or "refuse"; empty:
+    /// the portal has no PickColor, as older ones.
+    FakePortal(const Options& options, const QString& pickColor);
     ~FakePortal();
     FakePortal(const FakePortal&) = delete;
     FakePortal& operator=(const FakePortal&) = delete;

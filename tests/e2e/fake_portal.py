@@ -17,6 +17,10 @@ It stops when its standard input closes, which ends the private bus with it.
   silent       no Response at all
   fifo         Response 0 naming a named pipe (FIFO) in --dir that nobody ever writes
 --image is read at every call, so a caller may write it after the portal has started.
+
+--pick-color answers PickColor: "R,G,B" (fractions 0-1) with that colour, "cancel" or "refuse";
+"absent" (the default) has no PickColor at all, as older portals. A PickColor call reports
+"pick N".
 """
 
 import argparse
@@ -106,12 +110,40 @@ class Screenshot(dbus.service.Object):
         return dbus.ObjectPath(path)
 
 
+    @dbus.service.method("org.freedesktop.portal.Screenshot", in_signature="sa{sv}",
+                         out_signature="o", sender_keyword="sender")
+    def PickColor(self, parent_window, options, sender=None):
+        answer = self.options.pick_color
+        if answer == "absent":
+            raise dbus.exceptions.DBusException(
+                "No such method 'PickColor'", name="org.freedesktop.DBus.Error.UnknownMethod")
+        self.calls += 1
+        number = self.calls
+        say(f"pick {number}")
+        token = str(options.get("handle_token", f"t{number}"))
+        path = f"{DESKTOP}/request/{sender[1:].replace('.', '_')}/{token}"
+        request = Request(self.bus, path, number)
+        GLib.timeout_add(self.options.delay_ms, self.respond_pick, request, answer)
+        return dbus.ObjectPath(path)
+
+    def respond_pick(self, request, answer):
+        if answer == "cancel":
+            request.Response(dbus.UInt32(1), dbus.Dictionary({}, signature="sv"))
+        elif answer == "refuse":
+            request.Response(dbus.UInt32(2), dbus.Dictionary({}, signature="sv"))
+        else:
+            rgb = dbus.Struct([float(v) for v in answer.split(",")], signature="ddd")
+            request.Response(dbus.UInt32(0), dbus.Dictionary({"color": rgb}, signature="sv"))
+        return False
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--answers", default="ok")
     parser.add_argument("--image", required=True)
     parser.add_argument("--dir", default="/tmp")
     parser.add_argument("--delay-ms", type=int, default=1)
+    parser.add_argument("--pick-color", default="absent")
     options = parser.parse_args()
     options.answers = options.answers.split(",")
 

@@ -78,6 +78,13 @@ TEST_F(InstallE2E, MenuEntryAndRecordValidate) {
     EXPECT_EQ(entryFile.value(QStringLiteral("StartupWMClass")).toString(),
               QStringLiteral("Huebit"));
     EXPECT_TRUE(QFileInfo(path(QStringLiteral("bin/huebit"))).isExecutable());
+    // The one-shot pick, offered as the entry's action.
+    QFile text(desktop);
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    const QByteArray lines = text.readAll();
+    EXPECT_TRUE(lines.contains("\nActions=Pick;\n"));
+    EXPECT_TRUE(lines.contains("\n[Desktop Action Pick]\nName=Pick a colour from the screen\n"));
+    EXPECT_TRUE(lines.contains("\nExec=huebit --pick\n"));
 }
 
 TEST_F(InstallE2E, IconInEveryHicolorSize) {

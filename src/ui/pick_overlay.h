@@ -1,0 +1,57 @@
+#pragma once
+// The one-shot pick's overlay: a frameless window over every monitor showing the frozen copy of
+// the desktop, with the loupe beside the pointer. It turns the pointer, the wheel and the keys
+// into PickSession calls and paints what the session holds; it ends with `picked` or
+// `cancelled`, exactly once.
+
+#include "screen/pick_session.h"
+
+#include <QWidget>
+
+namespace huebit {
+
+class PickOverlay : public QWidget {
+    Q_OBJECT
+public:
+    /// `screen`: the desktop in device pixels. `diameter`: the averaging square to start with.
+    /// `templateEntry`: the notation of the loupe's text.
+    PickOverlay(QImage screen, int diameter, QString templateEntry, QWidget* parent = nullptr);
+
+    /// Covers the virtual desktop, takes the keyboard and the pointer, and shows the loupe at
+    /// the pointer.
+    void start();
+    const PickSession& session() const { return m_session; }
+    /// The loupe's place in the overlay's device pixels.
+    QRect loupeRect() const;
+
+signals:
+    void picked(Color colour);
+    void cancelled();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QPoint devicePoint(QPointF logical) const;
+    QRect logicalRect(QRect device) const;
+    void pointTo(QPoint device);
+    void moveBy(int dx, int dy);
+    void finish(bool pick);
+    void grabInput();
+    void paintLoupe(QPainter& painter, QRect where) const;
+
+    PickSession m_session;
+    QString m_entry;
+    QList<QRect> m_monitors; // device pixels, relative to the copy
+    QRect m_loupe;
+    int m_wheelRest = 0;
+    int m_grabTries = 0;
+    bool m_grabbing = false; // the keyboard and the pointer were asked for
+    bool m_done = false;
+};
+
+} // namespace huebit

@@ -1,0 +1,64 @@
+// The main window's keys reach their commands from any field, a field's selection keeps Ctrl+C,
+// and an open dialog silences them.
+#include "core/component_texts.h"
+#include "ui/huebit_window.h"
+#include "ui/selection_page.h"
+
+#include <QClipboard>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QtTest>
+
+using namespace huebit;
+
+class WindowKeysTest : public QObject {
+    Q_OBJECT
+private slots:
+    void ctrlCCopiesTheTextUnlessAFieldHoldsASelection() {
+        THuebit w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.model().ApplyColor(RGB(250, 100, 5), coNormal);
+        auto* red = w.findChild<QLineEdit*>(QStringLiteral("RdEdit"));
+        QVERIFY(red);
+        red->setFocus();
+        red->deselect();
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(red, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("#FA6405"));
+
+        red->selectAll();
+        QTest::keyClick(red, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("250"));
+    }
+
+    void bitmapKeyAndCloseKey() {
+        THuebit w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(&w, Qt::Key_B, Qt::ControlModifier);
+        QVERIFY(QGuiApplication::clipboard()->mimeData()->hasImage());
+        QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(w.closingFade());
+    }
+
+    void nothingFiresWhileADialogIsOpen() {
+        THuebit w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QDialog dialog(&w);
+        dialog.setModal(true);
+        dialog.show();
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        QTest::keyClick(&w, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+        QVERIFY(!w.closingFade());
+    }
+};
+
+QTEST_MAIN(WindowKeysTest)
+#include "window_keys_test.moc"
