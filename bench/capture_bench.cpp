@@ -1,6 +1,7 @@
-// A whole-screen capture plus the overview fit, through the X11 shared-memory path, the plain
-// X11 GetImage fallback, Qt's generic grab and the desktop portal (a stand-in answering at
-// once with a PNG of the same screen), on the same display. Run by bench/capture_bench.sh
+// A whole-screen capture plus the overview fit, through each X11 route (a fresh shared segment
+// per copy, one segment reused, the plain GetImage), the route the program itself would choose,
+// Qt's generic grab and the desktop portal (a stand-in answering at once with a PNG of the same
+// screen), on the same display. Run by bench/capture_bench.sh
 // under a 3840 x 2160 Xvfb and a private session bus.
 #include "screen/portal_request.h"
 #include "screen/portal_screen_capture.h"
@@ -39,18 +40,42 @@ void captureAndFit(benchmark::State& state, ImmediateCapture& capture) {
     state.counters["height"] = picker.ScreenImage().height();
 }
 
-void BM_CaptureX11Shm(benchmark::State& state) {
+void captureBy(benchmark::State& state, X11Route route) {
     X11ShmCapture capture(connection());
-    if (!capture.usesSharedMemory())
+    if (route != X11Route::Socket && !capture.usesSharedMemory()) {
         state.SkipWithError("no MIT-SHM on this display");
-    else
-        captureAndFit(state, capture);
+        return;
+    }
+    capture.forceRoute(route);
+    captureAndFit(state, capture);
+}
+
+void BM_CaptureX11Shm(benchmark::State& state) {
+    captureBy(state, X11Route::FreshSegment);
+}
+
+void BM_CaptureX11ReusedSegment(benchmark::State& state) {
+    captureBy(state, X11Route::ReusedSegment);
 }
 
 void BM_CaptureX11GetImage(benchmark::State& state) {
-    X11ShmCapture capture(connection());
-    capture.disableSharedMemory();
-    captureAndFit(state, capture);
+    captureBy(state, X11Route::Socket);
+}
+
+// Exactly what the program makes on this display, its probe included: the first copies try
+// each candidate route.
+void BM_CaptureAsTheProgramDoes(benchmark::State& state) {
+    const std::unique_ptr<ScreenCapture> made = MakeScreenCapture();
+    auto* capture = dynamic_cast<ImmediateCapture*>(made.get());
+    if (!capture) {
+        state.SkipWithError("the program would ask the portal here");
+        return;
+    }
+    captureAndFit(state, *capture);
+    if (auto* x11 = dynamic_cast<X11ShmCapture*>(capture))
+        state.SetLabel(x11->chosenRoute() ? X11RouteName(*x11->chosenRoute()) : "still probing");
+    else
+        state.SetLabel("Qt's grab");
 }
 
 void BM_CaptureQtGrabWindow(benchmark::State& state) {
@@ -132,12 +157,15 @@ void paintRoot(xcb_connection_t* c, QSize size) {
 
 // The three paths must agree pixel for pixel before their speed means anything.
 bool samePictures() {
-    X11ShmCapture shm(connection()), socket(connection());
-    socket.disableSharedMemory();
+    X11ShmCapture shm(connection()), reused(connection()), socket(connection());
+    shm.forceRoute(X11Route::FreshSegment);
+    reused.forceRoute(X11Route::ReusedSegment);
+    socket.forceRoute(X11Route::Socket);
     QtScreenCapture qt;
     paintRoot(connection(), shm.desktopSize());
     const QImage a = shm.captureDesktop(), b = socket.captureDesktop(), c = qt.captureDesktop();
-    const bool same = !a.isNull() && a == b && a == c;
+    const bool same = !a.isNull() && a == b && a == c && a == reused.captureDesktop() &&
+                      a == reused.captureDesktop();
     // The stand-in portal answers with this very screen.
     if (!portalPicture().isEmpty() && !a.save(portalPicture(), "PNG")) return false;
     std::printf("captures %dx%d, %dx%d, %dx%d: %s; pixel (100, 50) = %08x\n", a.width(), a.height(),
@@ -149,7 +177,9 @@ bool samePictures() {
 } // namespace
 
 BENCHMARK(BM_CaptureX11Shm)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
+BENCHMARK(BM_CaptureX11ReusedSegment)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
 BENCHMARK(BM_CaptureX11GetImage)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
+BENCHMARK(BM_CaptureAsTheProgramDoes)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
 BENCHMARK(BM_CaptureQtGrabWindow)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
 BENCHMARK(BM_CapturePortal)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
 BENCHMARK(BM_DecodePortalPng)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
