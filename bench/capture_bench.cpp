@@ -9,12 +9,15 @@
 #include "screen/screen_picker.h"
 #include "screen/x11_shm_capture.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -89,7 +92,8 @@ QString portalPicture() {
 }
 
 // From the request to the fitted overview: the call over the bus, the portal's answer, reading
-// the PNG file it names, deleting it, and the overview.
+// the PNG file it names, deleting it, and the overview. "stall_ms" is the longest the event loop
+// went without turning meanwhile (a 1 ms timer's longest gap): how long input would wait.
 void BM_CapturePortal(benchmark::State& state) {
     if (portalPicture().isEmpty()) {
         state.SkipWithError("no stand-in portal (run bench/capture_bench.sh)");
@@ -97,14 +101,25 @@ void BM_CapturePortal(benchmark::State& state) {
     }
     PortalScreenCapture capture(PortalTimeoutMs);
     ScreenPicker picker;
+    QElapsedTimer sinceTick;
+    qint64 stallNs = 0;
+    QTimer ticks;
+    ticks.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&ticks, &QTimer::timeout, [&] {
+        stallNs = std::max(stallNs, sinceTick.nsecsElapsed());
+        sinceTick.restart();
+    });
     for (auto _ : state) {
         std::optional<CaptureResult> got;
         QEventLoop loop;
+        sinceTick.start();
+        ticks.start(1);
         capture.capture([&](CaptureResult r) {
             got = std::move(r);
             loop.quit();
         });
         if (!got) loop.exec();
+        ticks.stop();
         if (got->failure != CaptureFailure::None || !picker.SetScreenImage(got->image)) {
             state.SkipWithError("portal capture failed");
             return;
@@ -113,6 +128,7 @@ void BM_CapturePortal(benchmark::State& state) {
     }
     state.counters["width"] = picker.ScreenImage().width();
     state.counters["height"] = picker.ScreenImage().height();
+    state.counters["stall_ms"] = double(stallNs) / 1e6;
 }
 
 // The PNG decoding alone, the largest part of the portal's cost on our side.
