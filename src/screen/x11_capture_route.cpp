@@ -26,11 +26,10 @@ X11RouteProbe::X11RouteProbe(std::vector<X11Route> candidates)
 
 X11RouteProbe X11RouteProbe::ForMachine(bool sharedMemory) {
     if (!sharedMemory) return X11RouteProbe({X11Route::Socket});
-    // Least memory first, so that it wins a tie: a fresh segment's or the socket's picture is all
-    // they hold, a reused segment is a second screen's worth kept for the next copy. The fresh
-    // segment goes first so that the start's copy, when it is read, lies in shared memory as it
-    // always has, not in the heap.
-    return X11RouteProbe({X11Route::FreshSegment, X11Route::Socket, X11Route::ReusedSegment});
+    // A fresh segment first, so that the start's copy, when it is read, lies in shared memory as
+    // it always has, not in the heap; the reused segment second, so that the segment it keeps is
+    // made early, with the first pages the program builds, not as growth later on.
+    return X11RouteProbe({X11Route::FreshSegment, X11Route::ReusedSegment, X11Route::Socket});
 }
 
 X11Route X11RouteProbe::next() const {

@@ -22,7 +22,7 @@ const char* X11RouteName(X11Route route);
 
 /// The one-off probe. Each candidate is timed ProbeRounds times, in turn, on the copies the
 /// program makes anyway; the least of each candidate's times counts (the first use of a reused
-/// segment pays for making it, and a busy machine only ever adds time).
+/// segment pays for making it, and a busy machine only ever adds time); a tie goes to the earlier.
 class X11RouteProbe {
 public:
     static constexpr int ProbeRounds = 2;
