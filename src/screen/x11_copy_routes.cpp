@@ -6,23 +6,12 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
 namespace huebit {
 
 namespace {
-
-// The top byte stays as the server left it (the padding of depth 24, or an alpha nobody set):
-// a pass over a whole screen to set it would cost milliseconds at every copy, and the pictures
-// made from the copy set it themselves (see ScreenPicker).
-QImage copyOf(const void* data, int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    if (image.isNull()) return {};
-    std::memcpy(image.bits(), data, std::size_t(width) * height * 4);
-    return image;
-}
 
 void detachMemory(void* memory) {
     shmdt(memory);
@@ -90,8 +79,9 @@ QImage copyThroughSocket(xcb_connection_t* c, xcb_drawable_t drawable, QRect are
 
 } // namespace
 
-// One segment made once and kept attached by both sides: after the first copy its pages stay
-// faulted in, and each copy is taken out of it into a picture of its own.
+// A segment kept attached by both sides, so that its pages stay faulted in from one copy to the
+// next: the reused route lends it out as the picture itself and takes it back when the picture
+// goes.
 class X11Segment {
 public:
     X11Segment(xcb_connection_t* c, std::size_t bytes) : m_connection(c), m_bytes(bytes) {
@@ -126,7 +116,7 @@ public:
     bool usable() const { return m_memory != nullptr; }
     std::size_t bytes() const { return m_bytes; }
 
-    QImage copy(xcb_drawable_t drawable, QRect area) {
+    bool fill(xcb_drawable_t drawable, QRect area) {
         xcb_shm_get_image_reply_t* reply = xcb_shm_get_image_reply(
             m_connection,
             xcb_shm_get_image(m_connection, drawable, area.x(), area.y(), area.width(),
@@ -134,8 +124,9 @@ public:
             nullptr);
         const bool complete = reply && reply->size >= std::size_t(area.width()) * area.height() * 4;
         std::free(reply);
-        return complete ? copyOf(m_memory, area.width(), area.height()) : QImage();
+        return complete;
     }
+    uchar* pixels() const { return static_cast<uchar*>(m_memory); }
 
 private:
     xcb_connection_t* m_connection;
@@ -144,7 +135,33 @@ private:
     void* m_memory = nullptr;
 };
 
-// One copy of `area` of `drawable` by the probe's route. A refused segment turns shared memory
+// The segment the reused route lends out next. At most one waits here: with the picture the
+// picker holds, that is two screens' worth, and the segment waiting is the one the previous
+// picture lived in, its pages still faulted in.
+struct X11SegmentPool {
+    std::unique_ptr<X11Segment> spare;
+    bool keeping = true; // false once another route is chosen: returned segments are freed
+};
+
+namespace {
+
+struct SegmentLoan {
+    std::weak_ptr<X11SegmentPool> pool;
+    std::unique_ptr<X11Segment> segment;
+};
+
+void returnSegment(void* info) {
+    std::unique_ptr<SegmentLoan> loan(static_cast<SegmentLoan*>(info));
+    const std::shared_ptr<X11SegmentPool> pool = loan->pool.lock();
+    if (pool && pool->keeping && !pool->spare) pool->spare = std::move(loan->segment);
+}
+
+} // namespace
+
+// One copy of `area` of `drawable` by the probe's route. The top byte of the pixels stays as the
+// server left it (the padding of depth 24, or an alpha nobody set): a pass over a whole screen to
+// set it would cost milliseconds at every copy, and the pictures made from the copy set it
+// themselves (see ScreenPicker). A refused segment turns shared memory
 // off for good (a server on another host) and the socket carries this copy and the later ones.
 QImage X11CopyRoutes::copy(xcb_connection_t* c, xcb_drawable_t drawable, QRect area) {
     const X11Route route = m_probe.next();
@@ -153,7 +170,7 @@ QImage X11CopyRoutes::copy(xcb_connection_t* c, xcb_drawable_t drawable, QRect a
     QImage image = copyBy(route, c, drawable, area);
     if (image.isNull() && route != X11Route::Socket) {
         m_probe.socketOnly();
-        m_segment.reset();
+        stopKeepingSegments();
         return copyThroughSocket(c, drawable, area);
     }
     if (image.isNull()) return image;
@@ -174,25 +191,37 @@ QImage X11CopyRoutes::copyBy(X11Route route, xcb_connection_t* c, xcb_drawable_t
         break;
     }
     const std::size_t bytes = std::size_t(area.width()) * area.height() * 4;
-    if (!m_segment || m_segment->bytes() < bytes) {
-        m_segment.reset(); // never two screens' worth at once
-        m_segment = std::make_unique<X11Segment>(c, bytes);
+    std::unique_ptr<X11Segment> segment = std::move(m_pool->spare);
+    if (!segment || segment->bytes() < bytes) {
+        segment.reset(); // never a third screen's worth
+        segment = std::make_unique<X11Segment>(c, bytes);
     }
-    return m_segment->usable() ? m_segment->copy(drawable, area) : QImage();
+    if (!segment->usable() || !segment->fill(drawable, area)) return {};
+    uchar* pixels = segment->pixels();
+    auto* loan = new SegmentLoan{m_pool, std::move(segment)};
+    QImage image(pixels, area.width(), area.height(), area.width() * 4, QImage::Format_RGB32,
+                 returnSegment, loan);
+    if (image.isNull()) returnSegment(loan);
+    return image;
 }
 
 void X11CopyRoutes::settled() {
     const X11Route route = *m_probe.chosen();
     // The segment is kept only while it is the route: otherwise it is a screen's worth of
     // memory held for nothing.
-    if (route != X11Route::ReusedSegment) m_segment.reset();
+    if (route != X11Route::ReusedSegment) stopKeepingSegments();
     if (qEnvironmentVariableIsSet("HUEBIT_DEBUG_CAPTURE"))
         std::fprintf(stderr, "huebit: screen copies go by the %s\n", X11RouteName(route));
 }
 
 void X11CopyRoutes::forceRoute(X11Route route) {
     m_probe = X11RouteProbe({route});
-    if (route != X11Route::ReusedSegment) m_segment.reset();
+    if (route != X11Route::ReusedSegment) stopKeepingSegments();
+}
+
+void X11CopyRoutes::stopKeepingSegments() {
+    m_pool->keeping = false;
+    m_pool->spare.reset();
 }
 
 bool X11CopyRoutes::mayUseSharedMemory() const {
@@ -200,7 +229,8 @@ bool X11CopyRoutes::mayUseSharedMemory() const {
 }
 
 X11CopyRoutes::X11CopyRoutes(bool sharedMemory)
-    : m_probe(X11RouteProbe::ForMachine(sharedMemory)) {}
+    : m_probe(X11RouteProbe::ForMachine(sharedMemory)), m_pool(std::make_shared<X11SegmentPool>()) {
+}
 X11CopyRoutes::~X11CopyRoutes() = default;
 
 } // namespace huebit

@@ -13,11 +13,13 @@ struct xcb_connection_t;
 
 namespace huebit {
 
-class X11Segment;
+struct X11SegmentPool;
 
 class X11CopyRoutes {
 public:
     /// Probes the routes with shared memory when `sharedMemory`, else takes the socket only.
+    /// Pictures of the reused route live in segments the server keeps attached: they may not
+    /// outlive the connection.
     explicit X11CopyRoutes(bool sharedMemory);
     ~X11CopyRoutes();
     X11CopyRoutes(const X11CopyRoutes&) = delete;
@@ -38,9 +40,10 @@ public:
 private:
     QImage copyBy(X11Route route, xcb_connection_t* c, unsigned drawable, QRect area);
     void settled();
+    void stopKeepingSegments();
 
     X11RouteProbe m_probe;
-    std::unique_ptr<X11Segment> m_segment;
+    std::shared_ptr<X11SegmentPool> m_pool;
 };
 
 } // namespace huebit

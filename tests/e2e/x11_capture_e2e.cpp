@@ -123,8 +123,8 @@ TEST(X11CaptureE2E, ACopyBegunAheadShowsTheScreenAsItWasAndLaterCopiesFollowIt) 
     EXPECT_FALSE(xcb_connection_has_error(x.c));
 }
 
-// Every route hands out the same exact pixels, and a reused segment is one segment, however many
-// pictures are alive, gone with its capture. The probe tries each route on the copies it is
+// Every route hands out the same exact pixels. The reused route lends a segment out as the
+// picture and keeps it, once the picture goes, for the next copy: never more than one spare. The probe tries each route on the copies it is
 // asked for and keeps one; a segment is left only when the reused segment is the one kept.
 TEST(X11CaptureE2E, EveryRouteCopiesExactlyAndOnlyAKeptSegmentStays) {
     HUEBIT_SKIP_WITHOUT_E2E_TOOLS();
@@ -137,15 +137,34 @@ TEST(X11CaptureE2E, EveryRouteCopiesExactlyAndOnlyAKeptSegmentStays) {
     {
         X11ShmCapture capture(x.c);
         capture.forceRoute(X11Route::ReusedSegment);
-        const QImage first = capture.captureDesktop(), second = capture.captureDesktop();
+        QImage first = capture.captureDesktop();
         expectSame(first, screen);
+        const uchar* const firstPixels = first.constBits();
+        EXPECT_EQ(segmentsOfThisProcess(x.c), segments + 1) << "the picture is the segment";
+        first = QImage();
+        EXPECT_EQ(segmentsOfThisProcess(x.c), segments + 1) << "kept for the next copy";
+        QImage second = capture.captureDesktop();
         expectSame(second, screen);
-        EXPECT_EQ(segmentsOfThisProcess(x.c), segments + 1) << "one segment, kept";
+        EXPECT_EQ(second.constBits(), firstPixels) << "the same segment lent again";
+        QImage third = capture.captureDesktop();
+        expectSame(third, screen);
+        EXPECT_EQ(segmentsOfThisProcess(x.c), segments + 2) << "one for each picture alive";
+        second = third = QImage();
+        EXPECT_EQ(segmentsOfThisProcess(x.c), segments + 1) << "at most one kept spare";
         capture.forceRoute(X11Route::Socket);
         EXPECT_EQ(segmentsOfThisProcess(x.c), segments) << "a segment no route takes goes";
         expectSame(capture.captureDesktop(), screen);
         EXPECT_EQ(segmentsOfThisProcess(x.c), segments);
     }
+    QImage survivor;
+    {
+        X11ShmCapture capture(x.c);
+        capture.forceRoute(X11Route::ReusedSegment);
+        survivor = capture.captureDesktop();
+    }
+    expectSame(survivor, screen);
+    survivor = QImage();
+    EXPECT_EQ(segmentsOfThisProcess(x.c), segments) << "a picture outliving its capture frees";
     {
         X11ShmCapture capture(x.c);
         ASSERT_TRUE(capture.usesSharedMemory());
