@@ -13,7 +13,7 @@ namespace huebit {
 
 enum class X11Route {
     Socket,        ///< a plain GetImage: the pixels come through the connection into the picture
-    ReusedSegment, ///< one shared segment made once and kept; the picture is copied out of it
+    ReusedSegment, ///< segments kept attached and faulted in, lent out as pictures and taken back
     FreshSegment,  ///< a new shared segment per copy, which becomes the picture itself
 };
 
