@@ -1,19 +1,25 @@
-// A whole-screen capture plus the overview fit, through the X11 shared-memory path, the plain
-// X11 GetImage fallback, Qt's generic grab and the desktop portal (a stand-in answering at
-// once with a PNG of the same screen), on the same display. Run by bench/capture_bench.sh
+// A whole-screen capture plus the overview fit, through each X11 route (a fresh shared segment
+// per copy, one segment reused, the plain GetImage), the route the program itself would choose,
+// Qt's generic grab and the desktop portal (a stand-in answering at once with a PNG of the same
+// screen), on the same display. Run by bench/capture_bench.sh
 // under a 3840 x 2160 Xvfb and a private session bus.
+#include "platform/memory_policy.h"
 #include "screen/portal_request.h"
 #include "screen/portal_screen_capture.h"
 #include "screen/qt_screen_capture.h"
 #include "screen/screen_picker.h"
 #include "screen/x11_shm_capture.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -26,7 +32,34 @@ xcb_connection_t* connection() {
     return x11 ? x11->connection() : nullptr;
 }
 
+// What the process holds in MiB: its resident memory other than shared pages, and the whole of
+// the shared segments it made (the server fills them; the overview reads only some of their pages).
+double heldMiB() {
+    double held = 0;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            const double kB = line.mid(line.indexOf(':') + 1).simplified().split(' ')[0].toDouble();
+            if (line.startsWith("VmRSS:")) held += kB / 1024;
+            if (line.startsWith("RssShmem:")) held -= kB / 1024;
+        }
+    }
+    QFile shm(QStringLiteral("/proc/sysvipc/shm"));
+    if (shm.open(QIODevice::ReadOnly)) {
+        shm.readLine(); // the heading
+        while (!shm.atEnd()) {
+            const QList<QByteArray> f = shm.readLine().simplified().split(' ');
+            if (f.size() > 4 && f[4].toLongLong() == QCoreApplication::applicationPid())
+                held += f[3].toDouble() / (1 << 20);
+        }
+    }
+    return held;
+}
+
+// "held_MiB": what the copies leave resident, the picture the picker keeps included (a route that
+// keeps a segment holds a second screen's worth).
 void captureAndFit(benchmark::State& state, ImmediateCapture& capture) {
+    const double before = heldMiB();
     ScreenPicker picker;
     for (auto _ : state) {
         if (!picker.CaptureScreen(capture)) {
@@ -37,20 +70,45 @@ void captureAndFit(benchmark::State& state, ImmediateCapture& capture) {
     }
     state.counters["width"] = picker.ScreenImage().width();
     state.counters["height"] = picker.ScreenImage().height();
+    state.counters["held_MiB"] = heldMiB() - before;
+}
+
+void captureBy(benchmark::State& state, X11Route route) {
+    X11ShmCapture capture(connection());
+    if (route != X11Route::Socket && !capture.usesSharedMemory()) {
+        state.SkipWithError("no MIT-SHM on this display");
+        return;
+    }
+    capture.forceRoute(route);
+    captureAndFit(state, capture);
 }
 
 void BM_CaptureX11Shm(benchmark::State& state) {
-    X11ShmCapture capture(connection());
-    if (!capture.usesSharedMemory())
-        state.SkipWithError("no MIT-SHM on this display");
-    else
-        captureAndFit(state, capture);
+    captureBy(state, X11Route::FreshSegment);
+}
+
+void BM_CaptureX11ReusedSegment(benchmark::State& state) {
+    captureBy(state, X11Route::ReusedSegment);
 }
 
 void BM_CaptureX11GetImage(benchmark::State& state) {
-    X11ShmCapture capture(connection());
-    capture.disableSharedMemory();
-    captureAndFit(state, capture);
+    captureBy(state, X11Route::Socket);
+}
+
+// Exactly what the program makes on this display, its probe included: the first copies try
+// each candidate route.
+void BM_CaptureAsTheProgramDoes(benchmark::State& state) {
+    const std::unique_ptr<ScreenCapture> made = MakeScreenCapture();
+    auto* capture = dynamic_cast<ImmediateCapture*>(made.get());
+    if (!capture) {
+        state.SkipWithError("the program would ask the portal here");
+        return;
+    }
+    captureAndFit(state, *capture);
+    if (auto* x11 = dynamic_cast<X11ShmCapture*>(capture))
+        state.SetLabel(x11->chosenRoute() ? X11RouteName(*x11->chosenRoute()) : "still probing");
+    else
+        state.SetLabel("Qt's grab");
 }
 
 void BM_CaptureQtGrabWindow(benchmark::State& state) {
@@ -64,7 +122,8 @@ QString portalPicture() {
 }
 
 // From the request to the fitted overview: the call over the bus, the portal's answer, reading
-// the PNG file it names, deleting it, and the overview.
+// the PNG file it names, deleting it, and the overview. "stall_ms" is the longest the event loop
+// went without turning meanwhile (a 1 ms timer's longest gap): how long input would wait.
 void BM_CapturePortal(benchmark::State& state) {
     if (portalPicture().isEmpty()) {
         state.SkipWithError("no stand-in portal (run bench/capture_bench.sh)");
@@ -72,14 +131,25 @@ void BM_CapturePortal(benchmark::State& state) {
     }
     PortalScreenCapture capture(PortalTimeoutMs);
     ScreenPicker picker;
+    QElapsedTimer sinceTick;
+    qint64 stallNs = 0;
+    QTimer ticks;
+    ticks.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&ticks, &QTimer::timeout, [&] {
+        stallNs = std::max(stallNs, sinceTick.nsecsElapsed());
+        sinceTick.restart();
+    });
     for (auto _ : state) {
         std::optional<CaptureResult> got;
         QEventLoop loop;
+        sinceTick.start();
+        ticks.start(1);
         capture.capture([&](CaptureResult r) {
             got = std::move(r);
             loop.quit();
         });
         if (!got) loop.exec();
+        ticks.stop();
         if (got->failure != CaptureFailure::None || !picker.SetScreenImage(got->image)) {
             state.SkipWithError("portal capture failed");
             return;
@@ -88,6 +158,7 @@ void BM_CapturePortal(benchmark::State& state) {
     }
     state.counters["width"] = picker.ScreenImage().width();
     state.counters["height"] = picker.ScreenImage().height();
+    state.counters["stall_ms"] = double(stallNs) / 1e6;
 }
 
 // The PNG decoding alone, the largest part of the portal's cost on our side.
@@ -132,12 +203,15 @@ void paintRoot(xcb_connection_t* c, QSize size) {
 
 // The three paths must agree pixel for pixel before their speed means anything.
 bool samePictures() {
-    X11ShmCapture shm(connection()), socket(connection());
-    socket.disableSharedMemory();
+    X11ShmCapture shm(connection()), reused(connection()), socket(connection());
+    shm.forceRoute(X11Route::FreshSegment);
+    reused.forceRoute(X11Route::ReusedSegment);
+    socket.forceRoute(X11Route::Socket);
     QtScreenCapture qt;
     paintRoot(connection(), shm.desktopSize());
     const QImage a = shm.captureDesktop(), b = socket.captureDesktop(), c = qt.captureDesktop();
-    const bool same = !a.isNull() && a == b && a == c;
+    const bool same = !a.isNull() && a == b && a == c && a == reused.captureDesktop() &&
+                      a == reused.captureDesktop();
     // The stand-in portal answers with this very screen.
     if (!portalPicture().isEmpty() && !a.save(portalPicture(), "PNG")) return false;
     std::printf("captures %dx%d, %dx%d, %dx%d: %s; pixel (100, 50) = %08x\n", a.width(), a.height(),
@@ -149,12 +223,15 @@ bool samePictures() {
 } // namespace
 
 BENCHMARK(BM_CaptureX11Shm)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
+BENCHMARK(BM_CaptureX11ReusedSegment)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
 BENCHMARK(BM_CaptureX11GetImage)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
+BENCHMARK(BM_CaptureAsTheProgramDoes)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
 BENCHMARK(BM_CaptureQtGrabWindow)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
 BENCHMARK(BM_CapturePortal)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
 BENCHMARK(BM_DecodePortalPng)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
 
 int main(int argc, char** argv) {
+    ReturnLargeBlocksToTheSystem(); // as the program does, so that "held_MiB" is what it would hold
     QGuiApplication app(argc, argv);
     if (!connection() || !samePictures()) return 1;
     benchmark::Initialize(&argc, argv);

@@ -98,18 +98,28 @@ int openRegular(PortalFileFacts& file, struct stat& info) {
 
 enum class ReadEnd { Whole, Failed, OutOfTime };
 
+// Straight into the array the decoder reads: the picture is in memory once, not also passed
+// through a buffer. A file that grows while it is read is followed, up to the limit.
 ReadEnd readAll(int fd, qint64 size, QByteArray& bytes, QDeadlineTimer deadline) {
     if (size > MaxPortalFileBytes) return ReadEnd::Failed;
-    bytes.reserve(size);
-    char buffer[1 << 16];
+    constexpr qint64 step = 1 << 16;
+    // A byte to spare: the read that finds the end needs no larger array.
+    bytes.resize(std::max(size + 1, step));
+    qint64 got = 0;
     for (;;) {
         if (deadline.hasExpired()) return ReadEnd::OutOfTime;
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (got > MaxPortalFileBytes) return ReadEnd::Failed;
+        // One byte past the limit tells a file of exactly the limit from a longer one.
+        if (got == bytes.size())
+            bytes.resize(std::min(got + std::max(got / 2, step), MaxPortalFileBytes + 1));
+        const ssize_t n = ::read(fd, bytes.data() + got, std::size_t(bytes.size() - got));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return ReadEnd::Failed;
-        if (n == 0) return ReadEnd::Whole;
-        if (bytes.size() + n > MaxPortalFileBytes) return ReadEnd::Failed;
-        bytes.append(buffer, n);
+        if (n == 0) {
+            bytes.truncate(got);
+            return ReadEnd::Whole;
+        }
+        got += n;
     }
 }
 

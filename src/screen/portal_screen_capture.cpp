@@ -9,6 +9,9 @@
 #include <QDBusPendingReply>
 #include <QDateTime>
 #include <QDeadlineTimer>
+#include <QFutureWatcher>
+#include <QPromise>
+#include <QThreadPool>
 
 #include <algorithm>
 
@@ -27,7 +30,7 @@ QString service() {
 } // namespace
 
 PortalScreenCapture::PortalScreenCapture(int timeoutMs, QObject* parent)
-    : QObject(parent), m_timeoutMs(timeoutMs) {
+    : QObject(parent), m_timeoutMs(timeoutMs), m_loader(LoadPortalScreenshot) {
     m_timeout.setSingleShot(true);
     connect(&m_timeout, &QTimer::timeout, this, [this] { timedOut(); });
 }
@@ -104,8 +107,34 @@ void PortalScreenCapture::response(uint code, const QVariantMap& results) {
     }
     // Reading the file counts against the same time limit as the answer.
     const QDeadlineTimer deadline(std::max(m_timeout.remainingTime(), 0));
-    finish(LoadPortalScreenshot(results.value(QStringLiteral("uri")).toString(), TemporaryFolders(),
-                                m_requestStartMs, deadline));
+    // The answer is in: no timeout or second answer may end the copy while the picture loads.
+    m_timeout.stop();
+    stopListening();
+    loadOffThread(results.value(QStringLiteral("uri")).toString(), deadline);
+}
+
+// The window goes on answering input while the picture is read and decoded. The worker touches
+// only its own arguments and the promise; a capture destroyed meanwhile takes its watcher with
+// it, and the finished picture is dropped.
+void PortalScreenCapture::loadOffThread(const QString& uri, QDeadlineTimer deadline) {
+    const unsigned serial = m_serial;
+    auto promise = std::make_shared<QPromise<CaptureResult>>();
+    auto* watcher = new QFutureWatcher<CaptureResult>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, serial] {
+        watcher->deleteLater();
+        if (serial != m_serial || !m_done) return;
+        const QFuture<CaptureResult> future = watcher->future();
+        finish(future.resultCount() > 0 ? future.result()
+                                        : CaptureResult({}, CaptureFailure::Unreadable));
+    });
+    watcher->setFuture(promise->future());
+    promise->start();
+    QThreadPool::globalInstance()->start([promise, loader = m_loader, uri,
+                                          folders = TemporaryFolders(), start = m_requestStartMs,
+                                          deadline] {
+        promise->addResult(loader(uri, folders, start, deadline));
+        promise->finish();
+    });
 }
 
 void PortalScreenCapture::timedOut() {

@@ -1,18 +1,21 @@
 #pragma once
-// The fast path on X11: the root window, every monitor at once, read through a shared-memory
-// segment (MIT-SHM), which spares the copy of every pixel through the socket. Falls back to a
-// plain GetImage when the server offers no shared memory (a remote display). A copy begun ahead
-// stays in the server, as a pixmap, until it is first read.
+// The screen on X11: the root window, every monitor at once, read by whichever route is fastest
+// on this machine (a plain GetImage or a shared-memory segment, see x11_capture_route.h); only
+// the plain request when the server offers no shared memory (a remote display). A copy begun
+// ahead stays in the server, as a pixmap, until it is first read.
 
 #include "screen/screen_capture.h"
+#include "screen/x11_capture_route.h"
 
 #include <QRect>
 #include <memory>
+#include <optional>
 
 struct xcb_connection_t;
 
 namespace huebit {
 
+class X11CopyRoutes;
 class X11HeldCopy;
 
 class X11ShmCapture : public ImmediateCapture {
@@ -34,10 +37,14 @@ public:
     std::unique_ptr<HeldCopy> takeHeldCopy() override;
     QSize desktopSize() override;
 
-    /// Whether the next capture goes through shared memory.
-    bool usesSharedMemory() const { return m_shm; }
+    /// Whether a capture may still go through shared memory.
+    bool usesSharedMemory() const;
     /// Forces the socket path from now on (a remote server, or a comparison).
-    void disableSharedMemory();
+    void disableSharedMemory() { forceRoute(X11Route::Socket); }
+    /// Every capture by `route` from now on, nothing probed.
+    void forceRoute(X11Route route);
+    /// The route the probe kept, once it has.
+    std::optional<X11Route> chosenRoute() const;
 
 private:
     QRect desktopArea();
@@ -45,7 +52,7 @@ private:
     xcb_connection_t* m_connection = nullptr;
     unsigned m_root = 0;
     unsigned char m_depth = 0;
-    bool m_shm = false;
+    std::shared_ptr<X11CopyRoutes> m_routes;
     std::unique_ptr<X11HeldCopy> m_ahead;
 };
 

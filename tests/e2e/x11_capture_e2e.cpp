@@ -88,6 +88,7 @@ TEST(X11CaptureE2E, ACopyBegunAheadShowsTheScreenAsItWasAndLaterCopiesFollowIt) 
     {
         X11ShmCapture capture(x.c);
         ASSERT_TRUE(capture.usesSharedMemory());
+        capture.forceRoute(X11Route::FreshSegment);
         capture.copyAhead();
         // A round trip: the server has made the copy, in a pixmap of its own.
         EXPECT_GE(pixmapBytesOf(x.c), pixmaps + screenBytes);
@@ -119,6 +120,68 @@ TEST(X11CaptureE2E, ACopyBegunAheadShowsTheScreenAsItWasAndLaterCopiesFollowIt) 
     expectSame(capture.captureDesktop(), after);
     EXPECT_EQ(segmentsOfThisProcess(x.c), segments);
     EXPECT_EQ(pixmapBytesOf(x.c), pixmaps);
+    EXPECT_FALSE(xcb_connection_has_error(x.c));
+}
+
+// Every route hands out the same exact pixels. The reused route lends a segment out as the
+// picture and keeps it, once the picture goes, for the next copy: never more than one spare. The probe tries each route on the copies it is
+// asked for and keeps one; a segment is left only when the reused segment is the one kept.
+TEST(X11CaptureE2E, EveryRouteCopiesExactlyAndOnlyAKeptSegmentStays) {
+    HUEBIT_SKIP_WITHOUT_E2E_TOOLS();
+    XvfbDisplay display({320, 200});
+    ASSERT_TRUE(display.ok());
+    const QImage screen = stripes(display.size(), 31);
+    ASSERT_TRUE(display.showBackground(screen));
+    Connection x(display.name());
+    const int segments = segmentsOfThisProcess(x.c);
+    {
+        X11ShmCapture capture(x.c);
+        capture.forceRoute(X11Route::ReusedSegment);
+        QImage first = capture.captureDesktop();
+        expectSame(first, screen);
+        const uchar* const firstPixels = first.constBits();
+        EXPECT_EQ(segmentsOfThisProcess(x.c), segments + 1) << "the picture is the segment";
+        first = QImage();
+        EXPECT_EQ(segmentsOfThisProcess(x.c), segments + 1) << "kept for the next copy";
+        QImage second = capture.captureDesktop();
+        expectSame(second, screen);
+        EXPECT_EQ(second.constBits(), firstPixels) << "the same segment lent again";
+        QImage third = capture.captureDesktop();
+        expectSame(third, screen);
+        EXPECT_EQ(segmentsOfThisProcess(x.c), segments + 2) << "one for each picture alive";
+        second = third = QImage();
+        EXPECT_EQ(segmentsOfThisProcess(x.c), segments + 1) << "at most one kept spare";
+        capture.forceRoute(X11Route::Socket);
+        EXPECT_EQ(segmentsOfThisProcess(x.c), segments) << "a segment no route takes goes";
+        expectSame(capture.captureDesktop(), screen);
+        EXPECT_EQ(segmentsOfThisProcess(x.c), segments);
+    }
+    QImage survivor;
+    {
+        X11ShmCapture capture(x.c);
+        capture.forceRoute(X11Route::ReusedSegment);
+        survivor = capture.captureDesktop();
+    }
+    expectSame(survivor, screen);
+    survivor = QImage();
+    EXPECT_EQ(segmentsOfThisProcess(x.c), segments) << "a picture outliving its capture frees";
+    {
+        X11ShmCapture capture(x.c);
+        ASSERT_TRUE(capture.usesSharedMemory());
+        int copies = 0;
+        while (!capture.chosenRoute() && copies < 20) {
+            expectSame(capture.captureDesktop(), screen);
+            ++copies;
+        }
+        ASSERT_TRUE(capture.chosenRoute()) << "the probe never settled";
+        EXPECT_EQ(copies, 3 * X11RouteProbe::ProbeRounds);
+        const QImage kept = capture.captureDesktop();
+        expectSame(kept, screen);
+        const bool reused = *capture.chosenRoute() == X11Route::ReusedSegment;
+        const bool fresh = *capture.chosenRoute() == X11Route::FreshSegment;
+        EXPECT_EQ(segmentsOfThisProcess(x.c), segments + (reused || fresh ? 1 : 0));
+    }
+    EXPECT_EQ(segmentsOfThisProcess(x.c), segments);
     EXPECT_FALSE(xcb_connection_has_error(x.c));
 }
 
