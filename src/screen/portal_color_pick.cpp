@@ -1,6 +1,7 @@
 #include "screen/portal_color_pick.h"
 
 #include "screen/portal_color.h"
+#include "screen/portal_bus.h"
 #include "screen/portal_request.h"
 
 #include <QDBusArgument>
@@ -16,10 +17,6 @@ namespace {
 
 QDBusConnection bus() {
     return QDBusConnection::sessionBus();
-}
-
-QString service() {
-    return QString::fromLatin1(PortalService);
 }
 
 // The answer's "color" is a structure of three doubles.
@@ -44,7 +41,7 @@ PortalColorPick::PortalColorPick(int timeoutMs, QObject* parent)
 }
 
 PortalColorPick::~PortalColorPick() {
-    stopListening();
+    m_response.stop();
 }
 
 void PortalColorPick::pick(std::function<void(PortalPick)> done) {
@@ -55,10 +52,8 @@ void PortalColorPick::pick(std::function<void(PortalPick)> done) {
         return;
     }
     const QString token = PortalToken();
-    listenOn(PortalRequestPath(connection.baseService(), token));
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        service(), QString::fromLatin1(PortalPath), QString::fromLatin1(PortalScreenshotInterface),
-        QStringLiteral("PickColor"));
+    m_response.listenOn(PortalRequestPath(connection.baseService(), token));
+    QDBusMessage call = PortalScreenshotCall(QStringLiteral("PickColor"));
     call << QString() << QVariantMap{{QStringLiteral("handle_token"), token}};
     auto* watcher = new QDBusPendingCallWatcher(connection.asyncCall(call, m_timeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
@@ -67,29 +62,14 @@ void PortalColorPick::pick(std::function<void(PortalPick)> done) {
         if (!m_done) return;
         if (reply.isError()) {
             const QString error = reply.error().name();
-            const bool late = error == QLatin1String("org.freedesktop.DBus.Error.NoReply") ||
-                              error == QLatin1String("org.freedesktop.DBus.Error.Timeout");
+            const bool late = IsUnansweredCall(error);
             finish({late ? PortalPick::Outcome::Failed : PortalPick::Outcome::Unavailable, 0});
             return;
         }
         // Older portals choose the request path themselves.
-        if (reply.value().path() != m_requestPath) listenOn(reply.value().path());
+        if (reply.value().path() != m_response.path()) m_response.listenOn(reply.value().path());
     });
     m_timeout.start(m_timeoutMs);
-}
-
-void PortalColorPick::listenOn(const QString& path) {
-    stopListening();
-    m_requestPath = path;
-    bus().connect(service(), m_requestPath, QString::fromLatin1(PortalRequestInterface),
-                  QStringLiteral("Response"), this, SLOT(response(uint, QVariantMap)));
-}
-
-void PortalColorPick::stopListening() {
-    if (m_requestPath.isEmpty()) return;
-    bus().disconnect(service(), m_requestPath, QString::fromLatin1(PortalRequestInterface),
-                     QStringLiteral("Response"), this, SLOT(response(uint, QVariantMap)));
-    m_requestPath.clear();
 }
 
 void PortalColorPick::response(uint code, const QVariantMap& results) {
@@ -102,7 +82,7 @@ void PortalColorPick::response(uint code, const QVariantMap& results) {
 
 void PortalColorPick::finish(PortalPick result) {
     m_timeout.stop();
-    stopListening();
+    m_response.stop();
     auto done = std::move(m_done);
     m_done = nullptr;
     if (done) done(result);

@@ -3,6 +3,7 @@
 // permission, no overlay of ours. Answers once, from the event loop.
 
 #include "core/color.h"
+#include "screen/portal_bus.h"
 
 #include <QObject>
 #include <QTimer>
@@ -34,13 +35,11 @@ private slots:
     void response(uint code, const QVariantMap& results);
 
 private:
-    void listenOn(const QString& path);
-    void stopListening();
     void finish(PortalPick result);
 
     int m_timeoutMs;
     QTimer m_timeout;
-    QString m_requestPath;
+    PortalResponse m_response{this};
     std::function<void(PortalPick)> m_done;
 };
 

@@ -1,5 +1,6 @@
 #include "screen/portal_screen_capture.h"
 
+#include "screen/portal_bus.h"
 #include "screen/portal_request.h"
 
 #include <QDBusConnection>
@@ -36,7 +37,7 @@ PortalScreenCapture::PortalScreenCapture(int timeoutMs, QObject* parent)
 }
 
 PortalScreenCapture::~PortalScreenCapture() {
-    stopListening();
+    m_response.stop();
 }
 
 void PortalScreenCapture::capture(CaptureDone done) {
@@ -51,10 +52,8 @@ void PortalScreenCapture::capture(CaptureDone done) {
     // Listening starts before asking, on the path the portal will use, so that an answer given
     // before the call returns is not lost.
     const QString token = PortalToken();
-    listenOn(PortalRequestPath(connection.baseService(), token));
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        service(), QString::fromLatin1(PortalPath), QString::fromLatin1(PortalScreenshotInterface),
-        QStringLiteral("Screenshot"));
+    m_response.listenOn(PortalRequestPath(connection.baseService(), token));
+    QDBusMessage call = PortalScreenshotCall(QStringLiteral("Screenshot"));
     call << QString() // no parent window: an XWayland window has no portal handle
          << QVariantMap{{QStringLiteral("handle_token"), token},
                         {QStringLiteral("interactive"), false}};
@@ -69,33 +68,18 @@ void PortalScreenCapture::capture(CaptureDone done) {
     m_timeout.start(m_timeoutMs);
 }
 
-void PortalScreenCapture::listenOn(const QString& requestPath) {
-    stopListening();
-    m_requestPath = requestPath;
-    bus().connect(service(), m_requestPath, QString::fromLatin1(PortalRequestInterface),
-                  QStringLiteral("Response"), this, SLOT(response(uint, QVariantMap)));
-}
-
-void PortalScreenCapture::stopListening() {
-    if (m_requestPath.isEmpty()) return;
-    bus().disconnect(service(), m_requestPath, QString::fromLatin1(PortalRequestInterface),
-                     QStringLiteral("Response"), this, SLOT(response(uint, QVariantMap)));
-    m_requestPath.clear();
-}
-
 void PortalScreenCapture::callReturned(unsigned serial, const QString& requestPath,
                                        const QString& error) {
     if (serial != m_serial || !m_done) return;
     if (!error.isEmpty()) {
         // No portal on the bus, or one without screenshots; a call that ran out of time has
         // simply not been answered.
-        const bool late = error == QLatin1String("org.freedesktop.DBus.Error.NoReply") ||
-                          error == QLatin1String("org.freedesktop.DBus.Error.Timeout");
+        const bool late = IsUnansweredCall(error);
         finish({{}, late ? CaptureFailure::NoAnswer : CaptureFailure::NotAvailable});
         return;
     }
     // Older portals choose the request path themselves.
-    if (requestPath != m_requestPath) listenOn(requestPath);
+    if (requestPath != m_response.path()) m_response.listenOn(requestPath);
 }
 
 void PortalScreenCapture::response(uint code, const QVariantMap& results) {
@@ -109,7 +93,7 @@ void PortalScreenCapture::response(uint code, const QVariantMap& results) {
     const QDeadlineTimer deadline(std::max(m_timeout.remainingTime(), 0));
     // The answer is in: no timeout or second answer may end the copy while the picture loads.
     m_timeout.stop();
-    stopListening();
+    m_response.stop();
     loadOffThread(results.value(QStringLiteral("uri")).toString(), deadline);
 }
 
@@ -140,8 +124,8 @@ void PortalScreenCapture::loadOffThread(const QString& uri, QDeadlineTimer deadl
 void PortalScreenCapture::timedOut() {
     if (!m_done) return;
     // The dialog the desktop may still show is closed; its answer would come to nobody.
-    if (!m_requestPath.isEmpty()) {
-        bus().asyncCall(QDBusMessage::createMethodCall(service(), m_requestPath,
+    if (!m_response.path().isEmpty()) {
+        bus().asyncCall(QDBusMessage::createMethodCall(service(), m_response.path(),
                                                        QString::fromLatin1(PortalRequestInterface),
                                                        QStringLiteral("Close")));
     }
@@ -150,7 +134,7 @@ void PortalScreenCapture::timedOut() {
 
 void PortalScreenCapture::finish(CaptureResult result) {
     m_timeout.stop();
-    stopListening();
+    m_response.stop();
     ++m_serial;
     // Taken out first: the callback may start the next copy.
     CaptureDone done = std::move(m_done);

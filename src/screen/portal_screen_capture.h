@@ -5,6 +5,7 @@
 // names is read and decoded on a worker thread (a 4K PNG takes some 70 ms to decode), and the
 // answer comes from the event loop once it is ready.
 
+#include "screen/portal_bus.h"
 #include "screen/portal_request.h"
 #include "screen/screen_capture.h"
 
@@ -36,8 +37,6 @@ private slots:
     void response(uint code, const QVariantMap& results);
 
 private:
-    void listenOn(const QString& requestPath);
-    void stopListening();
     void callReturned(unsigned serial, const QString& requestPath, const QString& error);
     void timedOut();
     void loadOffThread(const QString& uri, QDeadlineTimer deadline);
@@ -45,8 +44,8 @@ private:
 
     int m_timeoutMs;
     QTimer m_timeout;
+    PortalResponse m_response{this};
     CaptureDone m_done;
-    QString m_requestPath;
     unsigned m_serial = 0;       // replies to an earlier call are dropped
     qint64 m_requestStartMs = 0; // a file changed before this was not made for the request
     PortalPictureLoader m_loader;
