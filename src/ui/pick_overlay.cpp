@@ -2,6 +2,7 @@
 
 #include "output/clipboard_sample.h"
 #include "platform/device_pointer.h"
+#include "platform/x11_pointer_filter.h"
 #include "platform/x11_window_background.h"
 #include "screen/loupe.h"
 #include "screen/screen_capture.h"
@@ -84,6 +85,19 @@ void PickOverlay::showLoupe() {
     if (m_loupeWindow) m_loupeWindow->place(m_loupe, geometry().topLeft());
 }
 
+// Scaled, Qt's events carry whole logical pixels: the server's own device positions are taken
+// instead, every move and press.
+void PickOverlay::followDevicePointer() {
+    if (devicePixelRatioF() == 1.0) return;
+    m_pointerFilter = std::make_unique<X11PointerFilter>(winId(), [this](QPoint device) {
+        if (!m_done) pointTo(device);
+    });
+}
+
+bool PickOverlay::exactPointer() const {
+    return m_pointerFilter && m_pointerFilter->active();
+}
+
 QPaintEngine* PickOverlay::paintEngine() const {
     // Nothing to paint while the server shows the copy: no backing store is filled or pushed.
     return m_loupeWindow ? nullptr : QWidget::paintEngine();
@@ -101,6 +115,7 @@ void PickOverlay::start() {
     }
     setGeometry(desktop);
     showHeldCopy();
+    followDevicePointer();
     const std::optional<QPoint> pointer = DevicePointer();
     m_session.moveTo(pointer ? *pointer : devicePoint(mapFromGlobal(QCursor::pos())));
     m_loupe = loupeRect();
@@ -157,6 +172,7 @@ void PickOverlay::pointTo(QPoint device) {
 void PickOverlay::moveBy(int dx, int dy) {
     pointTo(m_session.pointer() + QPoint(dx, dy));
     // The real pointer follows, so the next move of the mouse starts from here.
+    if (exactPointer()) return m_pointerFilter->warpTo(m_session.pointer());
     const qreal ratio = devicePixelRatioF();
     const QPoint p = m_session.pointer();
     // The middle of the device pixel, cut down to the logical pixel that holds it.
@@ -181,12 +197,12 @@ void PickOverlay::finish(bool pick) {
 }
 
 void PickOverlay::mouseMoveEvent(QMouseEvent* event) {
-    pointTo(devicePoint(event->position()));
+    if (!exactPointer()) pointTo(devicePoint(event->position()));
 }
 
 void PickOverlay::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        pointTo(devicePoint(event->position()));
+        if (!exactPointer()) pointTo(devicePoint(event->position()));
         finish(true);
     } else if (event->button() == Qt::RightButton) {
         finish(false);

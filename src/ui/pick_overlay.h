@@ -13,6 +13,7 @@ namespace huebit {
 
 class HeldCopy;
 class LoupeWindow;
+class X11PointerFilter;
 
 class PickOverlay : public QWidget {
     Q_OBJECT
@@ -55,11 +56,14 @@ private:
     void paintLoupe(QPainter& painter, QRect where) const;
     void showHeldCopy();
     void showLoupe();
+    void followDevicePointer();
+    bool exactPointer() const;
 
     PickSession m_session;
     QString m_entry;
     std::shared_ptr<HeldCopy> m_held; // shown by the server while m_loupeWindow is there
     std::unique_ptr<LoupeWindow> m_loupeWindow;
+    std::unique_ptr<X11PointerFilter> m_pointerFilter;
     QList<QRect> m_monitors; // device pixels, relative to the copy
     QRect m_loupe;
     int m_wheelRest = 0;
