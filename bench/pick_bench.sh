@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The one-shot pick beside a bare full-screen Qt window at 1920 x 1080 and 3840 x 2160, each on
-# a private Xvfb without a window manager, then the loupe's repaint per pointer move:
+# a private Xvfb without a window manager, with the loupe's step over the copy the server holds,
+# then the loupe's repaint per pointer move over a picture:
 # bench/pick_bench.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 build=${1:-build}
@@ -17,6 +18,7 @@ for size in 1920x1080 3840x2160; do
     cp "$build/src/huebit" "$work/huebit"
     DISPLAY=":$(head -1 "$work/display")" XDG_RUNTIME_DIR="$work" \
         "$build/bench/huebit_pick_bench" "$work/huebit" "$build/bench/huebit_bare_window" "$runs"
+    DISPLAY=":$(head -1 "$work/display")" "$build/bench/huebit_pick_loupe_bench" --x11
     kill $xvfb 2>/dev/null
     wait $xvfb 2>/dev/null || true
     rm -rf "$work"

@@ -53,28 +53,33 @@ void handOver(LocalSocketInstance& instance, const SettingsLocation& location, C
         std::fprintf(stderr, "huebit: cannot save the settings: %s\n", qPrintable(error));
 }
 
-// The whole desktop as it is now, in device pixels; null when it could not be copied.
-QImage frozenDesktop(ScreenCapture& capture) {
-    QImage image;
+// The whole desktop as it is now, in device pixels: on X11 a copy the server keeps, elsewhere the
+// pixels; an empty result when it could not be copied.
+CaptureResult frozenDesktop(ScreenCapture& capture) {
+    CaptureResult copy(QImage(), CaptureFailure::Unreadable);
     bool answered = false;
+    capture.copyAhead(); // the server copies the root at once; nothing crosses over yet
     capture.capture([&](CaptureResult result) {
-        image = result.held ? result.held->take() : std::move(result.image);
+        copy = std::move(result);
         answered = true;
         QCoreApplication::exit(0);
     });
     if (!answered && capture.answersLater()) QCoreApplication::exec();
-    return image;
+    return copy;
 }
 
-std::optional<Color> pickOnOverlay(QImage desktop, const QString& entry) {
+std::optional<Color> pickOnOverlay(CaptureResult desktop, const QString& entry) {
     std::optional<Color> picked;
-    PickOverlay overlay(std::move(desktop), ScreenPicker::DefaultDiameter, entry);
-    QObject::connect(&overlay, &PickOverlay::picked, [&picked](Color c) {
+    constexpr int diameter = ScreenPicker::DefaultDiameter;
+    const auto overlay =
+        desktop.held ? std::make_unique<PickOverlay>(std::move(desktop.held), diameter, entry)
+                     : std::make_unique<PickOverlay>(std::move(desktop.image), diameter, entry);
+    QObject::connect(overlay.get(), &PickOverlay::picked, [&picked](Color c) {
         picked = c;
         QCoreApplication::exit(0);
     });
-    QObject::connect(&overlay, &PickOverlay::cancelled, [] { QCoreApplication::exit(0); });
-    overlay.start();
+    QObject::connect(overlay.get(), &PickOverlay::cancelled, [] { QCoreApplication::exit(0); });
+    overlay->start();
     QCoreApplication::exec();
     return picked;
 }
@@ -106,8 +111,8 @@ std::variant<std::optional<Color>, int> pickColor(const QString& shownTemplate) 
     }
     // Without a portal that picks: our overlay over a copy of the screen.
     const std::unique_ptr<ScreenCapture> capture = MakeScreenCapture();
-    QImage desktop = frozenDesktop(*capture);
-    if (desktop.isNull()) {
+    CaptureResult desktop = frozenDesktop(*capture);
+    if (desktop.held ? desktop.held->size().isEmpty() : desktop.image.isNull()) {
         std::fputs("huebit: the screen could not be copied\n", stderr);
         return PickCancelledExitCode;
     }

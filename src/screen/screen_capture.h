@@ -4,6 +4,7 @@
 // once answer before `capture` returns; the portal answers later, from the event loop.
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <functional>
 #include <memory>
@@ -30,6 +31,11 @@ public:
     /// The pixels, as ImmediateCapture::captureDesktop gives them; the server's copy goes. Null
     /// if the server lost it (it could not keep a picture that large).
     virtual QImage take() = 0;
+    /// `area` of the copy, as take() would give it, the copy kept; null when it cannot be read.
+    virtual QImage read(QRect) { return {}; }
+    /// The display server's handle of the copy, for showing it without reading it; 0 when there
+    /// is none (the copy was lost or taken).
+    virtual quint32 serverHandle() { return 0; }
 };
 
 struct CaptureResult {

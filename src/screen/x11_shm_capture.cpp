@@ -6,6 +6,7 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <cstring>
 
 namespace huebit {
 
@@ -50,14 +51,13 @@ public:
         const uint32_t values[] = {XCB_SUBWINDOW_MODE_INCLUDE_INFERIORS, 0};
         const xcb_gcontext_t gc = xcb_generate_id(c);
         xcb_create_gc(c, gc, m_pixmap, XCB_GC_SUBWINDOW_MODE | XCB_GC_GRAPHICS_EXPOSURES, values);
-        xcb_copy_area(c, root, m_pixmap, gc, area.x(), area.y(), 0, 0, area.width(),
-                      area.height());
+        xcb_copy_area(c, root, m_pixmap, gc, area.x(), area.y(), 0, 0, area.width(), area.height());
         xcb_free_gc(c, gc);
         xcb_flush(c); // the server copies now, not at the next round trip
     }
     ~X11HeldCopy() override {
         if (!m_pixmap) return;
-        xcb_discard_reply(m_connection, m_made.sequence);
+        if (!m_checked) xcb_discard_reply(m_connection, m_made.sequence);
         release();
     }
     X11HeldCopy(const X11HeldCopy&) = delete;
@@ -66,17 +66,51 @@ public:
     QSize size() const override { return m_size; }
 
     QImage take() override {
-        if (!m_pixmap || xcb_connection_has_error(m_connection)) return {};
         QImage image;
-        if (xcb_generic_error_t* error = xcb_request_check(m_connection, m_made))
-            std::free(error); // no room for the pixmap: the copy never was
-        else
-            image = m_routes->copy(m_connection, m_pixmap, QRect(QPoint(0, 0), m_size));
-        release();
+        if (made()) image = m_routes->copy(m_connection, m_pixmap, QRect(QPoint(0, 0), m_size));
+        if (m_pixmap) release();
         return image;
     }
 
+    // A small part goes over the socket at once: no segment is worth setting up for it.
+    QImage read(QRect area) override {
+        area &= QRect(QPoint(0, 0), m_size);
+        if (area.isEmpty() || !made()) return {};
+        xcb_get_image_reply_t* reply = xcb_get_image_reply(
+            m_connection,
+            xcb_get_image(m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, m_pixmap, int16_t(area.x()),
+                          int16_t(area.y()), uint16_t(area.width()), uint16_t(area.height()), ~0u),
+            nullptr);
+        QImage image;
+        const qsizetype bytes = qsizetype(area.width()) * area.height() * 4;
+        if (reply && xcb_get_image_data_length(reply) >= bytes) {
+            image = QImage(area.size(), QImage::Format_RGB32);
+            const uint8_t* data = xcb_get_image_data(reply);
+            for (int y = 0; y < area.height(); ++y)
+                std::memcpy(image.scanLine(y), data + qsizetype(y) * area.width() * 4,
+                            size_t(area.width()) * 4);
+        }
+        std::free(reply);
+        return image;
+    }
+
+    quint32 serverHandle() override { return made() ? m_pixmap : 0; }
+
 private:
+    // Whether the server made the pixmap; asked once, the answer kept.
+    bool made() {
+        if (!m_pixmap || xcb_connection_has_error(m_connection)) return false;
+        if (!m_checked) {
+            m_checked = true;
+            if (xcb_generic_error_t* error = xcb_request_check(m_connection, m_made)) {
+                std::free(error); // no room for the pixmap: the copy never was
+                release();
+                return false;
+            }
+        }
+        return true;
+    }
+
     void release() {
         xcb_free_pixmap(m_connection, m_pixmap);
         xcb_flush(m_connection);
@@ -86,6 +120,7 @@ private:
     xcb_connection_t* m_connection;
     xcb_pixmap_t m_pixmap;
     xcb_void_cookie_t m_made{};
+    bool m_checked = false;
     QSize m_size;
     std::shared_ptr<X11CopyRoutes> m_routes;
 };

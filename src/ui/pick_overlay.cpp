@@ -2,7 +2,11 @@
 
 #include "output/clipboard_sample.h"
 #include "platform/device_pointer.h"
+#include "platform/x11_pointer_filter.h"
+#include "platform/x11_window_background.h"
 #include "screen/loupe.h"
+#include "screen/screen_capture.h"
+#include "ui/loupe_window.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -13,6 +17,7 @@
 #include <QWindow>
 
 #include <cmath>
+#include <cstdio>
 
 namespace huebit {
 
@@ -51,6 +56,53 @@ PickOverlay::PickOverlay(QImage screen, int diameter, QString templateEntry, QWi
     setFocusPolicy(Qt::StrongFocus);
 }
 
+PickOverlay::PickOverlay(std::shared_ptr<HeldCopy> held, int diameter, QString templateEntry)
+    : PickOverlay(QImage(), diameter, std::move(templateEntry)) {
+    m_held = std::move(held);
+    m_session = PickSession(m_held, diameter);
+}
+
+PickOverlay::~PickOverlay() = default;
+
+// The server fills the overlay from its copy; Qt draws nothing of it. Where it cannot (no
+// pixmap, another depth), the copy is read whole and drawn as from a picture.
+void PickOverlay::showHeldCopy() {
+    if (!m_held) return;
+    setAttribute(Qt::WA_PaintOnScreen);
+    if (ShowPixmapAsBackground(winId(), m_held->serverHandle())) {
+        m_loupeWindow = std::make_unique<LoupeWindow>([this](QPainter& painter) {
+            paintLoupe(painter, QRect(QPoint(0, 0), m_loupe.size()));
+        });
+        return;
+    }
+    setAttribute(Qt::WA_PaintOnScreen, false);
+    const int diameter = m_session.diameter();
+    m_session = PickSession(m_held->take(), diameter);
+    m_held.reset();
+}
+
+void PickOverlay::showLoupe() {
+    if (m_loupeWindow) m_loupeWindow->place(m_loupe, geometry().topLeft());
+}
+
+// Scaled, Qt's events carry whole logical pixels: the server's own device positions are taken
+// instead, every move and press.
+void PickOverlay::followDevicePointer() {
+    if (devicePixelRatioF() == 1.0) return;
+    m_pointerFilter = std::make_unique<X11PointerFilter>(winId(), [this](QPoint device) {
+        if (!m_done) pointTo(device);
+    });
+}
+
+bool PickOverlay::exactPointer() const {
+    return m_pointerFilter && m_pointerFilter->active();
+}
+
+QPaintEngine* PickOverlay::paintEngine() const {
+    // Nothing to paint while the server shows the copy: no backing store is filled or pushed.
+    return m_loupeWindow ? nullptr : QWidget::paintEngine();
+}
+
 void PickOverlay::start() {
     const QRect desktop = virtualDesktop();
     const qreal ratio = QGuiApplication::primaryScreen()
@@ -62,11 +114,17 @@ void PickOverlay::start() {
                                 g.size() * ratio));
     }
     setGeometry(desktop);
+    showHeldCopy();
+    followDevicePointer();
     const std::optional<QPoint> pointer = DevicePointer();
     m_session.moveTo(pointer ? *pointer : devicePoint(mapFromGlobal(QCursor::pos())));
     m_loupe = loupeRect();
     show();
     raise();
+    if (m_loupeWindow) {
+        showLoupe();
+        m_loupeWindow->show();
+    }
     activateWindow();
     grabInput();
 }
@@ -98,13 +156,15 @@ QRect PickOverlay::logicalRect(QRect device) const {
 QRect PickOverlay::loupeRect() const {
     const QPoint p = m_session.pointer();
     const QRect monitor = MonitorAt(p, m_monitors);
-    return PlaceLoupe(p, LoupeSize, monitor.isEmpty() ? m_session.screen().rect() : monitor);
+    return PlaceLoupe(p, LoupeSize,
+                      monitor.isEmpty() ? QRect(QPoint(0, 0), m_session.size()) : monitor);
 }
 
 void PickOverlay::pointTo(QPoint device) {
     m_session.moveTo(device);
     const QRect old = m_loupe;
     m_loupe = loupeRect();
+    if (m_loupeWindow) return showLoupe();
     update(logicalRect(old));
     update(logicalRect(m_loupe));
 }
@@ -112,6 +172,7 @@ void PickOverlay::pointTo(QPoint device) {
 void PickOverlay::moveBy(int dx, int dy) {
     pointTo(m_session.pointer() + QPoint(dx, dy));
     // The real pointer follows, so the next move of the mouse starts from here.
+    if (exactPointer()) return m_pointerFilter->warpTo(m_session.pointer());
     const qreal ratio = devicePixelRatioF();
     const QPoint p = m_session.pointer();
     // The middle of the device pixel, cut down to the logical pixel that holds it.
@@ -127,6 +188,7 @@ void PickOverlay::finish(bool pick) {
         window->setKeyboardGrabEnabled(false);
         window->setMouseGrabEnabled(false);
     }
+    if (m_loupeWindow) m_loupeWindow->hide();
     hide();
     if (pick)
         emit picked(m_session.color());
@@ -135,12 +197,12 @@ void PickOverlay::finish(bool pick) {
 }
 
 void PickOverlay::mouseMoveEvent(QMouseEvent* event) {
-    pointTo(devicePoint(event->position()));
+    if (!exactPointer()) pointTo(devicePoint(event->position()));
 }
 
 void PickOverlay::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        pointTo(devicePoint(event->position()));
+        if (!exactPointer()) pointTo(devicePoint(event->position()));
         finish(true);
     } else if (event->button() == Qt::RightButton) {
         finish(false);
@@ -153,6 +215,7 @@ void PickOverlay::wheelEvent(QWheelEvent* event) {
     m_wheelRest -= notches * QWheelEvent::DefaultDeltasPerStep;
     if (notches == 0) return;
     m_session.turnWheel(notches);
+    if (m_loupeWindow) return showLoupe();
     update(logicalRect(m_loupe));
 }
 
@@ -179,6 +242,7 @@ void PickOverlay::keyPressEvent(QKeyEvent* event) {
 }
 
 void PickOverlay::paintEvent(QPaintEvent*) {
+    if (m_loupeWindow) return;
     QPainter painter(this);
     const qreal ratio = devicePixelRatioF();
     // Device pixels from here on: the copy is drawn one to one.
@@ -199,10 +263,10 @@ void PickOverlay::paintLoupe(QPainter& painter, QRect where) const {
     const QPoint p = m_session.pointer();
     const int half = LoupeCells / 2;
     const QRect source = QRect(p - QPoint(half, half), QSize(LoupeCells, LoupeCells));
-    const QRect shown = source & m_session.screen().rect();
+    const QRect shown = source & QRect(QPoint(0, 0), m_session.size());
     const QRect target(grid.topLeft() + (shown.topLeft() - source.topLeft()) * LoupeZoom,
                        shown.size() * LoupeZoom);
-    painter.drawImage(target, m_session.screen(), shown);
+    painter.drawImage(target, m_session.nearby(), shown.translated(-m_session.nearbyOrigin()));
     painter.setPen(QColor(0, 0, 0, 40));
     for (int i = 1; i < LoupeCells; ++i) {
         const int d = i * LoupeZoom;

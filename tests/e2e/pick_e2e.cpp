@@ -36,9 +36,11 @@ QImage twoHalves(QSize size) {
 // (so it finds the same settings file and the same running window).
 class Pick {
 public:
-    Pick(const XvfbDisplay& display, const HuebitProcess& app, const QStringList& options)
+    Pick(const XvfbDisplay& display, const HuebitProcess& app, const QStringList& options,
+         const QString& scale = {})
         : m_display(display) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        if (!scale.isEmpty()) env.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
         env.insert(QStringLiteral("DISPLAY"), display.name());
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
@@ -214,6 +216,19 @@ TEST_F(PickE2E, ArrowsWheelFormatAndNoCopy) {
         QStringLiteral("%1,%2,%3\n").arg(mean(10, 250)).arg(mean(200, 100)).arg(mean(30, 5));
     EXPECT_EQ(pick.out(), want);
     EXPECT_EQ(clipboardNow(display), QStringLiteral("kept"));
+}
+
+// Scaled by two, a pointer on an odd device pixel picks that pixel, not its neighbour: the last
+// column of the left half is odd.
+TEST_F(PickE2E, ScaledDesktopPicksTheDevicePixelUnderThePointer) {
+    static_assert(Border % 2 == 0);
+    Pick pick(display, app,
+              {QStringLiteral("--format"), QStringLiteral("hRhGhB"), QStringLiteral("--no-copy")},
+              QStringLiteral("2"));
+    ASSERT_TRUE(pick.pointAt({Border - 1, 300}));
+    pick.xdo({QStringLiteral("click"), QStringLiteral("1")});
+    ASSERT_EQ(pick.waitForExit(), 0) << pick.err().toStdString();
+    EXPECT_EQ(pick.out(), QStringLiteral("0AC81E\n"));
 }
 
 TEST_F(PickE2E, RunningWindowTakesThePick) {

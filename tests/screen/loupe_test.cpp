@@ -1,6 +1,7 @@
 // The one-shot pick's loupe: its place near edges and corners, the wheel's steps, the average.
 #include "screen/loupe.h"
 #include "screen/pick_session.h"
+#include "screen/screen_capture.h"
 
 #include <gtest/gtest.h>
 
@@ -115,4 +116,83 @@ TEST(Loupe, SessionKeepsThePointerOnTheCopyAndFollowsTheWheel) {
     s.nudge(-10, 1);
     EXPECT_EQ(s.pointer(), QPoint(0, 5));
     EXPECT_EQ(s.color(), 0u);
+}
+
+namespace {
+
+// A copy the server keeps: parts are read from `pixels`, the whole is never taken.
+class PartsOnlyCopy : public HeldCopy {
+public:
+    explicit PartsOnlyCopy(QImage pixels) : m_pixels(std::move(pixels)) {}
+    QSize size() const override { return m_pixels.size(); }
+    QImage take() override {
+        ++takes;
+        return m_pixels;
+    }
+    QImage read(QRect area) override {
+        largest = std::max(largest, area.width() * area.height());
+        if (!QRect(QPoint(0, 0), size()).contains(area) || lost) return {};
+        QImage part = m_pixels.copy(area);
+        // The server leaves the top byte as it likes.
+        for (int y = 0; y < part.height(); ++y)
+            for (int x = 0; x < part.width(); ++x)
+                part.setPixel(x, y, part.pixel(x, y) & 0x00FFFFFFu);
+        return part;
+    }
+    int takes = 0;
+    int largest = 0;
+    bool lost = false;
+
+private:
+    QImage m_pixels;
+};
+
+// Pixel (x, y) is (x, y, x ^ y): no two alike.
+QImage positions(QSize size) {
+    QImage img(size, QImage::Format_RGB32);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            img.setPixel(x, y, qRgb(x & 255, y & 255, (x ^ y) & 255));
+    return img;
+}
+
+} // namespace
+
+// Over a held copy the session reads only what the loupe and the square need, and picks and
+// shows exactly what the whole picture would give.
+TEST(Loupe, SessionOverAHeldCopyPicksAsOverThePicture) {
+    const QImage picture = positions({300, 220});
+    const auto held = std::make_shared<PartsOnlyCopy>(picture);
+    const QPoint points[] = {{0, 0}, {299, 219}, {150, 110}, {3, 200}, {298, 1}, {-5, 500}};
+    for (int diameter : {1, 3, 15, 17, 101, 199}) {
+        PickSession whole(picture, diameter);
+        PickSession parts(held, diameter);
+        for (QPoint p : points) {
+            SCOPED_TRACE(testing::Message()
+                         << "diameter " << diameter << " at " << p.x() << "," << p.y());
+            whole.moveTo(p);
+            parts.moveTo(p);
+            ASSERT_EQ(parts.pointer(), whole.pointer());
+            EXPECT_EQ(parts.color(), whole.color());
+            // Every loupe cell on the copy shows its own pixel.
+            const int half = LoupeCells / 2;
+            for (int dy = -half; dy <= half; ++dy)
+                for (int dx = -half; dx <= half; ++dx) {
+                    const QPoint q = parts.pointer() + QPoint(dx, dy);
+                    if (!picture.rect().contains(q)) continue;
+                    ASSERT_EQ(parts.nearby().pixel(q - parts.nearbyOrigin()), picture.pixel(q));
+                }
+        }
+        parts.turnWheel(1);
+        whole.turnWheel(1);
+        EXPECT_EQ(parts.color(), whole.color());
+    }
+    EXPECT_EQ(held->takes, 0);
+    EXPECT_LE(held->largest, LoupeMaxDiameter * LoupeMaxDiameter);
+    // A copy the server lost shows and picks nothing rather than stale pixels.
+    held->lost = true;
+    PickSession lost(held, 1);
+    lost.moveTo({10, 10});
+    EXPECT_EQ(lost.color(), 0u);
+    EXPECT_TRUE(lost.nearby().isNull());
 }

@@ -1,5 +1,6 @@
 // The pick overlay turns real Qt events into the session's moves and ends exactly once: keys
 // step the pointer, the wheel steps the square, Enter/Space/left pick, Escape/right cancel.
+#include "screen/screen_capture.h"
 #include "ui/pick_overlay.h"
 
 #include <QSignalSpy>
@@ -30,6 +31,22 @@ void wheel(QWidget& w, int delta) {
                   Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&w, &e);
 }
+
+// A copy the server keeps but cannot show (no handle, as off X11): it is read whole once.
+class UnshownCopy : public HeldCopy {
+public:
+    QSize size() const override { return {64, 48}; }
+    QImage take() override {
+        ++takes;
+        return positions();
+    }
+    QImage read(QRect area) override {
+        ++reads;
+        return positions().copy(area);
+    }
+    int takes = 0;
+    int reads = 0;
+};
 
 } // namespace
 
@@ -84,6 +101,20 @@ private slots:
         QTest::keyClick(&o, Qt::Key_Escape);
         QCOMPARE(picked.count(), 1);
         QCOMPARE(cancelled.count(), 0);
+    }
+
+    void heldCopyTheServerCannotShowIsDrawnFromItsPixels() {
+        const auto held = std::make_shared<UnshownCopy>();
+        PickOverlay o(held, 1, QStringLiteral("#hRhGhB"));
+        o.start();
+        QCOMPARE(held->takes, 1);
+        QCOMPARE(o.session().screen().size(), QSize(64, 48));
+        QSignalSpy picked(&o, &PickOverlay::picked);
+        moveTo(o, {12, 34});
+        QTest::keyClick(&o, Qt::Key_Return);
+        QCOMPARE(picked.count(), 1);
+        QCOMPARE(picked.at(0).at(0).value<Color>(), RGB(12, 34, 7));
+        QCOMPARE(held->takes, 1);
     }
 
     void escapeOrRightButtonCancels() {
