@@ -1,16 +1,17 @@
 // Real mouse events on the palette views, strips and matching colours.
 #include "ui/app_look.h"
-#include "widget_events.h"
 #include "ui/color_swatch.h"
 #include "ui/huebit_window.h"
 #include "ui/pixel_buffer_view.h"
 #include "ui/refine_pages.h"
 #include "ui/selection_page.h"
+#include "widget_events.h"
 
 #include <QMenu>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -21,7 +22,8 @@ namespace {
 
 int history(const ColorModel& m) {
     int n = 0;
-    while (n < 20 && m.PreviousColors().slotColor(n) != EmptySlotColor) ++n;
+    while (n < 20 && m.PreviousColors().slotColor(n) != EmptySlotColor)
+        ++n;
     return n;
 }
 
@@ -29,6 +31,22 @@ class AnsweringDialog : public ColorDialog {
 public:
     std::optional<Color> pick(Color) override { return RGB(10, 20, 30); }
 };
+
+class AnsweringFileDialog : public FileDialog {
+public:
+    QString path;
+    std::optional<FileChoice> askSave(const QString&, const QStringList&) override {
+        return FileChoice{path, 0};
+    }
+    std::optional<FileChoice> askOpen(const QString&, const QStringList&) override {
+        return FileChoice{path, 0};
+    }
+};
+
+QAction* menuItem(QWidget& w, const char* name) {
+    auto* menu = w.findChild<QMenu*>("PopupMenu2");
+    return menu ? menu->findChild<QAction*>(name) : nullptr;
+}
 
 } // namespace
 
@@ -42,6 +60,7 @@ private slots:
     void matchingSwatchTakesTheComplement();
     void winPageAppliesTheDialogColourAndReturns();
     void paletteMenuOpensBesideTheStrip();
+    void paletteMenuSavesAndOpensGimpPalettes();
 };
 
 void PalettesTest::rightDragEditsTheTextColourAndRecordsOnRelease() {
@@ -72,7 +91,9 @@ void PalettesTest::modifierDragOnlyRewritesTheStatusText() {
     sendMouse(refine, QEvent::MouseMove, {0, 0}, Qt::NoButton, Qt::LeftButton, Qt::ControlModifier);
     QCOMPARE(w.model().LastColor(), StartColor);
     const QString want = QStringLiteral("Уточнение цвета ( r=%1 g=%2 b=%3 )")
-                             .arg(GetRValue(pixel)).arg(GetGValue(pixel)).arg(GetBValue(pixel));
+                             .arg(GetRValue(pixel))
+                             .arg(GetGValue(pixel))
+                             .arg(GetBValue(pixel));
     QCOMPARE(refine->statusTip(), want);
     QTRY_COMPARE(w.statusBar()->currentMessage(), want);
     QCOMPARE(w.indicator()->color(), pixel);
@@ -114,14 +135,60 @@ void PalettesTest::paletteMenuOpensBesideTheStrip() {
     auto* menu = w.findChild<QMenu*>("PopupMenu2");
     QVERIFY(menu);
     QTRY_VERIFY(menu->isVisible());
-    QCOMPARE(menu->actions().size(), 3);
+    QCOMPARE(menu->actions().size(), 7);
     QCOMPARE(menu->actions()[0]->text(), QStringLiteral("Добавить цвет"));
     QVERIFY(menu->actions()[1]->isSeparator());
     QCOMPARE(menu->actions()[2]->text(), QStringLiteral("Очистить палитру"));
+    // The file entries come after the menu's own.
+    QVERIFY(menu->actions()[3]->isSeparator());
+    QCOMPARE(menu->actions()[4]->text(), QStringLiteral("Сохранить палитру в файл..."));
+    QCOMPARE(menu->actions()[5]->text(), QStringLiteral("Загрузить палитру GIMP..."));
+    QCOMPARE(menu->actions()[6]->text(), QStringLiteral("Сохранить предыдущие цвета в файл..."));
     QCOMPARE(menu->pos(), w.geometry().topLeft() + QPoint(370, 305));
     menu->actions()[0]->trigger();
     QCOMPARE(w.model().UserPalette().slotColor(0), w.model().ColorFromBars());
     menu->close();
+}
+
+// The menu entries reach the files through the dialog seam and say what happened.
+void PalettesTest::paletteMenuSavesAndOpensGimpPalettes() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    THuebit w;
+    AnsweringFileDialog files;
+    w.setFileDialog(&files);
+    ColorModel& m = w.model();
+    m.ClearUserPalette();
+    m.PaintUserPaletteSlot(0, RGB(0, 0, 128));
+    m.PaintUserPaletteSlot(1, RGB(1, 2, 3));
+    m.PaintUserPaletteSlot(2, RGB(255, 0, 0));
+    const PixelBuffer saved = m.UserPalette().pixels();
+    files.path = dir.filePath("strip");
+    menuItem(w, "SavePaletteItem")->trigger();
+    QCOMPARE(w.statusBar()->currentMessage(),
+             QStringLiteral("Сохранено цветов: 3, файл strip.gpl"));
+    QFile written(dir.filePath("strip.gpl"));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(
+        written.readAll().endsWith("  0   0 128\tNavy\n  1   2   3\t#010203\n255   0   0\tRed\n"));
+
+    m.ClearUserPalette();
+    files.path = dir.filePath("strip.gpl");
+    menuItem(w, "OpenPaletteItem")->trigger();
+    QCOMPARE(w.statusBar()->currentMessage(),
+             QStringLiteral("Прочитано цветов: 3, пропущено строк: 0"));
+    QVERIFY(m.UserPalette().pixels() == saved);
+
+    files.path = dir.path(); // a folder is no palette
+    menuItem(w, "OpenPaletteItem")->trigger();
+    QCOMPARE(w.statusBar()->currentMessage(),
+             QStringLiteral("Не удалось открыть файл ") + QDir(dir.path()).dirName());
+    QVERIFY(m.UserPalette().pixels() == saved);
+
+    files.path = dir.filePath("previous.gpl");
+    menuItem(w, "SavePreviousItem")->trigger();
+    QVERIFY(w.statusBar()->currentMessage().startsWith(QStringLiteral("Сохранено цветов: ")));
+    QVERIFY(QFile::exists(files.path));
 }
 
 QTEST_MAIN(PalettesTest)
