@@ -16,6 +16,7 @@
 #include "ui/image_button.h"
 #include "ui/indicator_wiring.h"
 #include "ui/options_wiring.h"
+#include "ui/color_drag_drop.h"
 #include "ui/palette_exchange_wiring.h"
 #include "ui/palette_wiring.h"
 #include "ui/sample_wiring.h"
@@ -215,6 +216,10 @@ void THuebit::wire() {
     WirePaletteExchange({*paletteMenu, m_paletteExchange,
                          [this]() -> FileDialog& { return *m_fileDialog; },
                          [this](const ExchangeResult& r) { ReportExchange(r); }});
+    WireColorDrags(*m_selection, m_model);
+    new ColorDropTarget(*this, m_model, [this](const QString& path) {
+        ReportExchange(m_paletteExchange.Import(path));
+    });
     connect(&m_editing, &ComponentEditing::statusMessage, StatusBar1,
             [this](const QString& text) { StatusBar1->showMessage(text); });
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {

@@ -8,6 +8,7 @@
 #include "widget_events.h"
 
 #include <QMenu>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -61,6 +62,7 @@ private slots:
     void winPageAppliesTheDialogColourAndReturns();
     void paletteMenuOpensBesideTheStrip();
     void paletteMenuSavesAndOpensGimpPalettes();
+    void windowTakesColourTextAndPaletteDrops();
 };
 
 void PalettesTest::rightDragEditsTheTextColourAndRecordsOnRelease() {
@@ -189,6 +191,69 @@ void PalettesTest::paletteMenuSavesAndOpensGimpPalettes() {
     menuItem(w, "SavePreviousItem")->trigger();
     QVERIFY(w.statusBar()->currentMessage().startsWith(QStringLiteral("Сохранено цветов: ")));
     QVERIFY(QFile::exists(files.path));
+}
+
+namespace {
+
+// A drag over the window and, when it is taken, the drop; whether the window took it.
+bool dropOn(QWidget& w, QMimeData& data) {
+    const QPointF at(40, 40);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                          Qt::NoModifier);
+    QApplication::sendEvent(&w, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &drop);
+    return drop.isAccepted() && drop.dropAction() == Qt::CopyAction;
+}
+
+} // namespace
+
+void PalettesTest::windowTakesColourTextAndPaletteDrops() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    THuebit w;
+    ColorModel& m = w.model();
+    m.SelectBackgroundTarget();
+    m.ApplyColor(RGB(50, 60, 70), coNormal);
+
+    QMimeData colour;
+    colour.setColorData(QColor(1, 2, 3));
+    QVERIFY(dropOn(w, colour));
+    QCOMPARE(m.LastColor(), RGB(1, 2, 3));
+    QCOMPARE(m.SampleState().background, RGB(1, 2, 3));
+
+    m.SelectTextTarget();
+    QMimeData text;
+    text.setText(QStringLiteral("#0A0B0C\n"));
+    QVERIFY(dropOn(w, text));
+    QCOMPARE(m.SampleState().text, RGB(10, 11, 12));
+    QCOMPARE(m.SampleState().background, RGB(1, 2, 3));
+
+    QFile file(dir.filePath("in.gpl"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("GIMP Palette\nName: in\n200 100 0\tOrange-ish\nnot a colour\n0 0 255\n");
+    file.close();
+    QMimeData palette;
+    palette.setUrls({QUrl::fromLocalFile(file.fileName())});
+    QVERIFY(dropOn(w, palette));
+    QCOMPARE(m.UserPalette().slotColor(0), RGB(200, 100, 0));
+    QCOMPARE(m.UserPalette().slotColor(1), RGB(0, 0, 255));
+    QCOMPARE(m.UserPalette().slotColor(2), EmptySlotColor);
+    QCOMPARE(w.statusBar()->currentMessage(),
+             QStringLiteral("Прочитано цветов: 2, пропущено строк: 1"));
+
+    // Refused, and nothing changes.
+    const PixelBuffer strip = m.UserPalette().pixels();
+    const Color last = m.LastColor();
+    QMimeData image, words, other;
+    image.setData("image/png", "\x89PNG");
+    words.setText(QStringLiteral("light blue"));
+    other.setUrls({QUrl::fromLocalFile(dir.filePath("in.png"))});
+    for (QMimeData* refused : {&image, &words, &other})
+        QVERIFY(!dropOn(w, *refused));
+    QCOMPARE(m.LastColor(), last);
+    QVERIFY(m.UserPalette().pixels() == strip);
 }
 
 QTEST_MAIN(PalettesTest)
