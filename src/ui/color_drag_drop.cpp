@@ -49,7 +49,10 @@ bool ColorDragSource::eventFilter(QObject*, QEvent* event) {
             QPixmap swatch(16, 16);
             swatch.fill(ToQColor(c));
             drag->setPixmap(swatch);
-            drag->exec(Qt::CopyAction);
+            if (m_run)
+                m_run(*drag);
+            else
+                drag->exec(Qt::CopyAction);
         }
     }
     return false;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+class QDrag;
 class QWidget;
 
 namespace huebit {
@@ -24,9 +25,12 @@ public:
     ColorDragSource(QWidget& source, const ColorModel& model,
                     std::function<std::optional<Color>(QPoint)> colorAt);
     bool eventFilter(QObject* watched, QEvent* event) override;
+    /// What runs a started drag: QDrag::exec unless a test looks at the drag instead.
+    void setDragRunner(std::function<void(QDrag&)> run) { m_run = std::move(run); }
 
 private:
     QWidget& m_source;
+    std::function<void(QDrag&)> m_run;
     const ColorModel& m_model;
     std::function<std::optional<Color>(QPoint)> m_colorAt;
     std::optional<Color> m_pressed;

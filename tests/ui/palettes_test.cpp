@@ -1,12 +1,16 @@
 // Real mouse events on the palette views, strips and matching colours.
 #include "ui/app_look.h"
+#include "ui/color_drag_drop.h"
 #include "ui/color_swatch.h"
 #include "ui/huebit_window.h"
 #include "ui/pixel_buffer_view.h"
+#include "ui/qt_color.h"
 #include "ui/refine_pages.h"
+#include "ui/sample_view.h"
 #include "ui/selection_page.h"
 #include "widget_events.h"
 
+#include <QDrag>
 #include <QMenu>
 #include <QMimeData>
 #include <QRadioButton>
@@ -63,6 +67,7 @@ private slots:
     void paletteMenuOpensBesideTheStrip();
     void paletteMenuSavesAndOpensGimpPalettes();
     void windowTakesColourTextAndPaletteDrops();
+    void dragOutOfAStripCarriesTheColourAndItsText();
 };
 
 void PalettesTest::rightDragEditsTheTextColourAndRecordsOnRelease() {
@@ -254,6 +259,63 @@ void PalettesTest::windowTakesColourTextAndPaletteDrops() {
         QVERIFY(!dropOn(w, *refused));
     QCOMPARE(m.LastColor(), last);
     QVERIFY(m.UserPalette().pixels() == strip);
+}
+
+// A press on a filled slot of either strip, or on the sample, and a move past the drag distance
+// start a drag that carries the colour and its text in the active notation.
+void PalettesTest::dragOutOfAStripCarriesTheColourAndItsText() {
+    THuebit w;
+    ColorModel& m = w.model();
+    m.ClearUserPalette();
+    m.PaintUserPaletteSlot(1, RGB(0x88, 0x57, 0xF9));
+    SelectionPage* page = w.selectionPage();
+    QStringList formats;
+    QString text;
+    QColor colour;
+    int drags = 0;
+    for (QWidget* source :
+         std::initializer_list<QWidget*>{page->Image1, page->Image2, page->Panel4}) {
+        auto* dragSource = source->findChild<ColorDragSource*>();
+        QVERIFY(dragSource);
+        dragSource->setDragRunner([&](QDrag& drag) {
+            ++drags;
+            formats = drag.mimeData()->formats();
+            text = drag.mimeData()->text();
+            colour = drag.mimeData()->colorData().value<QColor>();
+        });
+    }
+    const auto drag = [](QWidget* source, QPoint from, QPoint by) {
+        sendMouse(source, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        sendMouse(source, QEvent::MouseMove, from + by, Qt::NoButton, Qt::LeftButton);
+        sendMouse(source, QEvent::MouseButtonRelease, from + by, Qt::LeftButton, Qt::NoButton);
+    };
+    const int far = QApplication::startDragDistance() + 2;
+    const QPoint slot1(SwatchStrip::SlotPitch + 5, 5);
+
+    drag(page->Image1, slot1, {2, 0}); // not far enough
+    QCOMPARE(drags, 0);
+    drag(page->Image1, slot1, {far, 0});
+    QCOMPARE(drags, 1);
+    QVERIFY(formats.contains(QStringLiteral("application/x-color")));
+    QCOMPARE(text, QStringLiteral("#8857F9"));
+    QCOMPARE(colour, QColor(0x88, 0x57, 0xF9));
+
+    drag(page->Image1, {5 * SwatchStrip::SlotPitch + 5, 5}, {0, far}); // an empty slot
+    QCOMPARE(drags, 1);
+    sendMouse(page->Image1, QEvent::MouseButtonPress, slot1, Qt::RightButton, Qt::RightButton);
+    sendMouse(page->Image1, QEvent::MouseMove, slot1 + QPoint(far, 0), Qt::NoButton,
+              Qt::RightButton);
+    QCOMPARE(drags, 1); // only the primary button drags
+
+    // The press on the user palette made its colour current, so it leads the previous colours.
+    m.PaintPreviousColorSlot(1, RGB(1, 2, 3));
+    drag(page->Image2, {SwatchStrip::SlotPitch + 5, 5}, {far, far});
+    QCOMPARE(drags, 2);
+    QCOMPARE(text, QStringLiteral("#010203"));
+    m.SelectTextTarget();
+    drag(page->Panel4, {10, 10}, {far, 0});
+    QCOMPARE(drags, 3);
+    QCOMPARE(colour, ToQColor(m.SampleState().text));
 }
 
 QTEST_MAIN(PalettesTest)
