@@ -49,10 +49,12 @@ bool ColorDragSource::eventFilter(QObject*, QEvent* event) {
             QPixmap swatch(16, 16);
             swatch.fill(ToQColor(c));
             drag->setPixmap(swatch);
-            if (m_run)
+            if (m_run) {
                 m_run(*drag);
-            else
-                drag->exec(Qt::CopyAction);
+                drag->deleteLater();
+            } else {
+                drag->exec(Qt::CopyAction); // Qt disposes of the drag when it ends
+            }
         }
     }
     return false;
