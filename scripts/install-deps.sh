@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins
     libjpeg62-turbo-dev libxcb1-dev libxcb-shm0-dev libxcb-res0-dev libx11-xcb-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    gimp-data
     xvfb xauth x11-utils xdotool xclip imagemagick fonts-dejavu-core
     qt6-translations-l10n dpkg-dev desktop-file-utils appstream
     clang-14 libclang-rt-14-dev llvm-14

@@ -232,12 +232,18 @@ std::optional<SettingsBuffer> LoadSettingsFile(const QString& path, QString* ref
 QString SaveSettingsFile(const QString& path, const SettingsBuffer& buffer,
                          const SaveFileCalls& calls) {
     if (path.isEmpty()) return QStringLiteral("no settings file name");
+    return SaveFileAtomically(path, buffer.toBytes(), calls);
+}
+
+QString SaveFileAtomically(const QString& path, const QByteArray& bytes,
+                           const SaveFileCalls& calls) {
+    if (path.isEmpty()) return QStringLiteral("no file name");
     const QString dir = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(dir)) return QStringLiteral("cannot create the directory %1").arg(dir);
     const Target target = resolveTarget(QFile::encodeName(QFileInfo(path).absoluteFilePath()));
     if (!target.error.isEmpty()) return target.error;
     removeStaleTemporaries(target.path);
-    return writeTemporary(target.path, buffer.toBytes(), calls);
+    return writeTemporary(target.path, bytes, calls);
 }
 
 } // namespace huebit

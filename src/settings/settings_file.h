@@ -43,6 +43,10 @@ struct SaveFileCalls {
 QString SaveSettingsFile(const QString& path, const SettingsBuffer& buffer,
                          const SaveFileCalls& calls = SaveFileCalls::System());
 
+/// The same atomic write for any file's bytes (the palette exports use it).
+QString SaveFileAtomically(const QString& path, const QByteArray& bytes,
+                           const SaveFileCalls& calls = SaveFileCalls::System());
+
 /// Whether `name` is a temporary of a save of `fileName`: the name, a dot and six letters and
 /// digits, with at least one capital, one small letter and one digit. The mix is what sets a
 /// random suffix apart from one a user chose ("Huebit.cnf.backup", "Huebit.cnf.241209"), which

@@ -16,6 +16,8 @@
 #include "ui/image_button.h"
 #include "ui/indicator_wiring.h"
 #include "ui/options_wiring.h"
+#include "ui/color_drag_drop.h"
+#include "ui/palette_exchange_wiring.h"
 #include "ui/palette_wiring.h"
 #include "ui/sample_wiring.h"
 #include "ui/qt_color.h"
@@ -207,9 +209,17 @@ void THuebit::wire() {
         if (box->isVisible() && box->isEnabled()) box->setFocus(Qt::OtherFocusReason);
     });
     WireSelectionPage(*m_selection, m_model, m_editing);
-    WirePalettes({*m_selection, m_model, m_palettePicking, m_swatchPicking, m_namedColors,
-                  [this]() -> ColorDialog& { return *m_colorDialog; },
-                  [this](const QString& text) { StatusBar1->showMessage(text); }});
+    QMenu* paletteMenu =
+        WirePalettes({*m_selection, m_model, m_palettePicking, m_swatchPicking, m_namedColors,
+                      [this]() -> ColorDialog& { return *m_colorDialog; },
+                      [this](const QString& text) { StatusBar1->showMessage(text); }});
+    WirePaletteExchange({*paletteMenu, m_paletteExchange,
+                         [this]() -> FileDialog& { return *m_fileDialog; },
+                         [this](const ExchangeResult& r) { ReportExchange(r); }});
+    WireColorDrags(*m_selection, m_model);
+    new ColorDropTarget(*this, m_model, [this](const QString& path) {
+        ReportExchange(m_paletteExchange.Import(path));
+    });
     connect(&m_editing, &ComponentEditing::statusMessage, StatusBar1,
             [this](const QString& text) { StatusBar1->showMessage(text); });
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
@@ -319,6 +329,12 @@ void THuebit::CaptureScreen() {
     if (m_screenRefresh.Pending()) return;
     StatusBar1->setNotice(QString());
     m_screenRefresh.Start(isVisible());
+}
+
+void THuebit::ReportExchange(const ExchangeResult& result) {
+    if (!result.error.isEmpty())
+        std::fprintf(stderr, "%s: %s\n", ExecutableName, qPrintable(result.error));
+    if (!result.status.isEmpty()) StatusBar1->showMessage(result.status);
 }
 
 void THuebit::SaveScreenImage() {

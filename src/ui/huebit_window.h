@@ -11,6 +11,7 @@
 #include "output/qt_clipboard.h"
 #include "palettes/named_color_picking.h"
 #include "output/sample_text_settings.h"
+#include "palettes/palette_exchange.h"
 #include "palettes/palette_images.h"
 #include "palettes/swatch_picking.h"
 #include "screen/screen_picker.h"
@@ -19,6 +20,7 @@
 #include "settings/settings_location.h"
 #include "settings/shell_options.h"
 #include "ui/qt_color_dialog.h"
+#include "ui/qt_file_dialog.h"
 #include "ui/status_line.h"
 #include "ui/qt_font_dialog.h"
 
@@ -98,10 +100,13 @@ public:
     /// is there; ignored while a copy is pending.
     void CaptureScreen();
     void SaveScreenImage();
+    /// An export or import outcome: its text in the status line, its error on standard error.
+    void ReportExchange(const ExchangeResult& result);
     /// Replaces the platform colour dialog (tests answer it themselves).
     void setColorDialog(ColorDialog* dialog) { m_colorDialog = dialog; }
     /// Replaces the font dialog in the same way.
     void setFontDialog(FontDialog* dialog) { m_fontDialog = dialog; }
+    void setFileDialog(FileDialog* dialog) { m_fileDialog = dialog; }
     SampleTextSettings& sampleSettings() { return m_sampleSettings; }
     TColPanel* colPanel() const { return m_colPanel; }
     QTabWidget* pages() const { return PageControl1; }
@@ -190,6 +195,9 @@ private:
     SampleTextSettings m_sampleSettings{m_model, m_shell};
     QtFontDialog m_qtFontDialog{this, m_qtColorDialog};
     FontDialog* m_fontDialog = &m_qtFontDialog;
+    QtFileDialog m_qtFileDialog{this};
+    FileDialog* m_fileDialog = &m_qtFileDialog;
+    PaletteExchange m_paletteExchange{m_model};
     QMenu* m_sampleMenu = nullptr; // shared with the floating panel
     TColPanel* m_colPanel = nullptr;
     bool m_closed = false; // the close request has been answered: nothing brings it back

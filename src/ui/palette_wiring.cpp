@@ -134,7 +134,7 @@ QMenu* userPaletteMenu(SelectionPage& page, ColorModel& model) {
     return menu;
 }
 
-void wirePaletteMenu(SelectionPage& page, ColorModel& model) {
+QMenu* wirePaletteMenu(SelectionPage& page, ColorModel& model) {
     QMenu* menu = userPaletteMenu(page, model);
     QToolButton* add = page.addToPaletteButton;
     QObject::connect(add, &QToolButton::clicked, &model, [&model] { model.AddToUserPalette(); });
@@ -146,6 +146,7 @@ void wirePaletteMenu(SelectionPage& page, ColorModel& model) {
         const QWidget* window = page.window();
         menu->popup(window->geometry().topLeft() + QPoint(370, 305));
     });
+    return menu;
 }
 
 void wirePageSets(const PaletteWiring& w) {
@@ -167,7 +168,7 @@ void wirePageSets(const PaletteWiring& w) {
 
 } // namespace
 
-void WirePalettes(const PaletteWiring& w) {
+QMenu* WirePalettes(const PaletteWiring& w) {
     SelectionPage& page = w.page;
     registerElements(w, page.images());
     RefinePages& r = *page.refinePages;
@@ -199,8 +200,9 @@ void WirePalettes(const PaletteWiring& w) {
     wireMarkers(r, w.palettes);
     wireNamedColors(*page.webPage, w.namedColors, w.palettes);
     wireGradient(r, w.model);
-    wirePaletteMenu(page, w.model);
+    QMenu* menu = wirePaletteMenu(page, w.model);
     wirePageSets(w);
+    return menu;
 }
 
 } // namespace huebit

@@ -3,6 +3,7 @@
 
 #include <functional>
 
+class QMenu;
 class QString;
 
 namespace huebit {
@@ -26,7 +27,8 @@ struct PaletteWiring {
     std::function<void(const QString&)> showStatus;
 };
 
-/// Registers the palette elements with the picker and connects every pickable view.
-void WirePalettes(const PaletteWiring& w);
+/// Registers the palette elements with the picker and connects every pickable view; returns
+/// the user palette's menu.
+QMenu* WirePalettes(const PaletteWiring& w);
 
 } // namespace huebit
