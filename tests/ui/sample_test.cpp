@@ -6,6 +6,8 @@
 #include "output/sample_text_settings.h"
 #include "ui/app_look.h"
 #include "ui/col_panel.h"
+#include "ui/contrast_view.h"
+#include "ui/element_walk.h"
 #include "ui/font_color_dialog.h"
 #include "ui/huebit_window.h"
 #include "ui/qt_color.h"
@@ -15,6 +17,7 @@
 #include "ui/selection_page.h"
 #include "ui/settings_page.h"
 #include "ui/text_line.h"
+#include "ui/window_appearance.h"
 #include "widget_events.h"
 
 #include <QClipboard>
@@ -109,6 +112,8 @@ private slots:
     void parametersPageFontApplyAndReset();
     void applyingUnsavableCharactersSaysSo();
     void fontColorDialogReturnsTheFontAndColour();
+    void contrastReadoutFollowsTheSample();
+    void contrastReadoutFitsAtEveryFontSize();
 };
 
 void SampleTest::sampleAndButtonsLayout() {
@@ -448,6 +453,71 @@ void SampleTest::fontColorDialogReturnsTheFontAndColour() {
     QTest::keyClick(dialog.fonts(), Qt::Key_Escape);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
+}
+
+// The readout in the sample's corner follows every change of the pair, and its full figures are
+// its hint and accessible description; it takes no caption line of a language file.
+void SampleTest::contrastReadoutFollowsTheSample() {
+    Program p;
+    p.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.window));
+    ContrastView* readout = p.page()->contrast;
+    QVERIFY(readout);
+    QCOMPARE(readout->text(), QStringLiteral("2.86:1 · Lc -46.1"));
+    QVERIFY(readout->accessibleName().endsWith(QStringLiteral("2.86:1 · Lc -46.1")));
+    const QString full = readout->accessibleDescription();
+    QVERIFY2(full.startsWith(QStringLiteral("Текст #FFC949 на фоне #8857F9.")), qPrintable(full));
+    QCOMPARE(readout->statusTip(), full);
+    QVERIFY(!HasCaption(readout));
+
+    p.window.model().SwapSampleColors(); // the same ratio, the other polarity
+    QCOMPARE(readout->text(), QStringLiteral("2.86:1 · Lc 43.1"));
+    p.window.model().ApplyColor(RGB(0, 0, 0), coNormal); // the text is the target now
+    QCOMPARE(readout->text(), QStringLiteral("13.70:1 · Lc 79.3"));
+    p.window.model().SetSampleTextColor(RGB(0x77, 0x77, 0x77));
+    p.window.model().SetSampleColor(ColorTarget::Background, RGB(255, 255, 255));
+    QCOMPARE(readout->text(), QStringLiteral("4.47:1 · Lc 71.1"));
+
+    // Resting the pointer on it puts the full figures in the status line.
+    const QPoint at = readout->rect().center();
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), readout->mapToGlobal(QPointF(at)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(readout, &move);
+    QTRY_COMPARE(p.window.statusBar()->currentMessage(), readout->statusTip());
+    QVERIFY(readout->statusTip().contains(QStringLiteral("AA крупный: проходит")));
+
+    // A right click on it opens the sample's menu.
+    QMenu* menu = p.page()->findChild<QMenu*>("PopupMenu1");
+    QTest::mouseClick(readout, Qt::RightButton, Qt::NoModifier, at);
+    QTRY_VERIFY(menu->isVisible());
+    menu->close();
+}
+
+// Inside the sample with its figures uncut from the default interface font up to a large one,
+// and clear of the centred caption as far as the selection page is fitted.
+void SampleTest::contrastReadoutFitsAtEveryFontSize() {
+    Program p;
+    p.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.window));
+    ContrastView* readout = p.page()->contrast;
+    SampleView* sample = p.page()->Panel4;
+    for (int points : {8, 10, 12, 16, 20}) {
+        p.window.appearance().SetFontSize(points);
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+        const QString at = QStringLiteral("%1 pt").arg(points);
+        // The interface font, as the captions around take it.
+        QCOMPARE(QFontInfo(readout->font()).pixelSize(),
+                 QFontInfo(p.page()->paletteLabel->font()).pixelSize());
+        QVERIFY2(sample->contentsRect().contains(readout->geometry()), qPrintable(at));
+        QVERIFY2(readout->width() >= readout->sizeHint().width() &&
+                     readout->height() >= readout->sizeHint().height(),
+                 qPrintable(at));
+        const QRect caption = sample->fontMetrics().boundingRect(
+            sample->contentsRect(), Qt::AlignCenter, sample->caption());
+        // Above 12 points the selection page keeps its places and the plate may meet it.
+        if (points <= 12) QVERIFY2(!caption.intersects(readout->geometry()), qPrintable(at));
+    }
 }
 
 QTEST_MAIN(SampleTest)
