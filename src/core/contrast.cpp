@@ -34,7 +34,7 @@ QString HashHex(Color c) {
 }
 
 QString Verdict(bool passed) {
-    return passed ? QStringLiteral("проходит") : QStringLiteral("не проходит");
+    return passed ? QStringLiteral("да") : QStringLiteral("нет");
 }
 
 } // namespace
@@ -95,12 +95,13 @@ QString ContrastReadout(Color text, Color background) {
 }
 
 QString ContrastDescription(Color text, Color background) {
+    // The verdicts first: the status line cuts a long text at its end.
     const WcagLevels l = WcagLevelsOf(text, background);
-    return QStringLiteral("Текст %1 на фоне %2. WCAG 2: %3; AA обычный текст: %4, AA крупный: %5, "
-                          "AAA обычный: %6, AAA крупный: %7. APCA: Lc %8.")
-        .arg(HashHex(text), HashHex(background), ContrastRatioText(text, background),
-             Verdict(l.aaNormal), Verdict(l.aaLarge), Verdict(l.aaaNormal), Verdict(l.aaaLarge),
-             ApcaContrastText(text, background));
+    return QStringLiteral("WCAG 2: %1, AA %2 (крупный %3), AAA %4 (крупный %5); APCA: Lc %6; "
+                          "текст %7 на фоне %8")
+        .arg(ContrastRatioText(text, background), Verdict(l.aaNormal), Verdict(l.aaLarge),
+             Verdict(l.aaaNormal), Verdict(l.aaaLarge), ApcaContrastText(text, background),
+             HashHex(text), HashHex(background));
 }
 
 } // namespace huebit

@@ -58,9 +58,11 @@ TEST(Contrast, ReadoutAndDescription) {
     const Color text = RGB(255, 201, 73), bg = RGB(136, 87, 249);
     EXPECT_EQ(ContrastReadout(text, bg), QStringLiteral("2.86:1 · Lc -46.1"));
     const QString d = ContrastDescription(text, bg);
-    EXPECT_TRUE(d.startsWith(QStringLiteral("Текст #FFC949 на фоне #8857F9."))) << d.toStdString();
-    EXPECT_TRUE(d.contains(QStringLiteral("AA крупный: не проходит"))) << d.toStdString();
-    EXPECT_TRUE(d.contains(QStringLiteral("Lc -46.1"))) << d.toStdString();
+    EXPECT_EQ(d, QStringLiteral("WCAG 2: 2.86:1, AA нет (крупный нет), AAA нет (крупный нет); "
+                                "APCA: Lc -46.1; текст #FFC949 на фоне #8857F9"));
+    EXPECT_EQ(ContrastDescription(RGB(0x77, 0x77, 0x77), RGB(255, 255, 255)),
+              QStringLiteral("WCAG 2: 4.47:1, AA нет (крупный да), AAA нет (крупный нет); "
+                             "APCA: Lc 71.1; текст #777777 на фоне #FFFFFF"));
 }
 
 } // namespace
