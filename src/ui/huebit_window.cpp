@@ -256,7 +256,8 @@ void THuebit::wireSample() {
                                {[this, page] { m_export.CopyColorText(page->Edit1->text()); },
                                 [this] { m_export.CopySampleBitmap(); },
                                 [this] { m_export.CopySampleMetafile(); }},
-                               [this](int index) { ShowPage(index); }});
+                               [this](int index) { ShowPage(index); },
+                               [this](const QString& text) { StatusBar1->showHeldMessage(text); }});
     connect(&m_sampleSettings, &SampleTextSettings::statusMessage, StatusBar1,
             [this](const QString& text) { StatusBar1->showHeldMessage(text); });
 }

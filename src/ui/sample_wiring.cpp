@@ -1,5 +1,6 @@
 #include "ui/sample_wiring.h"
 
+#include "core/readable_text.h"
 #include "output/sample_text_settings.h"
 #include "palettes/palette_picking.h"
 #include "ui/sample_text_page.h"
@@ -31,6 +32,9 @@ QMenu* sampleMenu(const SampleWiring& w) {
         w.sampleSettings.EditSampleTextSettings();
         w.showPage(SettingsMainPage);
         w.settings.ShowSubPage(SettingsPage::SampleSubPage);
+    });
+    menu->addAction(QStringLiteral("Сделать текст читаемым"), menu, [&model, show = w.showStatus] {
+        show(MakeSampleTextReadable(model, ReadableTargetAA));
     });
     menu->addSeparator();
     const char* copies[] = {"Скопировать текстовое представление",

@@ -4,6 +4,7 @@
 // as it does for the user.
 #define QTEST_QPA_MOUSE_HANDLING
 #include "output/sample_text_settings.h"
+#include "core/contrast.h"
 #include "ui/app_look.h"
 #include "ui/col_panel.h"
 #include "ui/contrast_view.h"
@@ -268,6 +269,7 @@ void SampleTest::contextMenuEntriesAndCommands() {
                               "-",
                               "Показать/скрыть текст",
                               "Параметры текста примера",
+                              "Сделать текст читаемым",
                               "-",
                               "Скопировать текстовое представление",
                               "Скопировать растровый экземпляр",
@@ -284,9 +286,9 @@ void SampleTest::contextMenuEntriesAndCommands() {
     menuEntry(menu, want[2])->trigger();
 
     QGuiApplication::clipboard()->clear();
-    menuEntry(menu, want[5])->trigger();
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("#8857F9"));
     menuEntry(menu, want[6])->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("#8857F9"));
+    menuEntry(menu, want[7])->trigger();
     QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(20, 20));
 
     // Unapplied typing on the parameters page is replaced by the sample's text.
@@ -297,6 +299,15 @@ void SampleTest::contextMenuEntriesAndCommands() {
     QCOMPARE(p.window.pages()->currentIndex(), 2);
     QCOMPARE(p.window.settingsPage()->PageControl5->currentIndex(), 2);
     QCOMPARE(params->textEdit->text(), QStringLiteral("Цвет текста"));
+
+    // The default sample's text made readable: the text becomes the target, the readout follows
+    // and the status line says what was done.
+    menuEntry(menu, want[4])->trigger();
+    QCOMPARE(p.window.model().Target(), ColorTarget::Text);
+    QVERIFY(ContrastRatioHundredths(p.sample().text, p.sample().background) >= 450);
+    QCOMPARE(p.page()->contrast->text(), ContrastReadout(p.sample().text, p.sample().background));
+    QVERIFY2(p.window.statusBar()->shownText().startsWith(QStringLiteral("Цвет текста подобран")),
+             qPrintable(p.window.statusBar()->shownText()));
 
     // The floating panel's face offers the same menu.
     p.panel.show();
