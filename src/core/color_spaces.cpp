@@ -52,8 +52,7 @@ Triple WhiteOf(long double x, long double y) {
 // The matrices are derived as CSS Color 4 derives them, from the sRGB primaries and the two
 // whites, and each inverse is computed from its forward matrix, so that a route and its way back
 // meet to the last bits.
-M3 DeriveLinearSrgbToXyz() {
-    const Triple r = WhiteOf(0.64L, 0.33L), g = WhiteOf(0.30L, 0.60L), b = WhiteOf(0.15L, 0.06L);
+M3 DeriveRgbToXyz(const Triple& r, const Triple& g, const Triple& b) {
     const M3 primaries{{{r.x, g.x, b.x}, {r.y, g.y, b.y}, {r.z, g.z, b.z}}};
     const Triple scale = Mul(Inverse(primaries), WhiteOf(0.3127L, 0.3290L));
     return Mul(primaries, Diagonal(scale));
@@ -69,12 +68,14 @@ M3 DeriveBradford(const Triple& from, const Triple& to) {
 struct Matrices {
     M3 linearSrgbToXyz, xyzToLinearSrgb, d65ToD50, d50ToD65;
     M3 linearSrgbToLms, lmsToLinearSrgb, lmsToOklab, oklabToLms;
+    M3 linearP3ToLinearSrgb;
 };
 
 const Matrices& Mat() {
     static const Matrices m = [] {
         Matrices r;
-        r.linearSrgbToXyz = DeriveLinearSrgbToXyz();
+        r.linearSrgbToXyz =
+            DeriveRgbToXyz(WhiteOf(0.64L, 0.33L), WhiteOf(0.30L, 0.60L), WhiteOf(0.15L, 0.06L));
         r.xyzToLinearSrgb = Inverse(r.linearSrgbToXyz);
         r.d65ToD50 = DeriveBradford(WhiteOf(0.3127L, 0.3290L), WhiteOf(0.3457L, 0.3585L));
         r.d50ToD65 = Inverse(r.d65ToD50);
@@ -87,6 +88,9 @@ const Matrices& Mat() {
                          {0.0259040371L, 0.7827717662L, -0.8086757660L}}};
         r.lmsToLinearSrgb = Inverse(r.linearSrgbToLms);
         r.oklabToLms = Inverse(r.lmsToOklab);
+        r.linearP3ToLinearSrgb = Mul(
+            r.xyzToLinearSrgb,
+            DeriveRgbToXyz(WhiteOf(0.68L, 0.32L), WhiteOf(0.265L, 0.69L), WhiteOf(0.15L, 0.06L)));
         return r;
     }();
     return m;
@@ -97,6 +101,11 @@ constexpr long double LabEpsilon = 216.0L / 24389.0L;
 constexpr long double LabKappa = 24389.0L / 27.0L;
 
 constexpr long double Degrees = 180.0L / std::numbers::pi_v<long double>;
+
+Triple Clip(const Triple& s) {
+    const auto c = [](long double v) { return v < 0 ? 0 : v > 1 ? 1 : v; };
+    return {c(s.x), c(s.y), c(s.z)};
+}
 
 long double Hue360(long double h) {
     h = std::fmod(h, 360.0L);
@@ -259,6 +268,41 @@ Triple CieLabToSrgb(const Triple& lab) {
 long double DeltaEOk(const Triple& a, const Triple& b) {
     const long double dl = a.x - b.x, da = a.y - b.y, db = a.z - b.z;
     return std::sqrt(dl * dl + da * da + db * db);
+}
+
+Triple LinearDisplayP3ToLinearSrgb(const Triple& p3) { return Mul(Mat().linearP3ToLinearSrgb, p3); }
+
+Triple MapIntoSrgb(const Triple& srgb) {
+    if (InSrgbGamut(srgb, 1e-7L)) return Clip(srgb);
+    const Triple origin = LabToLch(SrgbToOklab(srgb));
+    if (origin.x >= 1) return {1, 1, 1};
+    if (origin.x <= 0) return {0, 0, 0};
+    constexpr long double Jnd = 0.02L, Epsilon = 0.0001L;
+    const auto oklabOf = [](const Triple& s) { return SrgbToOklab(s); };
+    Triple current = origin;
+    Triple clipped = Clip(OklabToSrgb(LchToLab(current)));
+    if (DeltaEOk(oklabOf(clipped), LchToLab(current)) < Jnd) return clipped;
+    long double min = 0, max = origin.y;
+    bool minInGamut = true;
+    while (max - min > Epsilon) {
+        const long double chroma = (min + max) / 2;
+        current.y = chroma;
+        const Triple s = OklabToSrgb(LchToLab(current));
+        if (minInGamut && InSrgbGamut(s, 1e-7L)) {
+            min = chroma;
+            continue;
+        }
+        clipped = Clip(s);
+        const long double e = DeltaEOk(oklabOf(clipped), LchToLab(current));
+        if (e < Jnd) {
+            if (Jnd - e < Epsilon) return clipped;
+            minInGamut = false;
+            min = chroma;
+        } else {
+            max = chroma;
+        }
+    }
+    return clipped;
 }
 
 Triple OklchInSrgbByChroma(const Triple& lch) {

@@ -62,6 +62,13 @@ Triple CieLabToSrgb(const Triple& lab);
 /// deltaE OK: the Euclidean distance of two OKLab colours.
 long double DeltaEOk(const Triple& a, const Triple& b);
 
+/// Linear display-p3 to linear sRGB (the same D65 white); the result may lie outside 0..1.
+Triple LinearDisplayP3ToLinearSrgb(const Triple& p3);
+
+/// CSS Color 4 gamut mapping into sRGB: OKLCH chroma reduced by bisection until clipping moves
+/// the colour less than the deltaE OK 0.02 just-noticeable difference; the result is in 0..1.
+Triple MapIntoSrgb(const Triple& srgb);
+
 /// An OKLCH colour brought into sRGB by reducing its chroma only (lightness and hue kept), by
 /// bisection to within a chroma of 1e-6; lightness outside 0..1 gives white or black.
 Triple OklchInSrgbByChroma(const Triple& lch);
