@@ -225,4 +225,13 @@ std::optional<CssColorRead> ReadCssColor(const QString& text) {
     return CssColorRead{ColorOfSrgb(srgb), alphaDropped, r->wideGamut && outside};
 }
 
+QString CssReadNote(const CssColorRead& read) {
+    QStringList notes;
+    if (read.mapped) notes << QStringLiteral("Цвет вне sRGB приведён к ближайшему");
+    if (read.alphaDropped) notes << QStringLiteral("прозрачность отброшена");
+    QString note = notes.join(QStringLiteral("; "));
+    if (!note.isEmpty()) note[0] = note[0].toUpper();
+    return note;
+}
+
 } // namespace huebit

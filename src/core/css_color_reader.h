@@ -21,4 +21,7 @@ struct CssColorRead {
 /// blanks around it do not matter; texts longer than 256 characters are never CSS colours.
 std::optional<CssColorRead> ReadCssColor(const QString& text);
 
+/// The status line's word on a reading: what was dropped or mapped, else empty.
+QString CssReadNote(const CssColorRead& read);
+
 } // namespace huebit
