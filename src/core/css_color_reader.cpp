@@ -220,7 +220,9 @@ std::optional<CssColorRead> ReadCssColor(const QString& text) {
         if (!a) return std::nullopt;
         alphaDropped = *a < 1;
     }
-    const bool outside = !InSrgbGamut(r->srgb, 1e-7L);
+    // Within half a byte step of sRGB the printed digits, not the colour, lie outside: that is
+    // not worth a word.
+    const bool outside = !InSrgbGamut(r->srgb, 0.5L / 255);
     const Triple srgb = r->wideGamut ? MapIntoSrgb(r->srgb) : r->srgb; // rgb(), hsl(), hwb() clamp
     return CssColorRead{ColorOfSrgb(srgb), alphaDropped, r->wideGamut && outside};
 }
