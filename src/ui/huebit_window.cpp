@@ -1,6 +1,7 @@
 #include "ui/huebit_window.h"
 
 #include "app/app_identity.h"
+#include "core/readable_text.h"
 #include "settings/settings_file.h"
 #include "ui/window_settings.h"
 
@@ -273,7 +274,11 @@ void THuebit::wireKeys() {
                            {WindowKeyCommand::CopyBitmap, [this] { m_export.CopySampleBitmap(); }},
                            {WindowKeyCommand::CopyVector, [this] { m_export.CopySampleMetafile(); }},
                            {WindowKeyCommand::Pick, [this] { m_windowPick->start(); }},
-                           {WindowKeyCommand::Close, [this] { StartClosing(); }}});
+                           {WindowKeyCommand::Close, [this] { StartClosing(); }},
+                           {WindowKeyCommand::Readable, [this] {
+                                StatusBar1->showHeldMessage(
+                                    MakeSampleTextReadable(m_model, ReadableTargetAA));
+                            }}});
 }
 
 void THuebit::wireClipboard() {

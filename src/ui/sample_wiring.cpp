@@ -8,6 +8,7 @@
 #include "ui/selection_page.h"
 #include "ui/settings_page.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTabWidget>
@@ -33,9 +34,12 @@ QMenu* sampleMenu(const SampleWiring& w) {
         w.showPage(SettingsMainPage);
         w.settings.ShowSubPage(SettingsPage::SampleSubPage);
     });
-    menu->addAction(QStringLiteral("Сделать текст читаемым"), menu, [&model, show = w.showStatus] {
-        show(MakeSampleTextReadable(model, ReadableTargetAA));
-    });
+    QAction* readable = menu->addAction(
+        QStringLiteral("Сделать текст читаемым"), menu,
+        [&model, show = w.showStatus] { show(MakeSampleTextReadable(model, ReadableTargetAA)); });
+    // Shown in the menu; the window's own key table runs Ctrl+R outside it.
+    readable->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    readable->setShortcutContext(Qt::WidgetShortcut);
     menu->addSeparator();
     const char* copies[] = {"Скопировать текстовое представление",
                             "Скопировать растровый экземпляр", "Скопировать векторный экземпляр"};
