@@ -1,12 +1,15 @@
 // A colour typed into the text line, through the Enter path the program runs (the selector's
 // text, the fields, ComponentEditing::EnterTypedColor on a real model), against an independent
-// walk of the template and a plain reading of the fields it fills.
+// walk of the template and a plain reading of the fields it fills. A text that is a CSS colour
+// is read as CSS instead; what it reads must render back, in every notation, to itself.
 //
 // Input: the selector's text on the first line, the typed text on the second, then up to nine
 // component texts the user typed into the fields beforehand (dR dG dB hR hG hB dH dS dV).
 #include "core/color_model.h"
 #include "core/component_editing.h"
 #include "core/component_text.h"
+#include "core/css_color_reader.h"
+#include "core/css_notation.h"
 #include "core/text_template.h"
 #include "core/ui_texts.h"
 #include "fuzz_support.h"
@@ -120,18 +123,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static UiTexts uiTexts;
     static ComponentEditing editing(model, uiTexts);
     static int messages = 0;
+    static QString lastMessage;
     static const bool connected =
         QObject::connect(&editing, &ComponentEditing::statusMessage, [](const QString& text) {
-            Check(text == uiTexts[1] || text == uiTexts[23], "failure reported with another text");
+            lastMessage = text;
             ++messages;
         });
     Check(connected, "status messages are not watched");
     messages = 0;
+    lastMessage.clear();
     model.ApplyColor(Complement(StartColor), coRefineDrag);
     model.ApplyColor(StartColor, coRefineDrag);
     model.SetActiveTemplateText(entry);
     for (int k = 0; k < ComponentFieldCount && 2 + k < lines.size(); ++k) {
         editing.FieldEdited(ComponentField(k), lines[2 + k]);
+    }
+
+    if (const std::optional<CssColorRead> css = ReadCssColor(typed)) {
+        editing.EnterTypedColor(typed);
+        Check(model.LastColor() == css->colour, "a CSS colour was not applied");
+        const QString note = CssReadNote(*css);
+        Check(messages == (note.isEmpty() ? 0 : 1) && lastMessage == note,
+              "a CSS reading said something else than its note");
+        for (CssNotation n : {CssNotation::Hsl, CssNotation::Hwb, CssNotation::Oklch,
+                              CssNotation::Oklab, CssNotation::Lab, CssNotation::Lch}) {
+            const auto back = ReadCssColor(CssNotationText(n, css->colour));
+            Check(back && back->colour == css->colour && !back->mapped,
+                  "a CSS colour does not render back to itself");
+        }
+        return 0;
     }
 
     Expected e;
@@ -146,6 +166,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (e.kind == Kind::None || e.fails) {
         Check(messages == (e.fails ? 1 : 0), "a failure is reported exactly once");
+        Check(!e.fails || lastMessage == uiTexts[1] || lastMessage == uiTexts[23],
+              "failure reported with another text");
         Check(model.LastColor() == before, "a failed or empty parse changed the colour");
         Check(model.Texts() == e.fields, "the fields do not hold what the walk copied");
         return 0;
@@ -168,7 +190,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Check(now[HsvFields[k]] == e.fields[HsvFields[k]], "HSV fields lost what was typed");
         }
     }
-    Check(model.TextLine() == RenderColorText(entry, now, false),
+    Check(model.TextLine() == ExpandCssTokens(RenderColorText(entry, now, false), e.colour),
           "the text line does not show the new colour");
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "core/color_model.h"
 
 #include "core/component_text.h"
+#include "core/css_notation.h"
 #include "palettes/gradient.h"
 
 namespace huebit {
@@ -329,7 +330,9 @@ void ColorModel::SetSampleText(const QString& text) {
 
 void ColorModel::RenderColorText(bool zeroPad) {
     Batch batch(*this);
-    m_textLine = huebit::RenderColorText(m_templates.activeEntry(), m_texts, zeroPad);
+    // The whole-notation tokens after the two-letter placeholders, from the current colour.
+    m_textLine = ExpandCssTokens(
+        huebit::RenderColorText(m_templates.activeEntry(), m_texts, zeroPad), m_lastColor);
     notify(ChangedTextLine);
 }
 

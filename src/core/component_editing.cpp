@@ -1,6 +1,7 @@
 #include "core/component_editing.h"
 
 #include "core/component_text.h"
+#include "core/css_color_reader.h"
 
 #include <algorithm>
 
@@ -158,6 +159,12 @@ void ComponentEditing::GreyDown(int component, Qt::MouseButton button) {
 }
 
 void ComponentEditing::EnterTypedColor(const QString& typed) {
+    // A CSS colour is read as CSS; anything else goes to the template walk as it always has.
+    if (const std::optional<CssColorRead> css = ReadCssColor(typed)) {
+        m_model.ApplyColor(css->colour, coNormal);
+        if (const QString note = CssReadNote(*css); !note.isEmpty()) emit statusMessage(note);
+        return;
+    }
     const TypedColorFields parsed = ParseTypedColor(m_model.Templates().activeEntry(), typed);
     if (parsed.lastKind == FieldKind::None) return;
     for (const auto& [field, text] : parsed.writes) m_model.SetComponentText(field, text);

@@ -18,6 +18,8 @@ WindowKeyCommand WindowKeyFor(int key, Qt::KeyboardModifiers modifiers, bool fie
         return ctrl ? WindowKeyCommand::Pick : WindowKeyCommand::None;
     case Qt::Key_Q:
         return ctrl ? WindowKeyCommand::Close : WindowKeyCommand::None;
+    case Qt::Key_R:
+        return ctrl ? WindowKeyCommand::Readable : WindowKeyCommand::None;
     default:
         return WindowKeyCommand::None;
     }

@@ -14,6 +14,7 @@ enum class WindowKeyCommand {
     CopyVector, ///< Ctrl+Shift+B: the vector sample
     Pick,       ///< Ctrl+P: pick from the screen for the selected target
     Close,      ///< Ctrl+Q: the close icon's sequence
+    Readable,   ///< Ctrl+R: make the sample's text readable
 };
 
 /// `fieldSelection`: the focused text field has selected text. Keypad and Caps Lock state do not

@@ -1,6 +1,7 @@
 #include "ui/huebit_window.h"
 
 #include "app/app_identity.h"
+#include "core/readable_text.h"
 #include "settings/settings_file.h"
 #include "ui/window_settings.h"
 
@@ -266,7 +267,8 @@ void THuebit::wireSample() {
                                {[this, page] { m_export.CopyColorText(page->Edit1->text()); },
                                 [this] { m_export.CopySampleBitmap(); },
                                 [this] { m_export.CopySampleMetafile(); }},
-                               [this](int index) { ShowPage(index); }});
+                               [this](int index) { ShowPage(index); },
+                               [this](const QString& text) { StatusBar1->showHeldMessage(text); }});
     connect(&m_sampleSettings, &SampleTextSettings::statusMessage, StatusBar1,
             [this](const QString& text) { StatusBar1->showHeldMessage(text); });
 }
@@ -282,7 +284,11 @@ void THuebit::wireKeys() {
                            {WindowKeyCommand::CopyBitmap, [this] { m_export.CopySampleBitmap(); }},
                            {WindowKeyCommand::CopyVector, [this] { m_export.CopySampleMetafile(); }},
                            {WindowKeyCommand::Pick, [this] { m_windowPick->start(); }},
-                           {WindowKeyCommand::Close, [this] { StartClosing(); }}});
+                           {WindowKeyCommand::Close, [this] { StartClosing(); }},
+                           {WindowKeyCommand::Readable, [this] {
+                                StatusBar1->showHeldMessage(
+                                    MakeSampleTextReadable(m_model, ReadableTargetAA));
+                            }}});
 }
 
 void THuebit::wireClipboard() {

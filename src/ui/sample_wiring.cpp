@@ -1,5 +1,6 @@
 #include "ui/sample_wiring.h"
 
+#include "core/readable_text.h"
 #include "output/sample_text_settings.h"
 #include "palettes/palette_picking.h"
 #include "ui/sample_text_page.h"
@@ -7,6 +8,7 @@
 #include "ui/selection_page.h"
 #include "ui/settings_page.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTabWidget>
@@ -32,6 +34,12 @@ QMenu* sampleMenu(const SampleWiring& w) {
         w.showPage(SettingsMainPage);
         w.settings.ShowSubPage(SettingsPage::SampleSubPage);
     });
+    QAction* readable = menu->addAction(
+        QStringLiteral("Сделать текст читаемым"), menu,
+        [&model, show = w.showStatus] { show(MakeSampleTextReadable(model, ReadableTargetAA)); });
+    // Shown in the menu; the window's own key table runs Ctrl+R outside it.
+    readable->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    readable->setShortcutContext(Qt::WidgetShortcut);
     menu->addSeparator();
     const char* copies[] = {"Скопировать текстовое представление",
                             "Скопировать растровый экземпляр", "Скопировать векторный экземпляр"};

@@ -2,6 +2,7 @@
 // Connects the sample, its buttons and context menu, and the "Пример " settings sub-page to the
 // model: each event becomes one model call.
 
+#include <QString>
 #include <array>
 #include <functional>
 
@@ -27,6 +28,8 @@ struct SampleWiring {
     std::array<std::function<void()>, 3> copy; ///< text, bitmap, vector
     /// Switches the main pages as the program does.
     std::function<void(int)> showPage;
+    /// Writes the status line (the readable-text command's outcome).
+    std::function<void(const QString&)> showStatus;
 };
 
 /// Returns the sample's context menu, which the floating panel shares.

@@ -2,6 +2,7 @@
 
 #include "ui/button_icons.h"
 #include "ui/component_editors.h"
+#include "ui/contrast_view.h"
 #include "ui/element_hint.h"
 #include "ui/whole_lines_box.h"
 #include "ui/pixel_buffer_view.h"
@@ -201,6 +202,11 @@ void SelectionPage::buildSample() {
     SetElementTag(Panel4, -100);
     Panel4->setGeometry(4, 358, 295, 65);
     Panel4->setContextMenuPolicy(Qt::CustomContextMenu);
+    contrast = new ContrastView(Panel4);
+    // The interface font, not the sample's: resolved outright, or the sample's would show through.
+    QFont interfaceFont = font();
+    interfaceFont.setResolveMask(QFont::AllPropertiesResolved);
+    contrast->setFont(interfaceFont);
     // Beside the sample: its three commands above, the three copies below; each a drawn picture
     // with its hint as the name.
     auto iconButton = [this](const char* name, const char* hint, ButtonIcon icon) {
@@ -237,6 +243,7 @@ void SelectionPage::refresh(unsigned what) {
     if (what & (ChangedSample | ChangedTarget)) {
         const Sample& s = m_model.SampleState();
         Panel4->showSample(s.background, s.text, s.caption, s.font);
+        contrast->showPair(s.text, s.background);
         RadioButton2->setEnabled(s.textSwitchEnabled);
         textLabel->setEnabled(s.textSwitchEnabled);
         swapButton->setVisible(s.textSwitchEnabled);

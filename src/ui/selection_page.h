@@ -19,6 +19,7 @@ class QToolButton;
 namespace huebit {
 
 class ComponentEditors;
+class ContrastView;
 class PixelBufferView;
 class RefinePages;
 class SampleView;
@@ -56,6 +57,7 @@ public:
     QComboBox* ComboBox1 = nullptr;        // template selector
     TextLine* Edit1 = nullptr;             // the text line
     SampleView* Panel4 = nullptr;          // the sample
+    ContrastView* contrast = nullptr;      // the contrast readout in the sample's corner
     QToolButton* panelButton = nullptr;    // show/hide the floating panel
     QToolButton* swapButton = nullptr;
     QToolButton* textButton = nullptr;     // show/hide the sample text

@@ -186,10 +186,11 @@ TEST_F(ComponentEditingTest, TypedColoursInEachNotation) {
     EXPECT_TRUE(messages.isEmpty());
 }
 
+// The template walk's own failures; the texts are not CSS colours, which would be read as CSS.
 TEST_F(ComponentEditingTest, TypedColourFailuresAndMixedKinds) {
-    model.SetActiveTemplateText("RGB(dR,dG,dB) - Windows");
+    model.SetActiveTemplateText("C(dR,dG,dB) - Windows-like");
     const Color before = model.LastColor();
-    editing.EnterTypedColor("RGB(5,87,249)"); // unpadded: red receives "5,8"
+    editing.EnterTypedColor("C(5,87,249)"); // unpadded: red receives "5,8"
     EXPECT_EQ(model.LastColor(), before);
     EXPECT_EQ(text(ComponentField::DecRed), "5,8");
     ASSERT_EQ(messages.size(), 1);
@@ -206,10 +207,31 @@ TEST_F(ComponentEditingTest, TypedColourFailuresAndMixedKinds) {
 }
 
 TEST_F(ComponentEditingTest, SubmittingTheCurrentColourKeepsTheTypedTexts) {
-    model.SetActiveTemplateText("RGB(dR,dG,dB) - Windows");
-    editing.EnterTypedColor("RGB(136,087,249)");
+    model.SetActiveTemplateText("C(dR,dG,dB) - Windows-like");
+    editing.EnterTypedColor("C(136,087,249)");
     EXPECT_EQ(model.LastColor(), StartColor);
     EXPECT_EQ(text(ComponentField::DecGreen), "087");
     model.RenderColorText(false);
-    EXPECT_EQ(model.TextLine(), "RGB(136,087,249)");
+    EXPECT_EQ(model.TextLine(), "C(136,087,249)");
+}
+
+// A CSS colour is read as CSS before any template walk, whatever the active template; what was
+// dropped or mapped is said, and malformed CSS still goes to the walk and its own failure.
+TEST_F(ComponentEditingTest, TypedCssColours) {
+    model.SetActiveTemplateText("RGB(dR,dG,dB) - Windows");
+    editing.EnterTypedColor("RGB(5,87,249)"); // the walk would fail on "5,8"
+    EXPECT_EQ(model.LastColor(), RGB(5, 87, 249));
+    EXPECT_TRUE(messages.isEmpty());
+    model.SetActiveTemplateText("#hRhGhB - HTML");
+    editing.EnterTypedColor(" oklch(59.8% 0.229 291.9) ");
+    EXPECT_EQ(model.LastColor(), RGB(0x88, 0x57, 0xF9));
+    editing.EnterTypedColor("oklch(70% 0.4 30 / 0.5)");
+    EXPECT_EQ(model.LastColor(), RGB(0xFF, 0x58, 0x43));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0], "Цвет вне sRGB приведён к ближайшему; прозрачность отброшена");
+    const Color before = model.LastColor();
+    editing.EnterTypedColor("hsl(1 2)");
+    EXPECT_EQ(model.LastColor(), before);
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages[1], "Не удалось установить цвет");
 }

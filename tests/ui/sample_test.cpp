@@ -4,8 +4,11 @@
 // as it does for the user.
 #define QTEST_QPA_MOUSE_HANDLING
 #include "output/sample_text_settings.h"
+#include "core/contrast.h"
 #include "ui/app_look.h"
 #include "ui/col_panel.h"
+#include "ui/contrast_view.h"
+#include "ui/element_walk.h"
 #include "ui/font_color_dialog.h"
 #include "ui/huebit_window.h"
 #include "ui/qt_color.h"
@@ -15,6 +18,7 @@
 #include "ui/selection_page.h"
 #include "ui/settings_page.h"
 #include "ui/text_line.h"
+#include "ui/window_appearance.h"
 #include "widget_events.h"
 
 #include <QClipboard>
@@ -109,6 +113,8 @@ private slots:
     void parametersPageFontApplyAndReset();
     void applyingUnsavableCharactersSaysSo();
     void fontColorDialogReturnsTheFontAndColour();
+    void contrastReadoutFollowsTheSample();
+    void contrastReadoutFitsAtEveryFontSize();
 };
 
 void SampleTest::sampleAndButtonsLayout() {
@@ -263,6 +269,7 @@ void SampleTest::contextMenuEntriesAndCommands() {
                               "-",
                               "Показать/скрыть текст",
                               "Параметры текста примера",
+                              "Сделать текст читаемым",
                               "-",
                               "Скопировать текстовое представление",
                               "Скопировать растровый экземпляр",
@@ -279,9 +286,9 @@ void SampleTest::contextMenuEntriesAndCommands() {
     menuEntry(menu, want[2])->trigger();
 
     QGuiApplication::clipboard()->clear();
-    menuEntry(menu, want[5])->trigger();
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("#8857F9"));
     menuEntry(menu, want[6])->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("#8857F9"));
+    menuEntry(menu, want[7])->trigger();
     QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(20, 20));
 
     // Unapplied typing on the parameters page is replaced by the sample's text.
@@ -292,6 +299,15 @@ void SampleTest::contextMenuEntriesAndCommands() {
     QCOMPARE(p.window.pages()->currentIndex(), 2);
     QCOMPARE(p.window.settingsPage()->PageControl5->currentIndex(), 2);
     QCOMPARE(params->textEdit->text(), QStringLiteral("Цвет текста"));
+
+    // The default sample's text made readable: the text becomes the target, the readout follows
+    // and the status line says what was done.
+    menuEntry(menu, want[4])->trigger();
+    QCOMPARE(p.window.model().Target(), ColorTarget::Text);
+    QVERIFY(ContrastRatioHundredths(p.sample().text, p.sample().background) >= 450);
+    QCOMPARE(p.page()->contrast->text(), ContrastReadout(p.sample().text, p.sample().background));
+    QVERIFY2(p.window.statusBar()->shownText().startsWith(QStringLiteral("Цвет текста подобран")),
+             qPrintable(p.window.statusBar()->shownText()));
 
     // The floating panel's face offers the same menu.
     p.panel.show();
@@ -448,6 +464,71 @@ void SampleTest::fontColorDialogReturnsTheFontAndColour() {
     QTest::keyClick(dialog.fonts(), Qt::Key_Escape);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
+}
+
+// The readout in the sample's corner follows every change of the pair, and its full figures are
+// its hint and accessible description; it takes no caption line of a language file.
+void SampleTest::contrastReadoutFollowsTheSample() {
+    Program p;
+    p.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.window));
+    ContrastView* readout = p.page()->contrast;
+    QVERIFY(readout);
+    QCOMPARE(readout->text(), QStringLiteral("2.86:1 · Lc -46.1"));
+    QVERIFY(readout->accessibleName().endsWith(QStringLiteral("2.86:1 · Lc -46.1")));
+    const QString full = readout->accessibleDescription();
+    QVERIFY2(full.endsWith(QStringLiteral("текст #FFC949 на фоне #8857F9")), qPrintable(full));
+    QCOMPARE(readout->statusTip(), full);
+    QVERIFY(!HasCaption(readout));
+
+    p.window.model().SwapSampleColors(); // the same ratio, the other polarity
+    QCOMPARE(readout->text(), QStringLiteral("2.86:1 · Lc 43.1"));
+    p.window.model().ApplyColor(RGB(0, 0, 0), coNormal); // the text is the target now
+    QCOMPARE(readout->text(), QStringLiteral("13.70:1 · Lc 79.3"));
+    p.window.model().SetSampleTextColor(RGB(0x77, 0x77, 0x77));
+    p.window.model().SetSampleColor(ColorTarget::Background, RGB(255, 255, 255));
+    QCOMPARE(readout->text(), QStringLiteral("4.47:1 · Lc 71.1"));
+
+    // Resting the pointer on it puts the full figures in the status line.
+    const QPoint at = readout->rect().center();
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), readout->mapToGlobal(QPointF(at)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(readout, &move);
+    QTRY_COMPARE(p.window.statusBar()->currentMessage(), readout->statusTip());
+    QVERIFY(readout->statusTip().contains(QStringLiteral("AA нет (крупный да)")));
+
+    // A right click on it opens the sample's menu.
+    QMenu* menu = p.page()->findChild<QMenu*>("PopupMenu1");
+    QTest::mouseClick(readout, Qt::RightButton, Qt::NoModifier, at);
+    QTRY_VERIFY(menu->isVisible());
+    menu->close();
+}
+
+// Inside the sample with its figures uncut from the default interface font up to a large one,
+// and clear of the centred caption as far as the selection page is fitted.
+void SampleTest::contrastReadoutFitsAtEveryFontSize() {
+    Program p;
+    p.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.window));
+    ContrastView* readout = p.page()->contrast;
+    SampleView* sample = p.page()->Panel4;
+    for (int points : {8, 10, 12, 16, 20}) {
+        p.window.appearance().SetFontSize(points);
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+        const QString at = QStringLiteral("%1 pt").arg(points);
+        // The interface font, as the captions around take it.
+        QCOMPARE(QFontInfo(readout->font()).pixelSize(),
+                 QFontInfo(p.page()->paletteLabel->font()).pixelSize());
+        QVERIFY2(sample->contentsRect().contains(readout->geometry()), qPrintable(at));
+        QVERIFY2(readout->width() >= readout->sizeHint().width() &&
+                     readout->height() >= readout->sizeHint().height(),
+                 qPrintable(at));
+        const QRect caption = sample->fontMetrics().boundingRect(
+            sample->contentsRect(), Qt::AlignCenter, sample->caption());
+        // Above 12 points the selection page keeps its places and the plate may meet it.
+        if (points <= 12) QVERIFY2(!caption.intersects(readout->geometry()), qPrintable(at));
+    }
 }
 
 QTEST_MAIN(SampleTest)

@@ -1,6 +1,8 @@
 // The main window's keys reach their commands from any field, a field's selection keeps Ctrl+C,
 // and an open dialog silences them.
 #include "core/component_texts.h"
+#include "core/contrast.h"
+#include "core/readable_text.h"
 #include "ui/huebit_window.h"
 #include "ui/selection_page.h"
 
@@ -43,6 +45,21 @@ private slots:
         QVERIFY(QGuiApplication::clipboard()->mimeData()->hasImage());
         QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(w.closingFade());
+    }
+
+    // Ctrl+R from a field makes the default sample's text readable.
+    void readableKeyFromAField() {
+        THuebit w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto* red = w.findChild<QLineEdit*>(QStringLiteral("RdEdit"));
+        QVERIFY(red);
+        red->setFocus();
+        const Sample& s = w.model().SampleState();
+        QVERIFY(ContrastRatioHundredths(s.text, s.background) < ReadableTargetAA);
+        QTest::keyClick(red, Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(ContrastRatioHundredths(s.text, s.background) >= ReadableTargetAA);
+        QCOMPARE(w.model().Target(), ColorTarget::Text);
     }
 
     void nothingFiresWhileADialogIsOpen() {

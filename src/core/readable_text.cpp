@@ -1,0 +1,77 @@
+#include "core/readable_text.h"
+
+#include "core/color_model.h"
+#include "core/color_spaces.h"
+#include "core/contrast.h"
+
+#include <optional>
+
+namespace huebit {
+namespace {
+
+constexpr Color Black = RGB(0, 0, 0);
+constexpr Color White = RGB(255, 255, 255);
+constexpr int LightnessSteps = 1000;
+
+bool Passes(Color text, Color background, int target) {
+    return ContrastRatioHundredths(text, background) >= target;
+}
+
+// The first colour of the hue, walking lightness from the text's own towards `end`, that reaches
+// the target.
+std::optional<Color> WalkLightness(const Triple& lch, long double end, Color background,
+                                   int target) {
+    const long double step = (end - lch.x) / LightnessSteps;
+    for (int i = 1; i <= LightnessSteps; ++i) {
+        const long double l = i == LightnessSteps ? end : lch.x + step * i;
+        const Color c = ColorOfSrgb(OklchInSrgbByChroma({l, lch.y, lch.z}));
+        if (Passes(c, background, target)) return c;
+    }
+    return std::nullopt;
+}
+
+QString TargetText(int target) {
+    return target % 100 == 0 ? QStringLiteral("%1:1").arg(target / 100)
+                             : QStringLiteral("%1.%2:1").arg(target / 100).arg(target % 100 / 10);
+}
+
+} // namespace
+
+ReadableText ReadableTextColor(Color text, Color background, int target) {
+    if (Passes(text, background, target)) return {text, false, true, true};
+    const Triple lab = SrgbToOklab(SrgbOf(text));
+    const Triple lch = LabToLch(lab);
+    std::optional<Color> best;
+    long double bestDistance = 0;
+    for (long double end : {1.0L, 0.0L}) {
+        const std::optional<Color> c = WalkLightness(lch, end, background, target);
+        if (!c) continue;
+        const long double d = DeltaEOk(lab, SrgbToOklab(SrgbOf(*c)));
+        if (!best || d < bestDistance) best = c, bestDistance = d;
+    }
+    const bool grey = lch.y < 1e-4L;
+    if (best) return {*best, true, grey || (*best != Black && *best != White), true};
+    const Color fallback =
+        ContrastRatio(Black, background) >= ContrastRatio(White, background) ? Black : White;
+    return {fallback, fallback != text, false, Passes(fallback, background, target)};
+}
+
+QString MakeSampleTextReadable(ColorModel& model, int target) {
+    const Sample& s = model.SampleState();
+    if (!s.textVisible()) return QStringLiteral("Текст примера скрыт: проверять нечего");
+    const Color background = s.background;
+    const ReadableText r = ReadableTextColor(s.text, background, target);
+    const QString ratio = ContrastRatioText(r.colour, background);
+    if (!r.changed) return QStringLiteral("Текст уже читается: контраст %1").arg(ratio);
+    model.SelectTextTarget();
+    model.ApplyColor(r.colour, coNormal);
+    if (r.sameHue) return QStringLiteral("Цвет текста подобран: контраст %1").arg(ratio);
+    const QString which = r.colour == Black ? QStringLiteral("чёрный") : QStringLiteral("белый");
+    if (r.reached)
+        return QStringLiteral("В оттенке текста контраста %1 нет: взят %2, %3")
+            .arg(TargetText(target), which, ratio);
+    return QStringLiteral("Контраст %1 с этим фоном недостижим: взят %2, %3")
+        .arg(TargetText(target), which, ratio);
+}
+
+} // namespace huebit
