@@ -21,6 +21,7 @@ class SelectionPage;
 /// Starts a drag when the primary button moves a drag distance from where it pressed a colour.
 /// The presses and moves go on to the widget as before.
 class ColorDragSource : public QObject {
+    Q_OBJECT
 public:
     ColorDragSource(QWidget& source, const ColorModel& model,
                     std::function<std::optional<Color>(QPoint)> colorAt);
@@ -40,6 +41,7 @@ private:
 /// Takes drops on the window: a colour goes through ApplyColor to the selected target, a
 /// palette file to `importPalette`; anything else is refused while it is dragged over.
 class ColorDropTarget : public QObject {
+    Q_OBJECT
 public:
     ColorDropTarget(QWidget& window, ColorModel& model,
                     std::function<void(const QString&)> importPalette);
