@@ -286,10 +286,19 @@ void FontFitTest::aLargeFontAndBackGivesTheSameLayout() {
     setFontSize(w, 20);
     placesOnEveryPage(w); // every page laid out at the large size
     setFontSize(w, 8);
-    const auto after = placesOnEveryPage(w);
+    auto after = placesOnEveryPage(w);
+    // The colour indicator comes and goes with its own poll of the page shown, not with the
+    // font: on a slow run it may show in one walk and not the other. Its place is compared
+    // when both walks saw it.
+    const auto byPoll = [](const QString& key) {
+        return key.contains(QLatin1String("/Panel56#")) || key.contains(QLatin1String("/Panel55#"));
+    };
+    for (auto it = before.begin(); it != before.end(); ++it) {
+        if (byPoll(it.key()) && !after.contains(it.key())) after.insert(it.key(), it.value());
+    }
     QStringList appeared;
     for (auto it = after.begin(); it != after.end(); ++it) {
-        if (!before.contains(it.key())) appeared << it.key();
+        if (!before.contains(it.key()) && !byPoll(it.key())) appeared << it.key();
     }
     QVERIFY2(appeared.isEmpty(),
              qPrintable("shown only after: " + appeared.join(QLatin1Char('\n'))));
