@@ -20,4 +20,10 @@ PanelResizeStep ResizePanel(const QRect& geometry, QPoint start, QPoint pointer)
     return {QRect(right - width, bottom - height, width, height), pointer};
 }
 
+bool PanelHasRoomForPlate(QSize panel, QSize plate, int inset) {
+    constexpr int ButtonStripRight = 21; // the buttons take 2 <= x <= 18, the size readout x >= 21
+    return !plate.isEmpty() && panel.width() - inset - plate.width() >= ButtonStripRight &&
+           panel.height() - 2 * inset >= plate.height();
+}
+
 } // namespace huebit

@@ -129,3 +129,19 @@ TEST(PanelOnScreen, KeepsTheButtonColumnReachableAndTheMinimumSize) {
             << c.stored.height();
     EXPECT_EQ(KeepPanelOnScreen(QRect(5000, 3000, 0, 30), {}), QRect(5000, 3000, 21, 30));
 }
+
+// The plate needs its whole size inside the insets and must stay right of the button strip.
+TEST(PanelResize, RoomForTheContrastPlate) {
+    const struct {
+        QSize panel, plate;
+        bool room;
+    } cases[] = {
+        {{247, 73}, {60, 30}, true},  {{83, 34}, {60, 30}, true},  // exactly fits
+        {{82, 34}, {60, 30}, false},  {{83, 33}, {60, 30}, false}, // one pixel short
+        {{21, 21}, {60, 15}, false},  {{400, 400}, {0, 0}, false}, // nothing to show
+        {{100, 19}, {60, 15}, true},  {{100, 18}, {60, 15}, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PanelHasRoomForPlate(c.panel, c.plate, 2), c.room)
+            << c.panel.width() << "x" << c.panel.height();
+}
