@@ -22,8 +22,8 @@ struct PanelResizeStep {
 PanelResizeStep ResizePanel(const QRect& geometry, QPoint start, QPoint pointer);
 
 /// The contrast plate shows on the panel only where it fits in the lower right corner, `inset`
-/// from the edges, without reaching into the button strip along the left edge; otherwise it is
-/// hidden rather than clipped.
-bool PanelHasRoomForPlate(QSize panel, QSize plate, int inset);
+/// from the edges, without reaching into the button strip along the left edge or over the
+/// caption (empty when there is none); otherwise it is hidden rather than clipped.
+bool PanelHasRoomForPlate(QSize panel, QSize plate, int inset, const QRect& caption);
 
 } // namespace huebit

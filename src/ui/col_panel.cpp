@@ -138,8 +138,10 @@ void TColPanel::resizeEvent(QResizeEvent* event) {
 
 void TColPanel::placeContrast() {
     m_contrast->fitToSample();
-    m_contrast->setVisible(
-        PanelHasRoomForPlate(m_face->size(), m_contrast->sizeHint(), ContrastView::Inset));
+    const QRect caption = m_face->fontMetrics().boundingRect(m_face->contentsRect(),
+                                                             Qt::AlignCenter, m_face->caption());
+    m_contrast->setVisible(PanelHasRoomForPlate(m_face->size(), m_contrast->sizeHint(),
+                                                ContrastView::Inset, caption));
 }
 
 void TColPanel::setControlsShown(bool shown) {

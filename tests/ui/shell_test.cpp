@@ -319,12 +319,15 @@ void ShellTest::panelShowsContrastWhileThereIsRoom() {
     QCOMPARE(panel.face()->background(), RGB(0, 0, 0));
     QCOMPARE(readout->text(), shownPair());
 
-    // Smaller than the plate: hidden, never clipped or over the button strip; back when it fits.
+    // Without room it is hidden, never clipped, over the button strip or over the caption; it
+    // comes back when the panel has room again.
     const struct {
         QSize size;
         bool shown;
-    } sizes[] = {{{247, 73}, true}, {{21, 21}, false}, {{60, 60}, false},
-                 {{160, 24}, true}, {{160, 10 + 8}, false}, {{400, 200}, true}};
+    } sizes[] = {
+        {{247, 73}, true},  {{21, 21}, false}, {{60, 60}, false},  {{160, 24}, false},
+        {{400, 24}, true},  {{400, 18}, false}, {{400, 200}, true},
+    };
     for (const auto& c : sizes) {
         panel.resize(c.size);
         const QString at = QStringLiteral("%1x%2").arg(c.size.width()).arg(c.size.height());
@@ -333,6 +336,9 @@ void ShellTest::panelShowsContrastWhileThereIsRoom() {
         QVERIFY2(panel.face()->rect().contains(readout->geometry()), qPrintable(at));
         QVERIFY2(readout->geometry().left() >= 21, qPrintable(at));
         QVERIFY2(readout->size() == readout->sizeHint(), qPrintable(at));
+        const QRect caption = panel.face()->fontMetrics().boundingRect(
+            panel.face()->contentsRect(), Qt::AlignCenter, panel.face()->caption());
+        QVERIFY2(!caption.intersects(readout->geometry()), qPrintable(at));
         QCOMPARE(readout->geometry().bottomRight(),
                  QPoint(c.size.width() - 3, c.size.height() - 3));
     }
