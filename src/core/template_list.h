@@ -12,7 +12,7 @@ public:
     /// The list editor takes and gives at most this many entries.
     static constexpr int MaxEditorEntries = 255;
 
-    TemplateList() : m_entries(DefaultTemplates()) { select(DefaultTemplateIndex); }
+    TemplateList() : m_entries(FirstStartTemplates()) { select(DefaultTemplateIndex); }
     /// A list of these entries with nothing selected and no active text.
     explicit TemplateList(QStringList entries) : m_entries(std::move(entries)) {}
 

@@ -10,6 +10,13 @@ QStringList DefaultTemplates() {
             QStringLiteral("Hex={hR,hG,hB} - FrontPage"), QStringLiteral("$00hBhGhR - Delphi")};
 }
 
+QStringList FirstStartTemplates() {
+    QStringList entries = DefaultTemplates();
+    for (const char* token : {"{hsl}", "{hwb}", "{oklch}", "{oklab}", "{lab}", "{lch}"})
+        entries << QLatin1String(token) + QStringLiteral(" - CSS");
+    return entries;
+}
+
 QString TemplateForRendering(const QString& entry) {
     const QString withLabel = entry + QStringLiteral(" -");
     return withLabel.left(withLabel.indexOf(QStringLiteral(" -")));

@@ -10,6 +10,9 @@ namespace huebit {
 /// The shipped template list; the third entry is selected at start.
 QStringList DefaultTemplates();
 constexpr int DefaultTemplateIndex = 2;
+/// The list of a first start: the shipped six, then one entry per CSS notation token. A list
+/// read from a settings file is taken as stored.
+QStringList FirstStartTemplates();
 
 /// The template part of an entry: the text before its first " -", or the whole entry.
 QString TemplateForRendering(const QString& entry);

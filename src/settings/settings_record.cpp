@@ -26,7 +26,7 @@ QString indicatorWord(IndicatorMode mode) {
 
 } // namespace
 
-SettingsRecord::SettingsRecord() : templates(DefaultTemplates()), sampleText(UiTexts::defaultText(0)) {
+SettingsRecord::SettingsRecord() : templates(FirstStartTemplates()), sampleText(UiTexts::defaultText(0)) {
     userPalette.fill(EmptySlotColor);
     previousColors.fill(EmptySlotColor);
 }

@@ -20,4 +20,13 @@ PanelResizeStep ResizePanel(const QRect& geometry, QPoint start, QPoint pointer)
     return {QRect(right - width, bottom - height, width, height), pointer};
 }
 
+bool PanelHasRoomForPlate(QSize panel, QSize plate, int inset, const QRect& caption) {
+    constexpr int ButtonStripRight = 21; // the buttons take 2 <= x <= 18, the size readout x >= 21
+    const QRect placed(QPoint(panel.width() - inset - plate.width(),
+                              panel.height() - inset - plate.height()),
+                       plate);
+    return !plate.isEmpty() && placed.left() >= ButtonStripRight && placed.top() >= inset &&
+           !placed.intersects(caption);
+}
+
 } // namespace huebit

@@ -5,6 +5,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
 namespace huebit {
 
@@ -19,5 +20,10 @@ struct PanelResizeStep {
 /// the pointer was at the last step (or the press), `pointer` where it is now, both on the
 /// screen. A side that has somehow become smaller than the minimum is set to it first.
 PanelResizeStep ResizePanel(const QRect& geometry, QPoint start, QPoint pointer);
+
+/// The contrast plate shows on the panel only where it fits in the lower right corner, `inset`
+/// from the edges, without reaching into the button strip along the left edge or over the
+/// caption (empty when there is none); otherwise it is hidden rather than clipped.
+bool PanelHasRoomForPlate(QSize panel, QSize plate, int inset, const QRect& caption);
 
 } // namespace huebit

@@ -3,6 +3,7 @@
 #include "settings/settings_walk.h"
 #include "shell/panel_on_screen.h"
 #include "shell/panel_resize.h"
+#include "ui/contrast_view.h"
 #include "ui/element_hint.h"
 #include "ui/panel_button.h"
 #include "ui/qt_color.h"
@@ -72,6 +73,9 @@ TColPanel::TColPanel(ColorModel& model, const SettingsBuffer& settings)
     connect(m_face, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { emit contextMenuRequested(m_face->mapToGlobal(at)); });
 
+    m_contrast = new ContrastView(m_face);
+    m_contrast->setFont(tahoma(11));
+
     m_readout = new QLabel(this);
     m_readout->setObjectName(QStringLiteral("Label1"));
     m_readout->setAccessibleName(QStringLiteral("Размер выносной панели"));
@@ -96,6 +100,8 @@ void TColPanel::refresh(unsigned what) {
     if (!(what & ChangedFloatingPanel)) return;
     const FloatingPanelState& s = m_model.FloatingPanel();
     m_face->showSample(s.face, s.faceText, s.caption, s.font);
+    m_contrast->showPair(s.faceText, s.face);
+    placeContrast();
     // Bold "Z" is how the panel shows it is frozen.
     m_freeze->setFont(tahoma(13, s.frozen));
     QPalette p = m_readout->palette();
@@ -126,7 +132,16 @@ void TColPanel::showEvent(QShowEvent* event) {
 
 void TColPanel::resizeEvent(QResizeEvent* event) {
     m_face->setGeometry(rect());
+    placeContrast();
     QWidget::resizeEvent(event);
+}
+
+void TColPanel::placeContrast() {
+    m_contrast->fitToSample();
+    const QRect caption = m_face->fontMetrics().boundingRect(m_face->contentsRect(),
+                                                             Qt::AlignCenter, m_face->caption());
+    m_contrast->setVisible(PanelHasRoomForPlate(m_face->size(), m_contrast->sizeHint(),
+                                                ContrastView::Inset, caption));
 }
 
 void TColPanel::setControlsShown(bool shown) {

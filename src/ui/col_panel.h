@@ -14,6 +14,7 @@ class QToolButton;
 
 namespace huebit {
 
+class ContrastView;
 class SampleView;
 
 class TColPanel : public QWidget {
@@ -27,6 +28,8 @@ public:
     void ShowHide();
     SampleView* face() const { return m_face; }
     QLabel* sizeReadout() const { return m_readout; }
+    /// The contrast of the face's text on the face; shown only while the panel has room for it.
+    ContrastView* contrastReadout() const { return m_contrast; }
     QToolButton* resizeButton() const { return m_resize; }
     QToolButton* closeButton() const { return m_close; }
     QToolButton* freezeButton() const { return m_freeze; }
@@ -48,10 +51,12 @@ private:
     void resizeMouse(QEvent* event);
     void setControlsShown(bool shown);
     void showSize();
+    void placeContrast();
 
     ColorModel& m_model;
     SampleView* m_face;
     QLabel* m_readout;
+    ContrastView* m_contrast;
     QToolButton* m_resize;
     QToolButton* m_close;
     QToolButton* m_freeze;

@@ -12,7 +12,6 @@ namespace huebit {
 namespace {
 
 constexpr int Padding = 3; // left and right of the figures
-constexpr int Inset = 2;   // from the sample's frame
 
 } // namespace
 

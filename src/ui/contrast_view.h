@@ -16,12 +16,17 @@ namespace huebit {
 class ContrastView : public QWidget {
     Q_OBJECT
 public:
+    /// The plate's distance from the sample's edges.
+    static constexpr int Inset = 2;
+
     explicit ContrastView(QWidget* sample);
 
     /// Shows the pair's figures and sizes the plate to them in the lower right corner.
     void showPair(Color text, Color background);
     const QString& text() const { return m_text; }
     QSize sizeHint() const override;
+    /// Places the plate again after the sample was resized.
+    void fitToSample() { place(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,4 +1,5 @@
 // Loading the settings: which values apply, in which order, and what a written file reads back.
+#include "core/text_template.h"
 #include "settings/settings_walk.h"
 
 #include <QRegularExpression>
@@ -212,7 +213,9 @@ TEST(SettingsWalk, ColourComponentsKeepTheirLowEightBits) {
 }
 
 TEST(SettingsWalk, TemplateLines) {
-    SettingsBuffer b = ToSettingsBuffer(SettingsRecord{});
+    SettingsRecord stored;
+    stored.templates = DefaultTemplates();
+    SettingsBuffer b = ToSettingsBuffer(stored);
     b = withLine(b, L::Templates, " ");
     b = withLine(b, L::Templates + 1, "");
     b = withLine(b, L::Templates + 2, "  ");
@@ -229,6 +232,20 @@ TEST(SettingsWalk, TemplateLines) {
     const SettingsRecord kept = ReadSettingsRecord(ToSettingsBuffer(many));
     EXPECT_EQ(kept.templates.size(), 30);
     EXPECT_EQ(kept.templateIndex, -1); // the selected entry was beyond the 30 kept
+}
+
+// A first start offers the CSS notations after the shipped six; a list read from a file is
+// taken exactly as stored, so a six-entry list stays six and an edited one gains nothing.
+TEST(SettingsWalk, FirstStartListOnlyWithoutAStoredList) {
+    EXPECT_EQ(SettingsRecord().templates, FirstStartTemplates());
+    EXPECT_EQ(ReadSettingsRecord(ToSettingsBuffer(SettingsRecord())).templates,
+              FirstStartTemplates());
+    for (const QStringList& list :
+         {DefaultTemplates(), QStringList{"dR", "#hRhGhB - HTML"}, QStringList{"{hsl} - CSS"}}) {
+        SettingsRecord stored;
+        stored.templates = list;
+        EXPECT_EQ(ReadSettingsRecord(ToSettingsBuffer(stored)).templates, list);
+    }
 }
 
 TEST(SettingsWalk, AThirteenLineFile) {

@@ -129,3 +129,28 @@ TEST(PanelOnScreen, KeepsTheButtonColumnReachableAndTheMinimumSize) {
             << c.stored.height();
     EXPECT_EQ(KeepPanelOnScreen(QRect(5000, 3000, 0, 30), {}), QRect(5000, 3000, 21, 30));
 }
+
+// The plate needs its whole size inside the insets, right of the button strip and clear of the
+// caption.
+TEST(PanelResize, RoomForTheContrastPlate) {
+    const QRect none;
+    const struct {
+        QSize panel, plate;
+        QRect caption;
+        bool room;
+    } cases[] = {
+        {{247, 73}, {60, 30}, QRect(70, 27, 107, 19), true},
+        {{83, 34}, {60, 30}, none, true},   // exactly fits
+        {{82, 34}, {60, 30}, none, false},  // one pixel into the button strip
+        {{83, 33}, {60, 30}, none, false},  // one pixel over the top inset
+        {{21, 21}, {60, 15}, none, false},  // the smallest panel
+        {{400, 400}, {0, 0}, none, false},  // nothing to show
+        {{100, 19}, {60, 15}, none, true},  // one line just fits
+        {{100, 18}, {60, 15}, none, false},
+        {{160, 24}, {98, 16}, QRect(30, 2, 60, 19), false}, // would cover the caption's end
+        {{160, 24}, {98, 16}, QRect(30, 2, 29, 19), true},  // the caption ends left of it
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PanelHasRoomForPlate(c.panel, c.plate, 2, c.caption), c.room)
+            << c.panel.width() << "x" << c.panel.height();
+}

@@ -125,7 +125,11 @@ void HuebitWindowTest::viewsShowTheStartColour() {
     QCOMPARE(page->Panel4->textColor(), RGB(255, 201, 73));
     QCOMPARE(page->Panel4->caption(), QStringLiteral("Цвет текста"));
     QCOMPARE(page->Edit1->text(), QStringLiteral("#8857F9"));
-    QCOMPARE(page->ComboBox1->count(), 6);
+    // A first start: the shipped six, then the CSS notations.
+    QCOMPARE(page->ComboBox1->count(), 12);
+    QCOMPARE(page->ComboBox1->itemText(5), QStringLiteral("$00hBhGhR - Delphi"));
+    QCOMPARE(page->ComboBox1->itemText(6), QStringLiteral("{hsl} - CSS"));
+    QCOMPARE(page->ComboBox1->itemText(11), QStringLiteral("{lch} - CSS"));
     QCOMPARE(page->ComboBox1->currentIndex(), 2);
     QVERIFY(page->ComboBox1->isEditable());
     QVERIFY(page->RadioButton1->isChecked());

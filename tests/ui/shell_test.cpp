@@ -1,12 +1,14 @@
 // The window shell on real widgets (offscreen): the title strip's icons and hover option, the
 // tray's menu with a fake tray, the options group, the colour indicator and the floating panel.
 
+#include "core/contrast.h"
 #include "settings/settings_record.h"
 #include "shell/fake_tray_icon.h"
 #include "ui/app_look.h"
 #include "ui/col_panel.h"
 #include "ui/color_indicator.h"
 #include "ui/color_swatch.h"
+#include "ui/contrast_view.h"
 #include "ui/huebit_window.h"
 #include "ui/image_button.h"
 #include "ui/sample_view.h"
@@ -82,6 +84,7 @@ private slots:
     void indicatorFollowsThePagesAndSwitchesForm();
     void panelButtonsComeOutInTheStripAndResizeKeepsTheCorner();
     void panelFreezeCloseAndDoubleClick();
+    void panelShowsContrastWhileThereIsRoom();
     void panelStoredOffScreenShowsOnTheScreen();
 };
 
@@ -290,6 +293,55 @@ void ShellTest::panelFreezeCloseAndDoubleClick() {
     QVERIFY(!panel.isVisible());
     doubleClick(p.title()->Image7);
     QVERIFY(panel.isVisible());
+}
+
+void ShellTest::panelShowsContrastWhileThereIsRoom() {
+    Program p;
+    TColPanel& panel = p.panel;
+    panel.ShowHide();
+    ColorModel& model = p.window.model();
+    ContrastView* readout = panel.contrastReadout();
+    QVERIFY(readout);
+    QCOMPARE(readout->parentWidget(), panel.face());
+    const auto shownPair = [&] {
+        return ContrastReadout(panel.face()->textColor(), panel.face()->background());
+    };
+    QCOMPARE(readout->text(), QStringLiteral("2.86:1 · Lc -46.1")); // the default sample
+    QVERIFY(readout->isVisible());
+    model.ApplyColor(RGB(255, 255, 255), coNormal);
+    const QString onWhite = readout->text();
+    QCOMPARE(onWhite, shownPair());
+    QVERIFY(onWhite != QStringLiteral("2.86:1 · Lc -46.1"));
+    panel.freezeButton()->click(); // a frozen face keeps its colours and so its figures
+    model.ApplyColor(RGB(0, 0, 0), coNormal);
+    QCOMPARE(readout->text(), onWhite);
+    panel.freezeButton()->click();
+    QCOMPARE(panel.face()->background(), RGB(0, 0, 0));
+    QCOMPARE(readout->text(), shownPair());
+
+    // Without room it is hidden, never clipped, over the button strip or over the caption; it
+    // comes back when the panel has room again.
+    const struct {
+        QSize size;
+        bool shown;
+    } sizes[] = {
+        {{247, 73}, true},  {{21, 21}, false}, {{60, 60}, false},  {{160, 24}, false},
+        {{400, 24}, true},  {{400, 18}, false}, {{400, 200}, true},
+    };
+    for (const auto& c : sizes) {
+        panel.resize(c.size);
+        const QString at = QStringLiteral("%1x%2").arg(c.size.width()).arg(c.size.height());
+        QVERIFY2(readout->isVisible() == c.shown, qPrintable(at));
+        if (!c.shown) continue;
+        QVERIFY2(panel.face()->rect().contains(readout->geometry()), qPrintable(at));
+        QVERIFY2(readout->geometry().left() >= 21, qPrintable(at));
+        QVERIFY2(readout->size() == readout->sizeHint(), qPrintable(at));
+        const QRect caption = panel.face()->fontMetrics().boundingRect(
+            panel.face()->contentsRect(), Qt::AlignCenter, panel.face()->caption());
+        QVERIFY2(!caption.intersects(readout->geometry()), qPrintable(at));
+        QCOMPARE(readout->geometry().bottomRight(),
+                 QPoint(c.size.width() - 3, c.size.height() - 3));
+    }
 }
 
 void ShellTest::panelStoredOffScreenShowsOnTheScreen() {
