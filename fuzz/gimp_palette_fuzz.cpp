@@ -20,10 +20,13 @@ struct Reference {
 
 // Only called for inputs under both bounds, so every line is read.
 Reference readReference(QByteArray bytes) {
-    static const QRegularExpression blanks(QStringLiteral("^[ \\t\\r\\v\\f]+|[ \\t\\r\\v\\f]+$"));
+    // \x0b, not \v: in the expression \v is every vertical space, NEL (0x85) included, where
+    // the reader's blanks are C's.
+    static const QRegularExpression blanks(
+        QStringLiteral("^[ \\t\\r\\x0b\\f]+|[ \\t\\r\\x0b\\f]+$"));
     static const QRegularExpression colour(
         QStringLiteral(
-            "^([0-9]+)[ \\t\\r\\v\\f]+([0-9]+)[ \\t\\r\\v\\f]+([0-9]+)([ \\t\\r\\v\\f].*)?$"),
+            "^([0-9]+)[ \\t\\r\\x0b\\f]+([0-9]+)[ \\t\\r\\x0b\\f]+([0-9]+)([ \\t\\r\\x0b\\f].*)?$"),
         QRegularExpression::DotMatchesEverythingOption);
     Reference r;
     if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);

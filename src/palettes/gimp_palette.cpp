@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QStringDecoder>
 
 namespace huebit {
 
@@ -13,6 +14,14 @@ namespace {
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+// UTF-8 text as it stands: a byte-order mark inside a name is a character of the name, not
+// something to drop, so a name reads back as it was written.
+QString utf8Text(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
+    return decoder(bytes);
 }
 
 QByteArray trimmed(QByteArrayView line) {
@@ -52,7 +61,7 @@ std::optional<GimpPaletteEntry> readColorLine(const QByteArray& line) {
         v = *byte;
     }
     return GimpPaletteEntry{RGB(values[0], values[1], values[2]),
-                            QString::fromUtf8(trimmed(QByteArrayView(line).sliced(at)))};
+                            utf8Text(trimmed(QByteArrayView(line).sliced(at)))};
 }
 
 bool startsWithKey(const QByteArray& line, const char* key, QByteArray& value) {
@@ -65,7 +74,7 @@ void readBodyLine(const QByteArray& line, GimpPalette& palette) {
     QByteArray value;
     if (line.isEmpty() || line.startsWith('#')) return;
     if (startsWithKey(line, "Name:", value)) {
-        palette.name = QString::fromUtf8(value);
+        palette.name = utf8Text(value);
     } else if (startsWithKey(line, "Columns:", value)) {
         bool ok = false;
         const int columns = value.toInt(&ok);
