@@ -65,6 +65,32 @@ QByteArray readClipboard(const QString& display, const char* target) {
         .value_or(QByteArray());
 }
 
+// A keeper started by hand: the program's binary under the keeper's name, and an offer of
+// `text` in the scratch folder, as the program leaves them.
+struct KeeperFiles {
+    QTemporaryDir dir;
+    QString keeper = dir.filePath(QStringLiteral("huebit-clipboard"));
+    QString offer = dir.filePath(QStringLiteral("offer"));
+};
+
+bool layOutKeeper(KeeperFiles& files, const QString& text) {
+    if (!QFile::link(QStringLiteral(HUEBIT_BINARY), files.keeper)) return false;
+    QMimeData data;
+    data.setText(text);
+    QFile offer(files.offer);
+    if (!offer.open(QIODevice::WriteOnly)) return false;
+    return offer.write(huebit::SerializeOffer(huebit::OfferFromMimeData(data, 0))) > 0;
+}
+
+// Another program copies "other", as a real change of owner does.
+bool anotherProgramCopies(const QString& display) {
+    return Run(display, QStringLiteral("xclip"),
+               {QStringLiteral("-i"), QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                QStringLiteral("-loops"), QStringLiteral("1")},
+               10000, "other")
+        .has_value();
+}
+
 class ClipboardKeeperE2E : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -127,12 +153,7 @@ TEST_F(ClipboardKeeperE2E, CopiedSamplesOutliveTheProgramUntilAnotherProgramCopi
     }
 
     // Another program copies: the keeper ends, and the paste is that program's.
-    ASSERT_TRUE(huebit::e2e::Run(display.name(), QStringLiteral("xclip"),
-                                 {QStringLiteral("-i"), QStringLiteral("-selection"),
-                                  QStringLiteral("clipboard"), QStringLiteral("-loops"),
-                                  QStringLiteral("1")},
-                                 10000, "other")
-                    .has_value());
+    ASSERT_TRUE(anotherProgramCopies(display.name()));
     EXPECT_TRUE(WaitFor(Patience, [&] { return ended(previous.first()); }))
         << "the keeper still runs";
     EXPECT_EQ(readClipboard(display.name(), "UTF8_STRING"), "other");
@@ -159,15 +180,8 @@ TEST_F(ClipboardKeeperE2E, ARunningClipboardManagerTakesTheColourOver) {
 // A keeper that starts after its program has given up waiting and gone finds the report pipe
 // closed; it must serve all the same, and end when another program copies.
 TEST_F(ClipboardKeeperE2E, AKeeperWhoseProgramHasGoneStillServes) {
-    QTemporaryDir dir;
-    const QString keeper = dir.filePath(QStringLiteral("huebit-clipboard"));
-    ASSERT_TRUE(QFile::link(QStringLiteral(HUEBIT_BINARY), keeper));
-    QMimeData data;
-    data.setText(QStringLiteral("#0A0B0C"));
-    QFile offer(dir.filePath(QStringLiteral("offer")));
-    ASSERT_TRUE(offer.open(QIODevice::WriteOnly));
-    offer.write(huebit::SerializeOffer(huebit::OfferFromMimeData(data, 0)));
-    offer.close();
+    KeeperFiles files;
+    ASSERT_TRUE(layOutKeeper(files, QStringLiteral("#0A0B0C")));
     // The report pipe's reader is gone before the keeper writes to it, as a program that gave
     // up waiting would be; pipefail hands back the keeper's own status.
     QProcess p;
@@ -176,17 +190,12 @@ TEST_F(ClipboardKeeperE2E, AKeeperWhoseProgramHasGoneStillServes) {
     p.setProcessEnvironment(env);
     p.start(QStringLiteral("bash"),
             {QStringLiteral("-c"), QStringLiteral("set -o pipefail; \"$0\" < \"$1\" | true"),
-             keeper, offer.fileName()});
+             files.keeper, files.offer});
     ASSERT_TRUE(p.waitForStarted());
     EXPECT_TRUE(WaitFor(Patience, [&] {
         return readClipboard(display.name(), "UTF8_STRING") == "#0A0B0C";
     })) << "the keeper does not serve";
-    ASSERT_TRUE(huebit::e2e::Run(display.name(), QStringLiteral("xclip"),
-                                 {QStringLiteral("-i"), QStringLiteral("-selection"),
-                                  QStringLiteral("clipboard"), QStringLiteral("-loops"),
-                                  QStringLiteral("1")},
-                                 10000, "other")
-                    .has_value());
+    ASSERT_TRUE(anotherProgramCopies(display.name()));
     ASSERT_TRUE(p.waitForFinished(Patience)) << "the keeper still runs";
     EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(p.exitCode(), 0);
@@ -227,21 +236,14 @@ bool forgeSelectionClear(const QString& display) {
 } // namespace
 
 TEST_F(ClipboardKeeperE2E, AForgedSelectionClearDoesNotEndTheKeeper) {
-    QTemporaryDir dir;
-    const QString keeperPath = dir.filePath(QStringLiteral("huebit-clipboard"));
-    ASSERT_TRUE(QFile::link(QStringLiteral(HUEBIT_BINARY), keeperPath));
-    QMimeData data;
-    data.setText(QStringLiteral("#102030"));
-    QFile offer(dir.filePath(QStringLiteral("offer")));
-    ASSERT_TRUE(offer.open(QIODevice::WriteOnly));
-    offer.write(huebit::SerializeOffer(huebit::OfferFromMimeData(data, 0)));
-    offer.close();
+    KeeperFiles files;
+    ASSERT_TRUE(layOutKeeper(files, QStringLiteral("#102030")));
     QProcess keeper;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display.name());
     keeper.setProcessEnvironment(env);
-    keeper.setStandardInputFile(offer.fileName());
-    keeper.start(keeperPath, {});
+    keeper.setStandardInputFile(files.offer);
+    keeper.start(files.keeper, {});
     ASSERT_TRUE(keeper.waitForStarted());
     ASSERT_TRUE(WaitFor(Patience, [&] {
         return readClipboard(display.name(), "UTF8_STRING") == "#102030";
@@ -254,12 +256,7 @@ TEST_F(ClipboardKeeperE2E, AForgedSelectionClearDoesNotEndTheKeeper) {
     EXPECT_EQ(keeper.state(), QProcess::Running) << "a forged notice ended the keeper";
 
     // The real thing still ends it.
-    ASSERT_TRUE(huebit::e2e::Run(display.name(), QStringLiteral("xclip"),
-                                 {QStringLiteral("-i"), QStringLiteral("-selection"),
-                                  QStringLiteral("clipboard"), QStringLiteral("-loops"),
-                                  QStringLiteral("1")},
-                                 10000, "other")
-                    .has_value());
+    ASSERT_TRUE(anotherProgramCopies(display.name()));
     EXPECT_TRUE(keeper.waitForFinished(Patience)) << "the keeper still runs";
     EXPECT_EQ(keeper.exitCode(), 0);
 }
