@@ -13,4 +13,19 @@ QImage BakedPictureImage(std::string_view name) {
     return QImage();
 }
 
+int PictureScaleFor(qreal devicePixelRatio) {
+    return devicePixelRatio > 1 ? 2 : 1;
+}
+
+std::string ScaledPictureName(std::string_view name, int scale) {
+    std::string scaled(name);
+    if (scale <= 1) return scaled;
+    std::string mark(1, '@');
+    mark += std::to_string(scale);
+    mark += 'x';
+    const std::size_t dot = scaled.rfind('.');
+    scaled.insert(dot == std::string::npos ? scaled.size() : dot, mark);
+    return scaled;
+}
+
 } // namespace huebit

@@ -72,7 +72,7 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image4"));
-    picture->setPixmap(DecorationPicture("about.jpg", QSize(120, 120)));
+    ShowDecoration(picture, "about.jpg", QSize(120, 120));
     picture->setGeometry(10, 10, 120, 120);
     SetElementTag(picture, 100);
     MarkAsPicture(picture);

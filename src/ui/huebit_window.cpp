@@ -68,7 +68,7 @@ THuebit::THuebit(SettingsLocation settings, QWidget* parent)
       m_settingsLocation(std::move(settings)) {
     setObjectName(QStringLiteral("Huebit"));
     setWindowTitle(QStringLiteral(" Huebit"));
-    setWindowIcon(QIcon(DecorationIcon("icon32.png")));
+    setWindowIcon(WindowIcon(devicePixelRatioF()));
     setFixedSize(ClientWidth, ClientHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
     QPalette pal = palette();
@@ -124,10 +124,10 @@ void THuebit::buildStatusStrip() {
     StatusBar1 = new StatusLine(this);
     StatusBar1->setGeometry(0, 483, 380, 24);
     Image5 = new ImageButton(QStringLiteral("Image5"), QStringLiteral("О программе"),
-                             DecorationIcon("about_icon.png"), this);
+                             "about_icon.png", this);
     Image5->setGeometry(384, 487, 16, 16);
-    Image17 = new ImageButton(QStringLiteral("Image17"), QStringLiteral("Помощь"),
-                              DecorationIcon("help_icon.png"), this);
+    Image17 =
+        new ImageButton(QStringLiteral("Image17"), QStringLiteral("Помощь"), "help_icon.png", this);
     Image17->setGeometry(364, 487, 16, 16);
     Image17->hide();
     Panel56 = new ColorSwatch(QStringLiteral("Panel56"),

@@ -1,17 +1,18 @@
 #include "ui/image_button.h"
 
+#include "ui/decoration.h"
 #include "ui/element_hint.h"
 
 #include <QMouseEvent>
 
 namespace huebit {
 
-ImageButton::ImageButton(const QString& name, const QString& hint, const QPixmap& picture,
+ImageButton::ImageButton(const QString& name, const QString& hint, const char* picture,
                          QWidget* parent)
     : QLabel(parent) {
     setObjectName(name);
     SetElementHint(this, hint);
-    setPixmap(picture);
+    ShowDecoration(this, picture);
     MarkAsPicture(this);
     setCursor(Qt::PointingHandCursor);
 }

@@ -9,7 +9,8 @@ namespace huebit {
 class ImageButton : public QLabel {
     Q_OBJECT
 public:
-    ImageButton(const QString& name, const QString& hint, const QPixmap& picture, QWidget* parent);
+    /// `picture` names the decoration it shows ("close.png"), drawn for its screen.
+    ImageButton(const QString& name, const QString& hint, const char* picture, QWidget* parent);
 
 signals:
     void clicked(Qt::MouseButton button);

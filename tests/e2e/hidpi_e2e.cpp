@@ -1,10 +1,13 @@
-// The program under QT_SCALE_FACTOR=2: the window is drawn twice as large, and every pick still
-// reads the pixel under the pointer, on the palettes and on the screen copy alike.
+// The program under QT_SCALE_FACTOR=2: the window is drawn twice as large, every pick still
+// reads the pixel under the pointer, on the palettes and on the screen copy alike, and the
+// decoration pictures are the ones drawn at twice their size.
+#include "assets/baked_pictures.h"
 #include "e2e/e2e_harness.h"
 #include "e2e/find_picture.h"
 #include "palettes/embedded_palettes.h"
 #include "screen/screen_picker.h"
 
+#include <QPainter>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -39,6 +42,45 @@ std::optional<QPoint> findTiles(const QImage& screen) {
 
 void settle() {
     QThread::msleep(300);
+}
+
+// The lightest pixel of a patch: the ground a drawing lies on.
+QRgb Lightest(const QImage& patch) {
+    QRgb lightest = patch.pixel(0, 0);
+    for (int y = 0; y < patch.height(); ++y)
+        for (int x = 0; x < patch.width(); ++x)
+            if (qGray(patch.pixel(x, y)) > qGray(lightest)) lightest = patch.pixel(x, y);
+    return lightest;
+}
+
+// How soft a drawing's edges are: the number of its pixels that are blends of ground and ink,
+// by lightness (the ground the lightest pixel, the ink the darkest), leaving out a sixth at
+// either end, where the title strip's own shading and grain lie.
+int BlendedPixels(const QImage& patch) {
+    const int ground = qGray(Lightest(patch));
+    int ink = ground;
+    for (int y = 0; y < patch.height(); ++y)
+        for (int x = 0; x < patch.width(); ++x)
+            ink = std::min(ink, qGray(patch.pixel(x, y)));
+    int blended = 0;
+    for (int y = 0; y < patch.height(); ++y)
+        for (int x = 0; x < patch.width(); ++x) {
+            const double t = double(ground - qGray(patch.pixel(x, y))) / std::max(1, ground - ink);
+            blended += t > 1.0 / 6 && t < 5.0 / 6;
+        }
+    return blended;
+}
+
+// The ordinary drawing of `name` enlarged on a plain `ground`, smoothly as a painter enlarges a
+// picture for a larger screen: what the window showed before it had the larger drawings.
+QImage EnlargedOrdinaryDrawing(const char* name, QRgb ground) {
+    const QImage picture = BakedPictureImage(name);
+    QImage on(picture.size() * Scale, QImage::Format_RGB32);
+    on.fill(ground);
+    QPainter painter(&on);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(on.rect(), picture);
+    return on;
 }
 
 class HiDpiE2E : public ::testing::Test {
@@ -145,5 +187,31 @@ TEST_F(HiDpiE2E, OnePixelStripesArePickedExactlyThroughOverviewAndMagnifier) {
         app.click(*large + at * Scale + QPoint(1, 1));
         expected.LargePressed(at.x(), at.y());
         EXPECT_EQ(copiedPick(), Html(expected.PickedScreenColor()));
+    }
+}
+
+// The title strip's icons and name, and the About icon below, are drawn for the screen's ratio:
+// their edges are measurably crisper than the ordinary drawings enlarged.
+TEST_F(HiDpiE2E, DecorationsAreDrawnAtTwiceTheirSize) {
+    start();
+    settle();
+    const QImage screen = display.screenshot();
+    const struct {
+        const char* name;
+        QRect at; // logical, in the window
+    } decorations[] = {{"name.png", {32, 7, 60, 8}},
+                       {"hide.png", {332, 4, 14, 14}},
+                       {"shrink.png", {365, 4, 14, 14}},
+                       {"close.png", {385, 4, 14, 14}},
+                       {"about_icon.png", {384, 487, 16, 16}}};
+    for (const auto& [name, at] : decorations) {
+        SCOPED_TRACE(name);
+        const QRect device(app.geometry().topLeft() + at.topLeft() * Scale, at.size() * Scale);
+        const QImage shown = screen.copy(device);
+        const int soft = BlendedPixels(EnlargedOrdinaryDrawing(name, Lightest(shown)));
+        const int crisp = BlendedPixels(shown);
+        // Enlarged, the edges blend over two pixels; drawn for the screen, over about one. The
+        // window without the larger drawings shows as many blends as the enlargement.
+        EXPECT_LT(crisp, soft * 0.6) << "blends shown " << crisp << ", enlarged " << soft;
     }
 }
