@@ -1,11 +1,14 @@
 // Two monitors side by side: the screen copy holds both, and a colour shown only on the second
 // one is picked. Xvfb puts its Xinerama screens on top of each other, so one 3840 x 1080 screen
 // is split into two 1920 x 1080 RandR monitors, which Qt sees as two screens, the left one
-// primary, just as on a desk with two monitors.
+// primary, just as on a desk with two monitors. A window dragged onto a monitor of another
+// device pixel ratio shows the decoration drawn for that ratio.
+#include "assets/baked_pictures.h"
 #include "e2e/e2e_harness.h"
 #include "e2e/find_picture.h"
 #include "screen/screen_picker.h"
 
+#include <QColorSpace>
 #include <QStandardPaths>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -88,4 +91,38 @@ TEST(MonitorsE2E, AColourShownOnlyOnTheSecondMonitorIsPicked) {
         EXPECT_EQ(Html(expected.PickedScreenColor()), p.colour);
         EXPECT_EQ(app.clipboardText().toStdString(), p.colour);
     }
+}
+
+// Opened on an ordinary monitor and dragged onto one of ratio 2, the window shows the title
+// strip's larger drawing there pixel for pixel, not the ordinary one enlarged.
+TEST(MonitorsE2E, TheTitleStripIsDrawnAnewOnAMonitorOfAnotherRatio) {
+    QStringList missing = MissingTools();
+    if (QStandardPaths::findExecutable(QStringLiteral("xrandr")).isEmpty()) missing << "xrandr";
+    if (!missing.isEmpty()) GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
+    XvfbDisplay display({3840, 1080});
+    ASSERT_TRUE(display.ok());
+    ASSERT_TRUE(splitIntoTwoMonitors(display));
+    HuebitProcess app(display);
+    app.setEnvironment(QStringLiteral("QT_SCREEN_SCALE_FACTORS"), QStringLiteral("left=1;right=2"));
+    ASSERT_TRUE(app.start());
+    ASSERT_TRUE(app.waitUntilOpaque());
+    ASSERT_EQ(app.geometry().size(), QSize(404, 507));
+
+    const QPoint grip(200, 12);
+    app.press(grip);
+    app.moveToScreen(app.geometry().topLeft() + grip + QPoint(900, 0));
+    app.moveToScreen(QPoint(2200, 100) + grip);
+    app.release();
+    ASSERT_TRUE(WaitFor(10000, [&] { return app.geometry().size() == QSize(808, 1014); }))
+        << "not redrawn at twice the size on the right monitor";
+    settle();
+    // Logical columns 100 to 300 of the strip above the page tabs: nothing lies on it there.
+    const QImage expected = BakedPictureImage("title@2x.jpg")
+                                .copy(200, 0, 400, 48)
+                                .convertToFormat(QImage::Format_RGB888);
+    QImage shown = display.screenshot()
+                       .copy(QRect(app.geometry().topLeft() + QPoint(200, 0), expected.size()))
+                       .convertToFormat(QImage::Format_RGB888);
+    shown.setColorSpace(QColorSpace()); // pixels only
+    EXPECT_EQ(shown, expected);
 }
