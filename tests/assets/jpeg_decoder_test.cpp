@@ -3,8 +3,6 @@
 
 #include <QColorSpace>
 #include <QFile>
-#include <algorithm>
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -161,31 +159,4 @@ TEST(BakedPictures, AreTheShippedPicturesAtTheirSizes) {
     }
     EXPECT_EQ(BakedPictureCount, 22);
     EXPECT_TRUE(BakedPictureImage("missing.png").isNull());
-}
-
-// The larger drawing is the same picture in the same place, drawn afresh: reduced by half it
-// comes close to the ordinary one (another picture would not), yet it is no enlargement of it
-// (that would reduce back exactly).
-TEST(BakedPictures, TheLargerDrawingIsTheSamePictureDrawnAfresh) {
-    for (int i = 0; i < BakedPictureCount; ++i) {
-        const std::string name = BakedPictures[i].name;
-        if (name.find("@2x") != std::string::npos) continue;
-        const QImage one = BakedPictureImage(name);
-        const QImage reduced =
-            BakedPictureImage(ScaledPictureName(name, 2))
-                .scaled(one.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        double mean = 0;
-        int largest = 0;
-        for (int y = 0; y < one.height(); ++y)
-            for (int x = 0; x < one.width(); ++x)
-                for (const int shift : {0, 8, 16, 24}) { // stored, premultiplied channels
-                    const int d = std::abs(int(one.pixel(x, y) >> shift & 0xFF) -
-                                           int(reduced.pixel(x, y) >> shift & 0xFF));
-                    mean += d / (4.0 * one.width() * one.height());
-                    largest = std::max(largest, d);
-                }
-        // The 16-pixel wheel differs most (about 15): at that size its own drawing is a blur.
-        EXPECT_LT(mean, 18.0) << name;
-        EXPECT_GT(largest, 0) << name;
-    }
 }
