@@ -15,7 +15,8 @@ deps-run:
 	@scripts/install-deps.sh --run
 
 build: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DHUEBIT_BUILD_TESTS=ON \
+		-DHUEBIT_BUILD_BENCH=ON >/dev/null
 	@cmake --build $(BUILD_DIR) -j$(JOBS)
 
 # The program alone, in a folder of its own: no tests, benchmarks or fuzz targets. Its prefix is
