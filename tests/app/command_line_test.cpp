@@ -2,6 +2,8 @@
 #include "app/command_line.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -115,5 +117,36 @@ TEST(CommandLine, UsageNamesTheProgramAsTheMessagesDo) {
         const QString text = r.out + r.err;
         EXPECT_TRUE(text.contains("Usage: huebit [options]\n")) << text.toStdString();
         EXPECT_FALSE(text.contains(name)) << text.toStdString();
+    }
+}
+
+// The manual page keeps up with the help: every option the help prints, in both its forms, and
+// nothing the program no longer takes.
+TEST(CommandLine, ManualPageDescribesEveryOptionTheHelpPrints) {
+    QFile page(QStringLiteral(HUEBIT_MANUAL_PAGE));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString manual = QString::fromUtf8(page.readAll());
+    CommandLine line;
+    const QString help = line.parse({exe, QStringLiteral("--help")}).out;
+    const QRegularExpression option(QStringLiteral(R"((?:^|\s)(--?[a-z][a-z-]*))"));
+    QStringList helped;
+    for (const QString& row : help.split(u'\n')) {
+        if (!row.startsWith(QLatin1String("  -"))) continue;
+        for (auto m = option.globalMatch(row.section(QLatin1String("  "), 1, 1)); m.hasNext();)
+            helped << m.next().captured(1);
+    }
+    ASSERT_GE(helped.size(), 8) << help.toStdString();
+    for (const QString& name : helped) {
+        QString roff = name;
+        roff.replace(u'-', QLatin1String("\\-"));
+        EXPECT_TRUE(manual.contains(roff)) << name.toStdString() << " is not in the manual page";
+    }
+    // The other way round: each option the manual page lists under OPTIONS is one the help has.
+    const QString options = manual.section(QLatin1String(".SH OPTIONS"), 1).section(".SH ", 0, 0);
+    const QRegularExpression listed(QStringLiteral(R"(^\.B[IR]? (\\-(?:\\-)?[a-z][a-z\\-]*))"),
+                                    QRegularExpression::MultilineOption);
+    for (auto m = listed.globalMatch(options); m.hasNext();) {
+        const QString name = m.next().captured(1).remove(u'\\');
+        EXPECT_TRUE(helped.contains(name)) << name.toStdString() << " is not in the help";
     }
 }

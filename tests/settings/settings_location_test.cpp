@@ -30,35 +30,67 @@ TEST(SettingsLocation, WhereARunLoadsAndSaves) {
     const QString config = "/home/u/.config/Huebit/Huebit.cnf";
     const QString beside = "/opt/huebit/Huebit.cnf";
     const struct {
-        SettingsPlaces places; // program folder writable, file beside it, file in the config folder
+        // installed, program folder writable, file beside it, file in the config folder
+        SettingsPlaces places;
         SettingsLocation expected;
     } cases[] = {
         // A portable copy keeps its file beside it.
-        {{true, true, true}, {beside, beside}},
-        {{true, true, false}, {beside, beside}},
+        {{false, true, true, true}, {beside, beside}},
+        {{false, true, true, false}, {beside, beside}},
         // The first portable run picks up an installed copy's file.
-        {{true, false, true}, {config, beside}},
-        {{true, false, false}, {config, beside}},
+        {{false, true, false, true}, {config, beside}},
+        {{false, true, false, false}, {config, beside}},
         // A read-only folder: the config folder's file wins, so what was saved there comes back.
-        {{false, true, true}, {config, config}},
-        {{false, true, false}, {beside, config}}, // the shipped file is only the starting point
-        {{false, false, true}, {config, config}},
-        {{false, false, false}, {config, config}},
+        {{false, false, true, true}, {config, config}},
+        {{false, false, true, false}, {beside, config}}, // the shipped file is only the start
+        {{false, false, false, true}, {config, config}},
+        {{false, false, false, false}, {config, config}},
+        // An installed copy saves to the config folder even where the user may write
+        // (~/.local/bin); a file an earlier version left beside it is only the starting point.
+        {{true, true, true, true}, {config, config}},
+        {{true, true, true, false}, {beside, config}},
+        {{true, true, false, false}, {config, config}},
+        {{true, false, true, false}, {beside, config}},
+        {{true, false, false, true}, {config, config}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ChooseSettingsLocation("/opt/huebit", c.places, config), c.expected)
-            << c.places.executableDirWritable << c.places.fileBesideExists
+            << c.places.installed << c.places.executableDirWritable << c.places.fileBesideExists
             << c.places.configFileExists;
     }
 }
 
-TEST(SettingsLocation, SystemProgramDirectoriesNeverHoldTheUsersFile) {
-    // Root can write /usr/bin, but an installed program must not leave the user's file there.
-    for (const char* dir : {"/usr/bin", "/usr/bin/", "/usr/local/bin", "/bin", "/usr/games"}) {
-        EXPECT_TRUE(IsSystemProgramDirectory(dir)) << dir;
-    }
-    for (const char* dir : {"/opt/huebit", "/home/u/bin", "/usr", "/usr/bin/huebit", ""}) {
-        EXPECT_FALSE(IsSystemProgramDirectory(dir)) << dir;
+TEST(SettingsLocation, InstalledCopiesAreThoseInTheBuildsOwnOrTheSystemsProgramFolder) {
+    const struct {
+        const char* dir;
+        const char* installedBinDir; // the configured prefix's bin folder, canonical
+        bool installed;
+    } cases[] = {
+        // `make install PREFIX=$HOME/.local`: a folder the user writes, installed all the same.
+        {"/home/u/.local/bin", "/home/u/.local/bin", true},
+        {"/home/u/.local/bin/", "/home/u/.local/bin", true},
+        {"/tmp/pfx/bin", "/tmp/pfx/bin", true},
+        // The Debian package's /usr/bin and its kin, whatever prefix the build had.
+        {"/usr/bin", "/usr/local/bin", true},
+        {"/usr/bin/", "", true},
+        {"/usr/local/bin", "/home/u/.local/bin", true},
+        {"/bin", "", true},
+        {"/usr/games", "", true},
+        // Anywhere else the copy is portable: the build folder, an unpacked copy, a neighbour
+        // of the prefix, the prefix itself.
+        {"/home/u/huebit/build-run/src", "/home/u/.local/bin", false},
+        {"/home/u/.local/bin/old", "/home/u/.local/bin", false},
+        {"/home/u/.local", "/home/u/.local/bin", false},
+        {"/home/u/.local/bin2", "/home/u/.local/bin", false},
+        {"/opt/huebit", "", false},
+        {"/usr", "/usr/local/bin", false},
+        {"/usr/bin/huebit", "", false},
+        // A prefix whose bin folder does not exist names no folder.
+        {"", "", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsInstalledProgramDirectory(c.dir, c.installedBinDir), c.installed)
+            << c.dir << " with " << c.installedBinDir;
     }
 }
 
