@@ -117,8 +117,17 @@ Triple Clip(const Triple& s) {
     return {c(s.x), c(s.y), c(s.z)};
 }
 
+// fmod(x, period) for x >= 0. Within two periods the subtraction is exact (Sterbenz), so it
+// gives fmod's own value without fmodl's cost, which a sweep of every colour pays several times
+// a colour.
+long double Wrap(long double x, long double period) {
+    if (x < period) return x;
+    if (x < 2 * period) return x - period;
+    return std::fmod(x, period);
+}
+
 long double Hue360(long double h) {
-    h = std::fmod(h, 360.0L);
+    h = h < 0 ? std::fmod(h, 360.0L) : Wrap(h, 360);
     return h < 0 ? h + 360.0L : h;
 }
 
@@ -219,7 +228,7 @@ Triple SrgbToHsl(const Triple& s) {
 Triple HslToSrgb(const Triple& hsl) {
     const long double h = Hue360(hsl.x), sat = hsl.y, l = hsl.z;
     const auto f = [&](int n) {
-        const long double k = std::fmod(n + h / 30, 12.0L);
+        const long double k = Wrap(n + h / 30, 12);
         const long double a = sat * std::fmin(l, 1 - l);
         return l - a * std::fmax(-1.0L, std::fmin(std::fmin(k - 3, 9 - k), 1.0L));
     };
