@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace huebit {
@@ -108,6 +109,10 @@ constexpr long double Degrees = 180.0L / std::numbers::pi_v<long double>;
 // back takes up to six of them.
 long double Cbrt(long double v) {
     if (v == 0 || !std::isfinite(v)) return v;
+    // Outside double's normal range (a typed input can get there) the slow root is the right one.
+    const long double a = std::fabs(v);
+    if (a < std::numeric_limits<double>::min() || a > std::numeric_limits<double>::max())
+        return std::cbrt(v);
     const long double y = std::cbrt(double(v));
     return y - (y * y * y - v) / (3 * y * y);
 }
