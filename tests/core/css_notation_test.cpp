@@ -52,13 +52,12 @@ TEST(CssNotation, PinnedTexts) {
 
 // The arguments the Enter reader takes from a written text: each number as its decimal text
 // reads (scaled / 10^decimals, one correctly rounded division, as a text-to-double reading is).
-std::vector<CssArg> ArgsOf(const CssPrintedNumbers& p) {
+void FillArgs(const CssPrintedNumbers& p, std::vector<CssArg>& args) {
     constexpr double Powers[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
-    std::vector<CssArg> args;
+    args.resize(3);
     for (int i = 0; i < 3; ++i)
-        args.push_back({p.percent[i] ? CssArg::Percent : CssArg::Number,
-                        double(p.scaled[i]) / Powers[p.decimals[i]]});
-    return args;
+        args[i] = {p.percent[i] ? CssArg::Percent : CssArg::Number,
+                   double(p.scaled[i]) / Powers[p.decimals[i]]};
 }
 
 // The text layer: each written text carries exactly its numbers, and the Enter reader takes it
@@ -78,7 +77,8 @@ TEST(CssNotation, TextsCarryTheirNumbers) {
         for (CssNotation n : All) {
             const CssPrintedNumbers p = CssNotationNumbers(n, c);
             const QString t = CssNotationText(n, c);
-            const std::vector<CssArg> args = ArgsOf(p);
+            std::vector<CssArg> args;
+            FillArgs(p, args);
             const QStringList parts = t.mid(t.indexOf('(') + 1).chopped(1).split(QLatin1Char(' '));
             ASSERT_EQ(parts.size(), 3) << t.toStdString();
             for (int i = 0; i < 3; ++i) {
@@ -109,13 +109,15 @@ TEST(CssNotation, EveryColourComesBack) {
     std::mutex failuresLock;
     QStringList failures;
     const auto sweep = [&] {
+        std::vector<CssArg> args; // one per thread: the sweep allocates nothing per colour
         for (int r; (r = nextRed.fetch_add(step)) <= 255;) {
             for (int g = 0; g <= 255; g += step)
                 for (int b = 0; b <= 255; b += step) {
                     const Color c = RGB(r, g, b);
                     for (std::size_t k = 0; k < std::size(All); ++k) {
                         const CssPrintedNumbers p = CssNotationNumbers(All[k], c);
-                        const auto read = ReadCssFunction(names[k], ArgsOf(p));
+                        FillArgs(p, args);
+                        const auto read = ReadCssFunction(names[k], args);
                         if (read && read->colour == c) continue;
                         const std::lock_guard lock(failuresLock);
                         if (failures.size() < 20) failures << CssNotationText(All[k], c);
