@@ -5,7 +5,10 @@
 
 namespace huebit {
 
-int Round(long double x) { return int(std::nearbyintl(x)); }
+// rint rounds as nearbyint does under the default mode; it only may raise "inexact", and it
+// does not save and restore the floating-point environment, which made Round the slowest step
+// of a sweep over every colour.
+int Round(long double x) { return int(std::rint(x)); }
 int Trunc(long double x) { return int(std::truncl(x)); }
 
 int BarFillFromComponent(int v, int width) { return Round((long double)(v * width) / 255); }

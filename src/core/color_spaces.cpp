@@ -1,6 +1,8 @@
 #include "core/color_spaces.h"
 
+#include <array>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace huebit {
@@ -102,13 +104,35 @@ constexpr long double LabKappa = 24389.0L / 27.0L;
 
 constexpr long double Degrees = 180.0L / std::numbers::pi_v<long double>;
 
+// The cube root to the last bits of long double: the double root refined by one Newton step,
+// which doubles its 53 good bits. glibc's cbrtl is several times slower, and reading a CSS colour
+// back takes up to six of them.
+long double Cbrt(long double v) {
+    if (v == 0 || !std::isfinite(v)) return v;
+    // Outside double's normal range (a typed input can get there) the slow root is the right one.
+    const long double a = std::fabs(v);
+    if (a < std::numeric_limits<double>::min() || a > std::numeric_limits<double>::max())
+        return std::cbrt(v);
+    const long double y = std::cbrt(double(v));
+    return y - (y * y * y - v) / (3 * y * y);
+}
+
 Triple Clip(const Triple& s) {
     const auto c = [](long double v) { return v < 0 ? 0 : v > 1 ? 1 : v; };
     return {c(s.x), c(s.y), c(s.z)};
 }
 
+// fmod(x, period) for x >= 0. Within two periods the subtraction is exact (Sterbenz), so it
+// gives fmod's own value without fmodl's cost, which a sweep of every colour pays several times
+// a colour.
+long double Wrap(long double x, long double period) {
+    if (x < period) return x;
+    if (x < 2 * period) return x - period;
+    return std::fmod(x, period);
+}
+
 long double Hue360(long double h) {
-    h = std::fmod(h, 360.0L);
+    h = h < 0 ? std::fmod(h, 360.0L) : Wrap(h, 360);
     return h < 0 ? h + 360.0L : h;
 }
 
@@ -149,20 +173,36 @@ long double SrgbToLinear(long double v) {
 
 long double LinearToSrgb(long double v) {
     const long double a = std::fabs(v);
-    const long double enc = a <= 0.0031308L ? a * 12.92L : 1.055L * std::pow(a, 1 / 2.4L) - 0.055L;
+    if (a <= 0.0031308L) return v * 12.92L;
+    // a^(1/2.4) = (a^(1/12))^5 with a^(1/12) = cbrt(sqrt(sqrt(a))): within a few units in the
+    // last place of powl, and several times faster, which every colour a CSS text is read into
+    // pays three times.
+    const long double root = Cbrt(std::sqrt(std::sqrt(a)));
+    const long double square = root * root;
+    const long double enc = 1.055L * (square * square * root) - 0.055L;
     return v < 0 ? -enc : enc;
 }
 
 Triple SrgbToLinear(const Triple& s) {
     return {SrgbToLinear(s.x), SrgbToLinear(s.y), SrgbToLinear(s.z)};
 }
+Triple LinearOf(Color c) {
+    static const std::array<long double, 256> table = [] {
+        std::array<long double, 256> t{};
+        for (int i = 0; i < 256; ++i)
+            t[i] = SrgbToLinear(i / 255.0L);
+        return t;
+    }();
+    return {table[GetRValue(c)], table[GetGValue(c)], table[GetBValue(c)]};
+}
+
 Triple LinearToSrgb(const Triple& l) {
     return {LinearToSrgb(l.x), LinearToSrgb(l.y), LinearToSrgb(l.z)};
 }
 
 Triple LinearSrgbToOklab(const Triple& linear) {
     const Triple lms = Mul(Mat().linearSrgbToLms, linear);
-    return Mul(Mat().lmsToOklab, Triple{std::cbrt(lms.x), std::cbrt(lms.y), std::cbrt(lms.z)});
+    return Mul(Mat().lmsToOklab, Triple{Cbrt(lms.x), Cbrt(lms.y), Cbrt(lms.z)});
 }
 
 Triple OklabToLinearSrgb(const Triple& lab) {
@@ -193,7 +233,7 @@ Triple SrgbToHsl(const Triple& s) {
 Triple HslToSrgb(const Triple& hsl) {
     const long double h = Hue360(hsl.x), sat = hsl.y, l = hsl.z;
     const auto f = [&](int n) {
-        const long double k = std::fmod(n + h / 30, 12.0L);
+        const long double k = Wrap(n + h / 30, 12);
         const long double a = sat * std::fmin(l, 1 - l);
         return l - a * std::fmax(-1.0L, std::fmin(std::fmin(k - 3, 9 - k), 1.0L));
     };
@@ -232,7 +272,7 @@ Triple XyzD50ToD65(const Triple& xyz) {
 
 Triple XyzD50ToLab(const Triple& xyz) {
     const auto f = [](long double v) {
-        return v > LabEpsilon ? std::cbrt(v) : (LabKappa * v + 16) / 116;
+        return v > LabEpsilon ? Cbrt(v) : (LabKappa * v + 16) / 116;
     };
     const long double fx = f(xyz.x / D50White.x), fy = f(xyz.y / D50White.y),
                       fz = f(xyz.z / D50White.z);
@@ -258,7 +298,10 @@ Triple OklabToSrgb(const Triple& lab) {
 }
 
 Triple SrgbToCieLab(const Triple& srgb) {
-    return XyzD50ToLab(XyzD65ToD50(LinearSrgbToXyzD65(SrgbToLinear(srgb))));
+    return LinearSrgbToCieLab(SrgbToLinear(srgb));
+}
+Triple LinearSrgbToCieLab(const Triple& linear) {
+    return XyzD50ToLab(XyzD65ToD50(LinearSrgbToXyzD65(linear)));
 }
 
 Triple CieLabToSrgb(const Triple& lab) {

@@ -24,6 +24,8 @@ long double SrgbToLinear(long double v);
 /// Linear light to one gamma-encoded component (threshold 0.0031308; odd-symmetric).
 long double LinearToSrgb(long double v);
 Triple SrgbToLinear(const Triple& srgb);
+/// SrgbToLinear(SrgbOf(c)), from a table of the 256 byte values.
+Triple LinearOf(Color c);
 Triple LinearToSrgb(const Triple& linear);
 
 /// Linear sRGB to OKLab: L 0..1, a and b about -0.4..0.4.
@@ -57,6 +59,7 @@ Triple LabToXyzD50(const Triple& lab);
 Triple SrgbToOklab(const Triple& srgb);
 Triple OklabToSrgb(const Triple& lab);
 Triple SrgbToCieLab(const Triple& srgb);
+Triple LinearSrgbToCieLab(const Triple& linear);
 Triple CieLabToSrgb(const Triple& lab);
 
 /// deltaE OK: the Euclidean distance of two OKLab colours.

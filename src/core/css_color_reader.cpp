@@ -15,11 +15,7 @@ namespace {
 
 constexpr int LongestCssColor = 256;
 
-// One argument: a number, a percentage, an angle (in degrees) or "none" (zero).
-struct Arg {
-    enum Kind { Number, Percent, Angle, None } kind;
-    long double value;
-};
+using Arg = CssArg;
 
 std::optional<Arg> ReadArg(const QString& t) {
     if (t == QLatin1String("none")) return Arg{Arg::None, 0};
@@ -97,7 +93,7 @@ struct Reading {
     bool wideGamut; // may lie outside sRGB and is mapped, not clipped
 };
 
-std::optional<Reading> ReadFunction(const QString& name, std::vector<Arg> c) {
+std::optional<Reading> ReadFunction(const QString& name, const std::vector<Arg>& c) {
     if (name == QLatin1String("color")) return std::nullopt; // handled by the caller
     if (c.size() != 3) return std::nullopt;
     const auto comp = [&](int i, long double full) { return Component(c[i], full); };
@@ -187,32 +183,9 @@ std::optional<CssColorRead> ReadHex(const QString& digits) {
     return CssColorRead{RGB(c[0], c[1], c[2]), c[3] < 255, false};
 }
 
-} // namespace
-
-std::optional<CssColorRead> ReadCssColor(const QString& text) {
-    if (text.size() > LongestCssColor) return std::nullopt;
-    const QString t = text.trimmed().toLower();
-    if (t.startsWith(QLatin1Char('#'))) return ReadHex(t.mid(1));
-    if (const auto named = NamedCssColor(t)) return CssColorRead{*named, false, false};
-    const qsizetype open = t.indexOf(QLatin1Char('('));
-    if (open <= 0 || !t.endsWith(QLatin1Char(')'))) return std::nullopt;
-    const QString name = t.left(open).trimmed();
-    const QString body = t.mid(open + 1, t.size() - open - 2);
-    if (body.contains(QLatin1Char('(')) || body.contains(QLatin1Char(')'))) return std::nullopt;
-    std::optional<Arg> alpha;
-    std::optional<Reading> r;
-    if (name == QLatin1String("color")) {
-        r = ReadColorFunction(body, alpha);
-    } else {
-        const auto args = SplitArgs(body);
-        if (!args) return std::nullopt;
-        // The comma form is the old syntax of rgb() and hsl() only.
-        const bool legacy =
-            name.startsWith(QLatin1String("rgb")) || name.startsWith(QLatin1String("hsl"));
-        if (args->commas && !legacy) return std::nullopt;
-        alpha = args->alpha;
-        r = ReadFunction(name, args->channels);
-    }
+// The colour a reading stands for: alpha checked and dropped, a wide-gamut colour mapped in.
+std::optional<CssColorRead> ReadingToColor(const std::optional<Reading>& r,
+                                           const std::optional<Arg>& alpha) {
     if (!r) return std::nullopt;
     bool alphaDropped = false;
     if (alpha) {
@@ -225,6 +198,38 @@ std::optional<CssColorRead> ReadCssColor(const QString& text) {
     const bool outside = !InSrgbGamut(r->srgb, 0.5L / 255);
     const Triple srgb = r->wideGamut ? MapIntoSrgb(r->srgb) : r->srgb; // rgb(), hsl(), hwb() clamp
     return CssColorRead{ColorOfSrgb(srgb), alphaDropped, r->wideGamut && outside};
+}
+
+} // namespace
+
+std::optional<CssColorRead> ReadCssFunction(const QString& name,
+                                            const std::vector<CssArg>& channels,
+                                            std::optional<CssArg> alpha) {
+    return ReadingToColor(ReadFunction(name, channels), alpha);
+}
+
+std::optional<CssColorRead> ReadCssColor(const QString& text) {
+    if (text.size() > LongestCssColor) return std::nullopt;
+    const QString t = text.trimmed().toLower();
+    if (t.startsWith(QLatin1Char('#'))) return ReadHex(t.mid(1));
+    if (const auto named = NamedCssColor(t)) return CssColorRead{*named, false, false};
+    const qsizetype open = t.indexOf(QLatin1Char('('));
+    if (open <= 0 || !t.endsWith(QLatin1Char(')'))) return std::nullopt;
+    const QString name = t.left(open).trimmed();
+    const QString body = t.mid(open + 1, t.size() - open - 2);
+    if (body.contains(QLatin1Char('(')) || body.contains(QLatin1Char(')'))) return std::nullopt;
+    if (name == QLatin1String("color")) {
+        std::optional<Arg> alpha;
+        const std::optional<Reading> r = ReadColorFunction(body, alpha);
+        return ReadingToColor(r, alpha);
+    }
+    const auto args = SplitArgs(body);
+    if (!args) return std::nullopt;
+    // The comma form is the old syntax of rgb() and hsl() only.
+    const bool legacy =
+        name.startsWith(QLatin1String("rgb")) || name.startsWith(QLatin1String("hsl"));
+    if (args->commas && !legacy) return std::nullopt;
+    return ReadCssFunction(name, args->channels, args->alpha);
 }
 
 QString CssReadNote(const CssColorRead& read) {

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 namespace huebit {
 
@@ -20,6 +21,19 @@ struct CssColorRead {
 /// The colour a CSS colour text stands for, or nothing when the text is not one. Case and the
 /// blanks around it do not matter; texts longer than 256 characters are never CSS colours.
 std::optional<CssColorRead> ReadCssColor(const QString& text);
+
+/// One argument of a colour function as read: a number, a percentage (the number before "%"), an
+/// angle in degrees, or "none".
+struct CssArg {
+    enum Kind { Number, Percent, Angle, None } kind;
+    long double value;
+};
+
+/// The colour of a function other than color() from its arguments, as ReadCssColor takes them
+/// once the text is split: `name` in lower case, the channels, the alpha if one was given.
+std::optional<CssColorRead> ReadCssFunction(const QString& name,
+                                            const std::vector<CssArg>& channels,
+                                            std::optional<CssArg> alpha = std::nullopt);
 
 /// The status line's word on a reading: what was dropped or mapped, else empty.
 QString CssReadNote(const CssColorRead& read);

@@ -35,9 +35,11 @@ const Form& FormOf(CssNotation n) {
     return Forms[int(n)];
 }
 
-// Round(v * 10^decimals), ties to even.
+// Round(v * 10^decimals), ties to even. The powers are exact; powl is slow enough to dominate a
+// sweep of every colour.
 long long Scaled(long double v, int decimals) {
-    return std::llrint(v * std::pow(10.0L, decimals));
+    constexpr long double Powers[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+    return std::llrint(v * Powers[decimals]);
 }
 
 QString Fixed(long long scaled, int decimals) {
@@ -52,22 +54,22 @@ QString Fixed(long long scaled, int decimals) {
     return (negative && scaled != 0 ? QStringLiteral("-") : QString()) + text;
 }
 
-Triple Components(CssNotation n, const Triple& s) {
+Triple Components(CssNotation n, Color c) {
     switch (n) {
     case CssNotation::Hsl:
-        return SrgbToHsl(s);
+        return SrgbToHsl(SrgbOf(c));
     case CssNotation::Hwb:
-        return SrgbToHwb(s);
+        return SrgbToHwb(SrgbOf(c));
     case CssNotation::Oklch:
-        return LabToLch(SrgbToOklab(s));
+        return LabToLch(LinearSrgbToOklab(LinearOf(c)));
     case CssNotation::Oklab:
-        return SrgbToOklab(s);
+        return LinearSrgbToOklab(LinearOf(c));
     case CssNotation::Lab:
-        return SrgbToCieLab(s);
+        return LinearSrgbToCieLab(LinearOf(c));
     case CssNotation::Lch:
-        return LabToLch(SrgbToCieLab(s));
+        return LabToLch(LinearSrgbToCieLab(LinearOf(c)));
     }
-    return s;
+    return SrgbOf(c);
 }
 
 Triple ToSrgb(CssNotation n, const Triple& t) {
@@ -90,9 +92,9 @@ Triple ToSrgb(CssNotation n, const Triple& t) {
 
 } // namespace
 
-QString CssNotationText(CssNotation notation, Color c) {
+CssPrintedNumbers CssNotationNumbers(CssNotation notation, Color c) {
     const Form& f = FormOf(notation);
-    const Triple t = Components(notation, SrgbOf(c));
+    const Triple t = Components(notation, c);
     std::array<long double, 3> v{t.x, t.y, t.z};
     std::array<long long, 3> scaled{};
     for (int i = 0; i < 3; ++i)
@@ -103,10 +105,16 @@ QString CssNotationText(CssNotation notation, Color c) {
         if (scaled[f.hueIndex] == full) scaled[f.hueIndex] = 0;
         if (f.chromaIndex >= 0 && scaled[f.chromaIndex] == 0) scaled[f.hueIndex] = 0;
     }
+    return {f.name, scaled, f.decimals, f.percent};
+}
+
+QString CssNotationText(CssNotation notation, Color c) {
+    const CssPrintedNumbers p = CssNotationNumbers(notation, c);
     QStringList parts;
     for (int i = 0; i < 3; ++i)
-        parts << Fixed(scaled[i], f.decimals[i]) + (f.percent[i] ? QStringLiteral("%") : QString());
-    return QStringLiteral("%1(%2)").arg(QLatin1String(f.name), parts.join(QLatin1Char(' ')));
+        parts << Fixed(p.scaled[i], p.decimals[i]) +
+                     (p.percent[i] ? QStringLiteral("%") : QString());
+    return QStringLiteral("%1(%2)").arg(QLatin1String(p.name), parts.join(QLatin1Char(' ')));
 }
 
 QString ExpandCssTokens(const QString& text, Color c) {

@@ -6,11 +6,22 @@
 #include "core/color.h"
 
 #include <QString>
+#include <array>
 #include <optional>
 
 namespace huebit {
 
 enum class CssNotation { Hsl, Hwb, Oklch, Oklab, Lab, Lch };
+
+/// The numbers a notation prints, before they become text: each is scaled[i] / 10^decimals[i],
+/// followed by "%" where percent[i].
+struct CssPrintedNumbers {
+    const char* name; ///< the function's name, "hsl" …
+    std::array<long long, 3> scaled;
+    std::array<int, 3> decimals;
+    std::array<bool, 3> percent;
+};
+CssPrintedNumbers CssNotationNumbers(CssNotation notation, Color c);
 
 /// "hsl(258.1 93.1% 65.88%)": trailing zeros dropped, no "-0", the hue of a grey 0.
 QString CssNotationText(CssNotation notation, Color c);

@@ -17,17 +17,36 @@ bool Passes(Color text, Color background, int target) {
     return ContrastRatioHundredths(text, background) >= target;
 }
 
-// The first colour of the hue, walking lightness from the text's own towards `end`, that reaches
-// the target.
-std::optional<Color> WalkLightness(const Triple& lch, long double end, Color background,
-                                   int target) {
+// The colour of the hue at step i of the lightness scale from the text's own (0) to `end`
+// (LightnessSteps), its chroma kept where sRGB holds it.
+Color ColourAtStep(const Triple& lch, long double end, int i) {
     const long double step = (end - lch.x) / LightnessSteps;
-    for (int i = 1; i <= LightnessSteps; ++i) {
-        const long double l = i == LightnessSteps ? end : lch.x + step * i;
-        const Color c = ColorOfSrgb(OklchInSrgbByChroma({l, lch.y, lch.z}));
-        if (Passes(c, background, target)) return c;
+    const long double l = i == LightnessSteps ? end : lch.x + step * i;
+    return ColorOfSrgb(OklchInSrgbByChroma({l, lch.y, lch.z}));
+}
+
+// The first step towards `end` that reaches the target. The text fails at its own lightness, so
+// on the way it first nears the background's luminance and then leaves it behind: the contrast
+// only grows past the crossing, and the steps that pass form one run up to `end`. Bisection over
+// the steps finds the run's start, the step a walk would stop at, in ten looks instead of up to
+// a thousand.
+std::optional<Color> FirstPassingStep(const Triple& lch, long double end, Color background,
+                                      int target) {
+    const Color last = ColourAtStep(lch, end, LightnessSteps);
+    if (!Passes(last, background, target)) return std::nullopt;
+    int failing = 0, passing = LightnessSteps;
+    Color found = last;
+    while (passing - failing > 1) {
+        const int mid = (failing + passing) / 2;
+        const Color c = ColourAtStep(lch, end, mid);
+        if (Passes(c, background, target)) {
+            passing = mid;
+            found = c;
+        } else {
+            failing = mid;
+        }
     }
-    return std::nullopt;
+    return found;
 }
 
 QString TargetText(int target) {
@@ -44,7 +63,7 @@ ReadableText ReadableTextColor(Color text, Color background, int target) {
     std::optional<Color> best;
     long double bestDistance = 0;
     for (long double end : {1.0L, 0.0L}) {
-        const std::optional<Color> c = WalkLightness(lch, end, background, target);
+        const std::optional<Color> c = FirstPassingStep(lch, end, background, target);
         if (!c) continue;
         const long double d = DeltaEOk(lab, SrgbToOklab(SrgbOf(*c)));
         if (!best || d < bestDistance) best = c, bestDistance = d;

@@ -21,10 +21,10 @@ struct ReadableText {
     bool reached; ///< the target is met (the shown, truncated ratio)
 };
 
-/// Lightness is moved first, lighter and darker, in steps of 0.001 of OKLCH lightness; chroma
-/// gives way only where sRGB cannot hold it at that lightness. Of the two directions the one
-/// nearer in deltaE OK wins. Where neither reaches the target, black or white, whichever has the
-/// higher contrast.
+/// Lightness is moved first, lighter and darker, on a scale of a thousand steps to white or black
+/// (the first step that passes is taken); chroma gives way only where sRGB cannot hold it at that
+/// lightness. Of the two directions the one nearer in deltaE OK wins. Where neither reaches the
+/// target, black or white, whichever has the higher contrast.
 ReadableText ReadableTextColor(Color text, Color background, int targetHundredths);
 
 /// Runs the command on the model: the text target is selected and the new colour applied through

@@ -55,7 +55,8 @@ SettingsBuffer ToSettingsBuffer(const SettingsRecord& r) {
     lines[L::EditorPageCopy] = QString::number(r.editorPage);
     lines[L::OpenOnHover] = boolText(r.shell.openOnHover);
     lines[L::IndicatorMode] = indicatorWord(r.shell.indicatorMode);
-    lines[L::Filler] = QStringLiteral("blanck");
+    // AA writes the filler word the line always held, so a file without AAA stays as it was.
+    lines[L::ReadableTarget] = r.sample.aaaText ? QStringLiteral("AAA") : QStringLiteral("blanck");
     lines[L::Language] = r.shell.language;
     lines[L::OpenOnScreenPage] = boolText(r.shell.openOnScreenPage);
     lines[L::StartInMiniWindow] = boolText(r.shell.startInMiniWindow);

@@ -35,7 +35,7 @@ constexpr int TemplateIndex = 164;
 constexpr int EditorPageCopy = 165; // written, never read (line 174 is)
 constexpr int OpenOnHover = 166;
 constexpr int IndicatorMode = 167;
-constexpr int Filler = 168;         // the fixed word "blanck"
+constexpr int ReadableTarget = 168; // "AAA" for 7:1, else the old filler word "blanck" (4.5:1)
 constexpr int Language = 169;
 constexpr int OpenOnScreenPage = 170;
 constexpr int StartInMiniWindow = 171;
@@ -90,7 +90,7 @@ struct SettingsRecord {
     int editorPage = 0;   ///< 0 RGB, 1 HSV
     int auxPage = 0;      ///< 0 refinement, 1 gradient, 2 matching colours
     QRect floatingPanel{220, 582, 247, 73};
-    SampleOptions sample; ///< lines 188-191
+    SampleOptions sample; ///< lines 188-191; the readable-text target on 168
     ShellOptions shell;
 
     bool operator==(const SettingsRecord&) const = default;

@@ -134,6 +134,7 @@ void ApplySettings(const SettingsBuffer& buffer, SettingsTarget& t) {
     if (f.is(L::SampleTextShown, False)) t.clearSampleCaption();          // G49
     t.setOpenOnHover(!f.is(L::OpenOnHover, False));
     t.setIndicatorMode(indicatorMode(f.text(L::IndicatorMode)));
+    t.setReadableTextAaa(f.is(L::ReadableTarget, QLatin1StringView("AAA")));
     if (const QString language = f.text(L::Language); !language.isEmpty()) // G50
         t.selectLanguage(language);
     togglesAndPages(f, t);                                                // G51
@@ -213,6 +214,7 @@ public:
     void clearSampleCaption() override {}
     void setOpenOnHover(bool on) override { m_r.shell.openOnHover = on; }
     void setIndicatorMode(IndicatorMode mode) override { m_r.shell.indicatorMode = mode; }
+    void setReadableTextAaa(bool on) override { m_r.sample.aaaText = on; }
     void selectLanguage(const QString& name) override { m_r.shell.language = name; }
     void setOpenOnScreenPage(bool on) override { m_r.shell.openOnScreenPage = on; }
     void setStartInMiniWindow(bool on) override { m_r.shell.startInMiniWindow = on; }

@@ -47,6 +47,8 @@ public:
     virtual void clearSampleCaption() = 0;
     virtual void setOpenOnHover(bool on) = 0;
     virtual void setIndicatorMode(IndicatorMode mode) = 0;
+    /// The readable-text command aims at AAA (7:1) rather than AA (4.5:1).
+    virtual void setReadableTextAaa(bool on) = 0;
     /// Only called with a name that is not empty.
     virtual void selectLanguage(const QString& name) = 0;
     virtual void setOpenOnScreenPage(bool on) = 0;
@@ -72,7 +74,7 @@ public:
     virtual void setLargeIndicator() = 0;
 };
 
-/// Applies every group of the file, in order. Lines 11, 165 and 168 are never read, and the
+/// Applies every group of the file, in order. Lines 11 and 165 are never read, and the
 /// floating panel's lines 177-180 are left to the panel.
 void ApplySettings(const SettingsBuffer& buffer, SettingsTarget& target);
 

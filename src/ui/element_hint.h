@@ -19,6 +19,10 @@ inline void SetElementTag(QWidget* w, int tag) { w->setProperty("tag", tag); }
 /// A label that shows a picture, not text: it takes no line of a language file.
 inline void MarkAsPicture(QWidget* w) { w->setProperty("picture", true); }
 
+/// A control added after the language file's lines were laid out: it takes the interface font but
+/// no caption line, so every language file's lines stay on the controls they were written for.
+inline void KeepOutOfLanguageFile(QWidget* w) { w->setProperty("noCaptionLine", true); }
+
 /// A panel (a swatch, a bar, the sample, a plate or frame): it takes a line of a language file
 /// like any captioned control, so that the lines of a file stay on their controls, but its face
 /// shows colours and keeps the caption to itself.

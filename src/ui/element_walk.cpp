@@ -150,6 +150,7 @@ int ElementTag(const QWidget* w) {
 }
 
 bool HasCaption(const QWidget* w) {
+    if (w->property("noCaptionLine").toBool()) return false;
     if (pageOwner(w, nullptr) || isPanel(w)) return true;
     if (qobject_cast<const QGroupBox*>(w) || qobject_cast<const QAbstractButton*>(w)) return true;
     if (auto* label = qobject_cast<const QLabel*>(w)) {

@@ -27,7 +27,8 @@ int ElementTag(const QWidget* w);
 
 /// Labels that show text, panels (MarkAsPanel), buttons, group boxes and the pages of a page
 /// control have a caption, hidden ones too; pictures, edits, lists, page controls and status
-/// bars do not. A panel keeps its caption without showing it.
+/// bars do not, nor does a control kept out of the language file. A panel keeps its caption
+/// without showing it.
 bool HasCaption(const QWidget* w);
 QString Caption(const QWidget* w);
 /// Sets the caption; an accessible name that was the old caption follows it.

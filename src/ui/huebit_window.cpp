@@ -260,6 +260,7 @@ void THuebit::wireShell() {
 void THuebit::wireSample() {
     SelectionPage* page = m_selection;
     m_sampleMenu = WireSample({*page, *m_settings, m_model, m_sampleSettings, m_palettePicking,
+                               m_sampleOptions,
                                [this]() -> FontDialog& { return *m_fontDialog; },
                                [this] {
                                    if (m_colPanel) m_colPanel->ShowHide();
@@ -287,7 +288,7 @@ void THuebit::wireKeys() {
                            {WindowKeyCommand::Close, [this] { StartClosing(); }},
                            {WindowKeyCommand::Readable, [this] {
                                 StatusBar1->showHeldMessage(
-                                    MakeSampleTextReadable(m_model, ReadableTargetAA));
+                                    MakeSampleTextReadable(m_model, m_sampleOptions.ReadableTarget()));
                             }}});
 }
 

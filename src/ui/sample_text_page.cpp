@@ -4,6 +4,7 @@
 #include "ui/font_refit.h"
 #include "ui/qt_color.h"
 #include "ui/qt_font.h"
+#include "ui/wrap_check_box.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -45,10 +46,17 @@ SampleTextPage::SampleTextPage(QWidget* parent) : QWidget(parent) {
     fontButton = makeButton("SampleFontButton", "Шрифт примера", "Выбор шрифта примера", group);
     applyButton = makeButton("SampleApplyButton", "Применить", "", group);
     resetButton = makeButton("SampleResetButton", "  Сброс", "", group);
-    // 120, 112 and 112 wide at the designed font; wider where a larger font needs it.
+    // Not in the original layout: its caption wraps rather than widen the window, and it takes
+    // no language file line.
+    aaaBox = new WrapCheckBox(QStringLiteral("Текст по уровню AAA (7:1)"), group);
+    aaaBox->setObjectName(QStringLiteral("SampleAaaCheckBox"));
+    SetElementHint(aaaBox,
+                   QStringLiteral("«Сделать текст читаемым» добивается контраста 7:1, а не 4,5:1"),
+                   aaaBox->text());
+    KeepOutOfLanguageFile(aaaBox);
     // 120, 112 and 112 wide at the designed font; at a larger one each as wide as its caption
     // needs, with what is left of the row shared out.
-    new FontRefit({fontButton, applyButton, resetButton}, [this] {
+    new FontRefit({fontButton, applyButton, resetButton, aaaBox}, [this] {
         const std::array<QToolButton*, 3> buttons{fontButton, applyButton, resetButton};
         const std::array<int, 3> designed{120, 112, 112};
         constexpr int Left = 10, Right = 366, Gap = 6;
@@ -74,7 +82,9 @@ SampleTextPage::SampleTextPage(QWidget* parent) : QWidget(parent) {
         // it (the window grows to fit, THuebit::FitClientToFont).
         const int title = group->fontMetrics().horizontalAdvance(group->title()) + 16;
         const int width = std::max({376, x - Gap + Left, title});
-        group->resize(width, std::max(136, 96 + height + 6));
+        const int boxWidth = width - 2 * Left;
+        aaaBox->setGeometry(Left, 96 + height + 6, boxWidth, aaaBox->heightForWidth(boxWidth));
+        group->resize(width, aaaBox->geometry().bottom() + 9);
         textEdit->resize(width - 2 * Left, textEdit->height());
         updateGeometry();
     }, group);

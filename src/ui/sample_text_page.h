@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -30,6 +31,7 @@ public:
     QToolButton* resetButton = nullptr;  // "  Сброс"
     QToolButton* toggleButton = nullptr; // shows or hides the sample text, hidden
     QLabel* toggleLabel = nullptr;       // "- показать/скрыть текст", hidden
+    QCheckBox* aaaBox = nullptr;         // "Текст по уровню AAA (7:1)", under the buttons
 };
 
 /// The edit box's background, RGB(255, 255, 221).

@@ -1,6 +1,7 @@
 #include "ui/sample_wiring.h"
 
 #include "core/readable_text.h"
+#include "output/sample_options.h"
 #include "output/sample_text_settings.h"
 #include "palettes/palette_picking.h"
 #include "ui/sample_text_page.h"
@@ -9,6 +10,7 @@
 #include "ui/settings_page.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTabWidget>
@@ -34,9 +36,11 @@ QMenu* sampleMenu(const SampleWiring& w) {
         w.showPage(SettingsMainPage);
         w.settings.ShowSubPage(SettingsPage::SampleSubPage);
     });
+    const SampleOptions& options = w.options;
     QAction* readable = menu->addAction(
-        QStringLiteral("Сделать текст читаемым"), menu,
-        [&model, show = w.showStatus] { show(MakeSampleTextReadable(model, ReadableTargetAA)); });
+        QStringLiteral("Сделать текст читаемым"), menu, [&model, &options, show = w.showStatus] {
+            show(MakeSampleTextReadable(model, options.ReadableTarget()));
+        });
     // Shown in the menu; the window's own key table runs Ctrl+R outside it.
     readable->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     readable->setShortcutContext(Qt::WidgetShortcut);
@@ -86,6 +90,9 @@ void wireSettingsPage(const SampleWiring& w) {
     ColorModel& model = w.model;
     QObject::connect(page->toggleButton, &QToolButton::clicked, &model,
                      [&model] { model.ToggleSampleText(); });
+    SampleOptions& options = w.options;
+    QObject::connect(page->aaaBox, &QCheckBox::toggled, page,
+                     [&options](bool on) { options.aaaText = on; });
     QObject::connect(&w.settings, &SettingsPage::sampleSubPageEntered, &settings,
                      [&settings] { settings.ResetSampleTextSettings(); });
 }

@@ -14,6 +14,7 @@ class ColorModel;
 class FontDialog;
 class PalettePicking;
 class SampleTextSettings;
+struct SampleOptions;
 class SelectionPage;
 class SettingsPage;
 
@@ -23,6 +24,7 @@ struct SampleWiring {
     ColorModel& model;
     SampleTextSettings& sampleSettings;
     PalettePicking& palettes;
+    SampleOptions& options; ///< the readable-text target among them
     std::function<FontDialog&()> fontDialog;
     std::function<void()> showHidePanel;
     std::array<std::function<void()>, 3> copy; ///< text, bitmap, vector

@@ -6,6 +6,7 @@
 #include "ui/huebit_window.h"
 #include "ui/indicator_mode_group.h"
 #include "ui/refine_pages.h"
+#include "ui/sample_text_page.h"
 #include "ui/selection_page.h"
 #include "ui/settings_page.h"
 #include "ui/title_strip.h"
@@ -72,6 +73,9 @@ void WindowSettings::clearSampleCaption() { w.model().ClearSampleCaption(); }
 void WindowSettings::setOpenOnHover(bool on) { w.titleStrip()->CheckBox4->setChecked(on); }
 void WindowSettings::setIndicatorMode(IndicatorMode mode) {
     w.settingsPage()->indicatorGroup->setMode(mode);
+}
+void WindowSettings::setReadableTextAaa(bool on) {
+    w.settingsPage()->samplePage->aaaBox->setChecked(on);
 }
 void WindowSettings::selectLanguage(const QString& name) { w.appearance().RestoreLanguage(name); }
 void WindowSettings::setOpenOnScreenPage(bool on) { options(w).CheckBox3->setChecked(on); }

@@ -32,6 +32,7 @@ public:
     void clearSampleCaption() override;
     void setOpenOnHover(bool on) override;
     void setIndicatorMode(IndicatorMode mode) override;
+    void setReadableTextAaa(bool on) override;
     void selectLanguage(const QString& name) override;
     void setOpenOnScreenPage(bool on) override;
     void setStartInMiniWindow(bool on) override;

@@ -81,6 +81,21 @@ TEST(ColorSpaces, EveryRouteRoundTrips) {
             }
 }
 
+// The quick roots the sweeps rely on keep the last bits and the ends of the range: the byte
+// table equals the formula, and values past double's range (which a typed input can reach)
+// still come back through OKLab and the sRGB encoding.
+TEST(ColorSpaces, FastPathsKeepTheFormulasValues) {
+    for (int v = 0; v < 256; ++v)
+        ASSERT_EQ(LinearOf(RGB(v, v, v)).x, SrgbToLinear(v / 255.0L)) << v;
+    for (long double x : {1e-400L, 1e-320L, 3e-9L, 0.0031309L, 0.5L, 1.0L, 7.0L, 1e310L}) {
+        SCOPED_TRACE(double(x));
+        const Triple back = OklabToLinearSrgb(LinearSrgbToOklab({x, x, x}));
+        EXPECT_NEAR(double(back.y / x), 1.0, 1e-12);
+        EXPECT_NEAR(double(SrgbToLinear(LinearToSrgb(x)) / x), 1.0, 1e-15);
+        EXPECT_NEAR(double(SrgbToLinear(LinearToSrgb(-x)) / -x), 1.0, 1e-15);
+    }
+}
+
 TEST(ColorSpaces, GreysHaveHueZeroAndNoChroma) {
     for (int v = 0; v < 256; ++v) {
         const Triple s = SrgbOf(RGB(v, v, v));

@@ -4,6 +4,7 @@
 #include "core/color_spaces.h"
 #include "core/contrast.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace huebit {
@@ -76,6 +77,38 @@ TEST(ReadableText, ChromaGivesWayOnlyWhereSrgbForcesIt) {
     const Triple after = LabToLch(SrgbToOklab(SrgbOf(r.colour)));
     EXPECT_GT(after.x, before.x);
     EXPECT_NEAR(double(after.y), double(before.y), 0.01);
+}
+
+// Over many pairs: what reaches the target passes it, keeps the text's OKLCH hue, and no colour
+// of that hue that passes lies nearer the text (a scan of lightness both ways, chroma kept where
+// sRGB holds it, finds none nearer than one step of the search's scale and a byte's rounding).
+TEST(ReadableText, NearestPassingColourOfTheHue) {
+    unsigned seed = 12345;
+    const auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return Color(seed >> 8 & 0xFFFFFF);
+    };
+    for (int i = 0; i < 80; ++i) {
+        const Color text = next(), background = next();
+        const int target = i % 2 ? ReadableTargetAA : 300;
+        SCOPED_TRACE(testing::Message() << std::hex << text << " on " << background);
+        const ReadableText r = ReadableTextColor(text, background, target);
+        EXPECT_EQ(ContrastRatioHundredths(r.colour, background) >= target, r.reached);
+        if (!r.changed || !r.reached) continue;
+        const Triple lab = SrgbToOklab(SrgbOf(text));
+        const Triple lch = LabToLch(lab), after = LabToLch(SrgbToOklab(SrgbOf(r.colour)));
+        if (r.sameHue && lch.y > 0.03L && after.y > 0.03L) {
+            const long double turn = std::fabs(after.z - lch.z);
+            EXPECT_LT(double(std::fmin(turn, 360 - turn)), 3.0);
+        }
+        const long double chosen = DeltaEOk(lab, SrgbToOklab(SrgbOf(r.colour)));
+        for (int k = 0; k <= 200; ++k) {
+            const Color c = ColorOfSrgb(OklchInSrgbByChroma({k / 200.0L, lch.y, lch.z}));
+            if (ContrastRatioHundredths(c, background) < target) continue;
+            EXPECT_GE(double(DeltaEOk(lab, SrgbToOklab(SrgbOf(c)))), double(chosen) - 0.006)
+                << "nearer: " << std::hex << c;
+        }
+    }
 }
 
 // The command on the model: the text becomes the target and takes the colour through

@@ -33,6 +33,7 @@ public:
     void clearSampleCaption() override { log << "clear caption"; }
     void setOpenOnHover(bool on) override { add("hover", on); }
     void setIndicatorMode(IndicatorMode m) override { add("indicator", int(m)); }
+    void setReadableTextAaa(bool on) override { add("aaa", on); }
     void selectLanguage(const QString& n) override { log << "language " + n; }
     void setOpenOnScreenPage(bool on) override { add("screen page", on); }
     void setStartInMiniWindow(bool on) override { add("mini", on); }
@@ -88,7 +89,7 @@ SettingsRecord unusualRecord() {
     r.editorPage = 1;
     r.auxPage = 2;
     r.floatingPanel = {10, 20, 100, 50};
-    r.sample = {33, 44, true, false};
+    r.sample = {33, 44, true, false, true};
     r.shell = {false, IndicatorMode::Dynamic, "ru.lng", false, false, false, false,
                14, "DejaVu Sans", 0, true};
     return r;
@@ -129,10 +130,8 @@ TEST(SettingsWalk, LinesWrittenButNeverRead) {
     const SettingsBuffer b = ToSettingsBuffer(r);
     EXPECT_EQ(b.line(L::TemplateIndexCopy), "2");
     EXPECT_EQ(b.line(L::EditorPageCopy), "1");
-    EXPECT_EQ(b.line(L::Filler), "blanck");
     SettingsBuffer changed = withLine(b, L::TemplateIndexCopy, "0");
     changed = withLine(changed, L::EditorPageCopy, "junk");
-    changed = withLine(changed, L::Filler, "");
     EXPECT_TRUE(ReadSettingsRecord(changed) == r);
     EXPECT_EQ(loadLog(changed), loadLog(b));
 }
@@ -142,7 +141,7 @@ TEST(SettingsWalk, GroupsRunInOrder) {
     const QStringList order = {"left", "top", "palettes 2", "text target", "background",
                                "text colour", "hints off", "user 0", "user 19", "prev 0",
                                "prev 19", "templates 3", "apply", "sample text", "template 2",
-                               "render", "hover 0", "indicator 0", "language ru.lng",
+                               "render", "hover 0", "indicator 0", "aaa 1", "language ru.lng",
                                "screen page 0", "mini 0", "components 0", "palettes 2",
                                "editors 1", "aux 2", "use indicator 0", "components 0",
                                "on top 0", "refresh 0", "hsv 1", "font size 14",
@@ -328,6 +327,31 @@ TEST(SettingsWalk, WordsAndTheirReadings) {
     SettingsBuffer b = withLine(defaults, L::RefreshOnOpen, "false");
     EXPECT_TRUE(ReadSettingsRecord(b).shell.refreshScreenOnOpen);
     EXPECT_FALSE(ReadSettingsRecord(withLine(b, L::RefreshOnOpenAgain, "false")).shell.refreshScreenOnOpen);
+}
+
+// Line 168 keeps the readable-text target: exactly "AAA" chooses 7:1; anything else, the filler
+// word every older file holds included, 4.5:1, which is written as that filler word again.
+TEST(SettingsWalk, ReadableTargetOnLine168) {
+    const SettingsBuffer defaults = ToSettingsBuffer(SettingsRecord{});
+    EXPECT_EQ(defaults.line(L::ReadableTarget), "blanck");
+    const struct {
+        const char* text;
+        bool aaa;
+    } cases[] = {{"blanck", false}, {"AAA", true},  {"aaa", false},  {"", false},
+                 {" AAA", false},   {"AAA ", false}, {"AA", false},  {"7", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const SettingsBuffer b = withLine(defaults, L::ReadableTarget, QString::fromLatin1(c.text));
+        const SettingsRecord r = ReadSettingsRecord(b);
+        EXPECT_EQ(r.sample.aaaText, c.aaa);
+        EXPECT_EQ(r.sample.ReadableTarget(), c.aaa ? ReadableTargetAAA : ReadableTargetAA);
+        EXPECT_TRUE(loadLog(b).contains(c.aaa ? "aaa 1" : "aaa 0"));
+        const SettingsBuffer saved = ToSettingsBuffer(r);
+        EXPECT_EQ(saved.lines().size(), SettingsLineCount);
+        EXPECT_EQ(saved.line(L::ReadableTarget), c.aaa ? "AAA" : "blanck");
+        // Nothing else of the file moves with it.
+        EXPECT_EQ(withLine(saved, L::ReadableTarget, "blanck").toBytes(), defaults.toBytes());
+    }
 }
 
 TEST(SettingsWalk, HiddenSampleTextAndTheTarget) {

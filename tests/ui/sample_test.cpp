@@ -21,6 +21,7 @@
 #include "ui/window_appearance.h"
 #include "widget_events.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFontDialog>
 #include <QGroupBox>
@@ -115,6 +116,7 @@ private slots:
     void fontColorDialogReturnsTheFontAndColour();
     void contrastReadoutFollowsTheSample();
     void contrastReadoutFitsAtEveryFontSize();
+    void aaaChoiceAimsTheReadableCommand();
 };
 
 void SampleTest::sampleAndButtonsLayout() {
@@ -528,6 +530,65 @@ void SampleTest::contrastReadoutFitsAtEveryFontSize() {
             sample->contentsRect(), Qt::AlignCenter, sample->caption());
         // Above 12 points the selection page keeps its places and the plate may meet it.
         if (points <= 12) QVERIFY2(!caption.intersects(readout->geometry()), qPrintable(at));
+    }
+}
+
+// "Текст по уровню AAA (7:1)" on the "Пример " sub-page sets the target of "Сделать текст
+// читаемым" (window_keys_test takes Ctrl+R).
+void SampleTest::aaaChoiceAimsTheReadableCommand() {
+    Program p;
+    p.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.window));
+    QCheckBox* aaa = p.window.settingsPage()->samplePage->aaaBox;
+    QCOMPARE(aaa->text(), QStringLiteral("Текст по уровню AAA (7:1)"));
+    QCOMPARE(aaa->accessibleName(), aaa->text());
+    QVERIFY(!aaa->isChecked());
+    QVERIFY(!HasCaption(aaa)); // every language file keeps its lines
+    // Whole, wrapped where it must, inside its group and the window from 8 to 20 points.
+    SampleTextPage* page = p.window.settingsPage()->samplePage;
+    p.window.ShowPage(2);
+    p.window.settingsPage()->ShowSubPage(SettingsPage::SampleSubPage);
+    for (int points : {8, 12, 16, 20}) {
+        p.window.appearance().SetFontSize(points);
+        QTRY_VERIFY(aaa->height() >= aaa->heightForWidth(aaa->width()));
+        QVERIFY2(page->group->rect().contains(aaa->geometry()), qPrintable(QString::number(points)));
+        QVERIFY(aaa->width() >= aaa->minimumSizeHint().width());
+        QVERIFY(p.window.rect().contains(QRect(aaa->mapTo(&p.window, QPoint()), aaa->size())));
+    }
+    p.window.ShowPage(0);
+    QAction* readable = menuEntry(p.page()->findChild<QMenu*>("PopupMenu1"),
+                                  QStringLiteral("Сделать текст читаемым"));
+    QVERIFY(readable);
+    ColorModel& m = p.window.model();
+    const Color yellow = DefaultSampleTextColor, white = RGB(255, 255, 255);
+    const Color violet = RGB(136, 87, 249);
+    const struct {
+        bool aaa;
+        Color background;
+        int low, high; // the ratio reached, in hundredths
+        const char* said;
+    } cases[] = {
+        {false, white, 450, 699, "Цвет текста подобран"},
+        {true, white, 700, 2100, "Цвет текста подобран"},
+        {false, violet, 450, 699, "Цвет текста подобран"},
+        // Black gives 4.77:1 on the default background and white less: no 7:1 there.
+        {true, violet, 477, 477, "Контраст 7:1 с этим фоном недостижим: взят чёрный"},
+    };
+    for (const auto& c : cases) {
+        const QString at = QStringLiteral("AAA %1 on %2: ")
+                               .arg(c.aaa)
+                               .arg(c.background, 6, 16, QLatin1Char('0'));
+        aaa->click();
+        if (aaa->isChecked() != c.aaa) aaa->click();
+        QCOMPARE(p.window.sampleOptions().aaaText, c.aaa);
+        m.SetSampleColor(ColorTarget::Background, c.background);
+        m.SetSampleColor(ColorTarget::Text, yellow);
+        readable->trigger();
+        const int ratio = ContrastRatioHundredths(p.sample().text, c.background);
+        QVERIFY2(ratio >= c.low && ratio <= c.high,
+                 qPrintable(at + QString::number(ratio) + p.window.statusBar()->currentMessage()));
+        QVERIFY2(p.window.statusBar()->currentMessage().startsWith(QString::fromUtf8(c.said)),
+                 qPrintable(at + p.window.statusBar()->currentMessage()));
     }
 }
 

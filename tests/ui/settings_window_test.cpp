@@ -8,6 +8,7 @@
 #include "ui/image_button.h"
 #include "ui/refine_pages.h"
 #include "ui/selection_page.h"
+#include "ui/sample_text_page.h"
 #include "ui/settings_page.h"
 #include "ui/text_line.h"
 #include "ui/title_strip.h"
@@ -51,7 +52,7 @@ SettingsRecord craftedRecord() {
     r.editorPage = 1;
     r.auxPage = 2;
     r.floatingPanel = {10, 20, 100, 50};
-    r.sample = {30, 40, true, false};
+    r.sample = {30, 40, true, false, true};
     r.shell.openOnHover = false;
     r.shell.stayOnTop = false;
     r.shell.transparency = 77;
@@ -129,6 +130,8 @@ void SettingsWindowTest::craftedFileReachesTheWindow() {
     QVERIFY(!w.settingsPage()->SpinEdit5->isEnabled()); // the square option's click action ran
     QVERIFY(!w.settingsPage()->CheckBox10->isChecked());
     QCOMPARE(w.sampleOptions().SampleSize(), QSize(30, 30));
+    QVERIFY(w.settingsPage()->samplePage->aaaBox->isChecked());
+    QCOMPARE(w.sampleOptions().ReadableTarget(), ReadableTargetAAA);
     QVERIFY(!w.titleStrip()->CheckBox4->isChecked());
     QCOMPARE(w.shellOptions().transparency, 77);
     // The settings page's options show what was loaded, and their actions ran.

@@ -4,8 +4,11 @@
 #include "core/contrast.h"
 #include "core/readable_text.h"
 #include "ui/huebit_window.h"
+#include "ui/sample_text_page.h"
 #include "ui/selection_page.h"
+#include "ui/settings_page.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDialog>
 #include <QGuiApplication>
@@ -60,6 +63,12 @@ private slots:
         QTest::keyClick(red, Qt::Key_R, Qt::ControlModifier);
         QVERIFY(ContrastRatioHundredths(s.text, s.background) >= ReadableTargetAA);
         QCOMPARE(w.model().Target(), ColorTarget::Text);
+        // With AAA chosen on the "Пример " sub-page the key aims at 7:1.
+        w.settingsPage()->samplePage->aaaBox->click();
+        w.model().SetSampleColor(ColorTarget::Background, RGB(255, 255, 255));
+        w.model().SetSampleColor(ColorTarget::Text, RGB(255, 201, 73));
+        QTest::keyClick(red, Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(ContrastRatioHundredths(s.text, s.background) >= ReadableTargetAAA);
     }
 
     void nothingFiresWhileADialogIsOpen() {
