@@ -11,7 +11,6 @@
 #include "platform/startup_probe.h"
 #include "platform/x11_clipboard_handover.h"
 #include "platform/x11_clipboard_keeper.h"
-#include "platform/x11_session_bus.h"
 #include "platform/x11_startup.h"
 #include "settings/settings_location.h"
 #include "shell/desktop_session.h"
@@ -38,7 +37,6 @@ int main(int argc, char* argv[]) {
     } else {
         huebit::PreferX11OnWayland(); // the window's rules need X11, through XWayland on Wayland
         if (const int code = huebit::RefuseUnusableDisplay(argc, argv); code != 0) return code;
-        huebit::NameSessionBus(huebit::CheckedX11Connection()); // before other threads run
     }
     huebit::ReturnLargeBlocksToTheSystem();
     // Qt takes the launch token out of the environment; a copy already running may need it.
