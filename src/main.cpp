@@ -11,7 +11,6 @@
 #include "platform/startup_probe.h"
 #include "platform/x11_clipboard_handover.h"
 #include "platform/x11_clipboard_keeper.h"
-#include "platform/x11_session_bus.h"
 #include "platform/x11_startup.h"
 #include "settings/settings_location.h"
 #include "shell/desktop_session.h"
@@ -38,7 +37,6 @@ int main(int argc, char* argv[]) {
     } else {
         huebit::PreferX11OnWayland(); // the window's rules need X11, through XWayland on Wayland
         if (const int code = huebit::RefuseUnusableDisplay(argc, argv); code != 0) return code;
-        huebit::NameSessionBus(huebit::CheckedX11Connection()); // before other threads run
     }
     huebit::ReturnLargeBlocksToTheSystem();
     // Qt takes the launch token out of the environment; a copy already running may need it.
@@ -59,17 +57,19 @@ int main(int argc, char* argv[]) {
         huebit::LocalSocketInstance::socketPathFor(huebit::SettingsFilePath()));
     if (const int code = huebit::ClaimExitCode(instance.claim(startupId)); code >= 0) return code;
 
-    huebit::InstallQtTranslations(app);
-    huebit::ApplyAppLook();
-    // The interface font loads while the session bus connects.
-    huebit::StartupOverlap overlap;
-    overlap.beginSessionBus();
-    QFontMetrics(QApplication::font()).height();
     // The accessibility bridge starts at the first control with a name. Started here, its
     // questions to the session bus and the X server come before the window asks the server for
-    // its copy of the screen, which would hold them up for several milliseconds.
+    // its copy of the screen, which would hold them up for several milliseconds. Where the
+    // accessibility bus launcher runs (GNOME, KDE) the bridge also asks it whether
+    // accessibility is on and joins its bus: round trips the main thread only waits for, while
+    // a second thread reads the installed fonts.
+    huebit::StartupOverlap overlap;
+    overlap.beginFontDatabase();
+    huebit::InstallQtTranslations(app);
+    huebit::ApplyAppLook();
     QAccessible::isActive();
-    overlap.finishSessionBus();
+    overlap.finishFontDatabase();
+    QFontMetrics(QApplication::font()).height();
 
     // From here a termination signal closes the program, the settings written, even while the
     // window's creation waits in a message box.

@@ -50,10 +50,6 @@ std::optional<X11Screen> probeX11Screen(const QString& display) {
 
 } // namespace
 
-xcb_connection_t* CheckedX11Connection() {
-    return kept.connection && !xcb_connection_has_error(kept.connection) ? kept.connection : nullptr;
-}
-
 int RefuseUnusableDisplay(int argc, char* argv[]) {
     const DisplaySession session = ReadDisplaySession(
         ArgumentList(argc, argv), [](const char* name) { return qEnvironmentVariable(name); });

@@ -1,23 +1,24 @@
 #include "platform/startup_overlap.h"
 
-#include <QDBusConnection>
+#include <QFontDatabase>
+#include <QStringList>
 
 namespace huebit {
 
 StartupOverlap::~StartupOverlap() {
-    finishSessionBus();
+    finishFontDatabase();
 }
 
-void StartupOverlap::beginSessionBus() {
-    // Without an address the D-Bus library launches a bus, forking this process: that is left to
-    // the main thread, when no other thread of ours runs (a child forked while another thread
-    // holds the allocator's lock can hang before it executes the launcher).
+void StartupOverlap::beginFontDatabase() {
+    // Without an address the D-Bus library launches a bus when the bridge connects, forking this
+    // process: no other thread of ours may run then (a child forked while another thread holds
+    // a lock, fontconfig's or the allocator's, can hang before it executes the launcher).
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) return;
-    m_bus = std::thread([] { QDBusConnection::sessionBus(); });
+    m_fonts = std::thread([] { QFontDatabase::families(); });
 }
 
-void StartupOverlap::finishSessionBus() {
-    if (m_bus.joinable()) m_bus.join();
+void StartupOverlap::finishFontDatabase() {
+    if (m_fonts.joinable()) m_fonts.join();
 }
 
 } // namespace huebit

@@ -1,6 +1,6 @@
 #pragma once
 // A part of the start that needs neither the window nor the main thread, run on a second core
-// while the main thread loads the interface font.
+// while the main thread starts the accessibility bridge, which mostly waits for the session bus.
 
 #include <thread>
 
@@ -13,14 +13,14 @@ public:
     StartupOverlap& operator=(const StartupOverlap&) = delete;
     ~StartupOverlap();
 
-    /// Connects to the session bus named in the environment, which Qt's accessibility bridge
-    /// asks for when it starts. Nothing without an address.
-    void beginSessionBus();
-    /// Waits for the connection, before the accessibility bridge would.
-    void finishSessionBus();
+    /// Reads the installed fonts into Qt's font database. Nothing without a session bus address
+    /// in the environment.
+    void beginFontDatabase();
+    /// Waits for the font database.
+    void finishFontDatabase();
 
 private:
-    std::thread m_bus;
+    std::thread m_fonts;
 };
 
 } // namespace huebit

@@ -1,5 +1,7 @@
 #include "settings/element_tags.h"
 
+#include <QSet>
+
 #include <algorithm>
 
 namespace huebit {
@@ -10,10 +12,30 @@ std::optional<int> TaggedFontSize(int tag, int base) {
     return std::max(MinFontSize, base + tag);
 }
 
+QString PlainFamilyName(const QString& family) {
+    const QString name = family.trimmed();
+    const qsizetype open = name.lastIndexOf(QLatin1String(" ["));
+    if (open <= 0 || !name.endsWith(QLatin1Char(']'))) return name;
+    return name.left(open).trimmed();
+}
+
+QStringList PlainFamilyNames(const QStringList& installed) {
+    QStringList plain;
+    QSet<QString> seen;
+    for (const QString& family : installed) {
+        const QString name = PlainFamilyName(family);
+        if (name.isEmpty() || seen.contains(name.toCaseFolded())) continue;
+        seen.insert(name.toCaseFolded());
+        plain.append(name);
+    }
+    return plain;
+}
+
 std::optional<QString> MatchFontFamily(const QStringList& families, const QString& name) {
-    if (name.isEmpty()) return std::nullopt;
+    const QString wanted = PlainFamilyName(name);
+    if (wanted.isEmpty()) return std::nullopt;
     for (const QString& family : families) {
-        if (family.compare(name, Qt::CaseInsensitive) == 0) return family;
+        if (PlainFamilyName(family).compare(wanted, Qt::CaseInsensitive) == 0) return family;
     }
     return std::nullopt;
 }

@@ -31,8 +31,17 @@ constexpr bool TakesCaptionLine(int tag) {
     return tag != FixedTextTag;
 }
 
-/// The installed family a chosen or stored font name selects, compared without regard to case;
-/// nothing for an empty name or one that is not installed (which then changes nothing).
+/// A family name as fonts and the settings file carry it: Qt names a family that several
+/// foundries provide with the foundry in brackets ("C059 [UKWN]"), which is cut off ("C059").
+QString PlainFamilyName(const QString& family);
+
+/// The families of `installed` by their plain names, each once (the first spelling kept when
+/// two differ only in case), in the order given.
+QStringList PlainFamilyNames(const QStringList& installed);
+
+/// The family of `families` a chosen or stored font name selects, compared by plain name
+/// without regard to case; nothing for an empty name or one that is not installed (which then
+/// changes nothing).
 std::optional<QString> MatchFontFamily(const QStringList& families, const QString& name);
 
 } // namespace huebit

@@ -14,7 +14,8 @@ FontGroup::FontGroup(QWidget* parent) : QGroupBox(QStringLiteral(" Выбор ш
     ComboBox3 = new FontNameBox(this);
     ComboBox3->setObjectName(QStringLiteral("ComboBox3"));
     SetElementHint(ComboBox3, QStringLiteral("Шрифт интерфейса программы"));
-    // A choice from the list only; nothing is chosen until the user or the settings choose.
+    // A choice from the list only; until the user or the settings choose, the window shows the
+    // font in use (WindowAppearance::ShowFontInUse).
     ComboBox3->setEditable(false);
     ComboBox3->setCurrentIndex(-1);
     ComboBox3->setMaxVisibleItems(16);

@@ -17,8 +17,8 @@ public:
     /// The chosen family; empty while none is chosen.
     QString chosenName() const;
 
-    QComboBox* ComboBox3 = nullptr; // font name, none chosen at first
-    QSpinBox* SpinEdit3 = nullptr;      // font size 1-100
+    QComboBox* ComboBox3 = nullptr; // font name, the font in use shown at first
+    QSpinBox* SpinEdit3 = nullptr;  // font size 1-100
 };
 
 } // namespace huebit

@@ -1,5 +1,7 @@
 #include "ui/font_name_box.h"
 
+#include "settings/element_tags.h"
+
 #include <QFontDatabase>
 #include <QStyledItemDelegate>
 
@@ -42,7 +44,7 @@ QStringList installedFamilies() {
     for (const QString& family : QFontDatabase::families()) {
         if (!QFontDatabase::isPrivateFamily(family)) families.append(family);
     }
-    return families;
+    return PlainFamilyNames(families);
 }
 
 } // namespace

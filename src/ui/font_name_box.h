@@ -1,5 +1,6 @@
 #pragma once
-// The list of the installed font families, each name drawn in its own face. Qt's own font box
+// The list of the installed font families by their plain names (as the settings file keeps
+// them), each name drawn in its own face. Qt's own font box
 // decorates its lines with pictures it reads through the image plugins, which costs every start
 // a scan of the plugin folder; this one draws text only.
 

@@ -412,6 +412,7 @@ void THuebit::LoadSettings() {
         ApplySettings(m_settingsBuffer, target);
         m_appearance->ReleaseFontWalks();
     }
+    m_appearance->ShowFontInUse();
     // Whether or not a file was read: the stacking follows the option.
     m_shellDriver->setStayOnTop(m_shellOptions.stayOnTop);
 }

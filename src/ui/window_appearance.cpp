@@ -8,7 +8,9 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFontInfo>
 #include <QMessageBox>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
 namespace huebit {
@@ -34,16 +36,33 @@ void WindowAppearance::SetFontSize(int points) {
     m_groups.font.SpinEdit3->setValue(points);
 }
 
+namespace {
+
+// The list's index of the family that `name` selects; -1 for none.
+int familyIndex(const QComboBox& list, const QString& name) {
+    QStringList families;
+    for (int i = 0; i < list.count(); ++i)
+        families.append(list.itemText(i));
+    const auto family = MatchFontFamily(families, name);
+    return family ? int(families.indexOf(*family)) : -1;
+}
+
+} // namespace
+
 void WindowAppearance::SelectFontName(const QString& name) {
     // Kept even when the font is not installed now, so the next save does not lose it.
     if (!name.isEmpty()) m_options.fontName = name;
     QComboBox* list = m_groups.font.ComboBox3;
-    QStringList families;
-    for (int i = 0; i < list->count(); ++i)
-        families.append(list->itemText(i));
-    const auto family = MatchFontFamily(families, name);
-    if (!family) return;
-    list->setCurrentIndex(int(families.indexOf(*family)));
+    if (const int index = familyIndex(*list, name); index >= 0) list->setCurrentIndex(index);
+}
+
+void WindowAppearance::ShowFontInUse() {
+    QComboBox* list = m_groups.font.ComboBox3;
+    if (list->currentIndex() >= 0) return;
+    // The family the list's own text is drawn in, as fontconfig resolves it: the application's
+    // default font names a generic family that is not in the list.
+    const QSignalBlocker quiet(list);
+    list->setCurrentIndex(familyIndex(*list, QFontInfo(list->font()).family()));
 }
 
 void WindowAppearance::FontSizeChanged(int value) {

@@ -37,8 +37,11 @@ public:
     /// The size spin box set as the user sets it (its change re-fonts the window).
     void SetFontSize(int points);
     /// Selects a stored font name in the list, compared without case; a name not in the list
-    /// selects nothing and changes nothing.
+    /// changes nothing, and the list goes on showing the font in use.
     void SelectFontName(const QString& name);
+    /// While the list shows no family (none stored, or a stored one not installed), shows the
+    /// family the interface font is drawn in. That is no choice: nothing is re-fonted or stored.
+    void ShowFontInUse();
 
     /// While the settings file is applied at start, a stored size and name re-font the window
     /// in one walk when released, not one walk each.

@@ -18,6 +18,8 @@
 
 #include <csignal>
 #include <memory>
+#include <pwd.h>
+#include <unistd.h>
 #include <xcb/xcb.h>
 
 using namespace huebit::e2e;
@@ -89,6 +91,41 @@ bool anotherProgramCopies(const QString& display) {
                 QStringLiteral("-loops"), QStringLiteral("1")},
                10000, "other")
         .has_value();
+}
+
+QByteArray environmentValue(pid_t pid, const QByteArray& name) {
+    QFile environ(QStringLiteral("/proc/%1/environ").arg(pid));
+    if (!environ.open(QIODevice::ReadOnly)) return {};
+    for (const QByteArray& entry : environ.readAll().split('\0')) {
+        if (entry.startsWith(name + '=')) return entry.mid(name.size() + 1);
+    }
+    return {};
+}
+
+// A bus launcher's window on `c`, as an X session's launcher leaves one: it owns this user's
+// selection for this machine and carries a bus address.
+bool publishBusLauncher(xcb_connection_t* c, const QByteArray& address) {
+    QFile id(QStringLiteral("/etc/machine-id"));
+    const passwd* user = getpwuid(getuid());
+    if (!id.open(QIODevice::ReadOnly) || !user) return false;
+    const QByteArray selection =
+        "_DBUS_SESSION_BUS_SELECTION_" + QByteArray(user->pw_name) + '_' + id.readAll().trimmed();
+    auto atom = [c](const QByteArray& name) {
+        xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(
+            c, xcb_intern_atom(c, 0, uint16_t(name.size()), name.constData()), nullptr);
+        const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(r);
+        return a;
+    };
+    const xcb_window_t w = xcb_generate_id(c);
+    xcb_create_window(c, XCB_COPY_FROM_PARENT, w,
+                      xcb_setup_roots_iterator(xcb_get_setup(c)).data->root, -1, -1, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, atom("_DBUS_SESSION_BUS_ADDRESS"),
+                        XCB_ATOM_STRING, 8, uint32_t(address.size()), address.constData());
+    xcb_set_selection_owner(c, w, atom(selection), XCB_CURRENT_TIME);
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    return true;
 }
 
 class ClipboardKeeperE2E : public ::testing::Test {
@@ -175,6 +212,28 @@ TEST_F(ClipboardKeeperE2E, ARunningClipboardManagerTakesTheColourOver) {
     EXPECT_EQ(manager.saves(), 1) << "the program did not hand its clipboard to the manager";
     EXPECT_EQ(readClipboard(display.name(), "UTF8_STRING"), "#8857F9");
     EXPECT_TRUE(keepersOn(display.name()).isEmpty()) << "a keeper beside the manager";
+}
+
+// The program hands its children the environment it was given: on a bare X server without a bus
+// address it names no bus of its own guessing, not even one a launcher left on the display.
+TEST_F(ClipboardKeeperE2E, AChildIsNamedNoSessionBusThatTheProgramWasNotGiven) {
+    xcb_connection_t* launcher = xcb_connect(display.name().toLocal8Bit().constData(), nullptr);
+    const auto closeLauncher = qScopeGuard([launcher] { xcb_disconnect(launcher); });
+    ASSERT_FALSE(xcb_connection_has_error(launcher));
+    ASSERT_TRUE(publishBusLauncher(launcher, "unix:path=/tmp/huebit-no-such-bus"));
+    HuebitProcess app(display);
+    app.setEnvironment(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QString());
+    ASSERT_TRUE(app.start());
+    ASSERT_TRUE(app.waitUntilOpaque());
+    app.click(CopyText);
+    ASSERT_TRUE(
+        WaitFor(Patience, [&] { return !readClipboard(display.name(), "UTF8_STRING").isEmpty(); }));
+    app.click(CloseIcon);
+    ASSERT_TRUE(app.waitForExit(Patience).has_value());
+    QList<pid_t> keepers;
+    ASSERT_TRUE(
+        WaitFor(Patience, [&] { return !(keepers = keepersOn(display.name())).isEmpty(); }));
+    EXPECT_EQ(environmentValue(keepers.first(), "DBUS_SESSION_BUS_ADDRESS").toStdString(), "");
 }
 
 // A keeper that starts after its program has given up waiting and gone finds the report pipe

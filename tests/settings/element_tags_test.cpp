@@ -31,11 +31,46 @@ TEST(ElementTags, SizeIsBasePlusTagExceptFixedElements) {
     EXPECT_TRUE(TakesCaptionLine(-100));
 }
 
-TEST(ElementTags, FontNameMatchesWithoutCase) {
-    const QStringList families = {"DejaVu Sans", "Liberation Serif"};
-    EXPECT_EQ(MatchFontFamily(families, "dejavu sans"), QString("DejaVu Sans"));
-    EXPECT_EQ(MatchFontFamily(families, "LIBERATION SERIF"), QString("Liberation Serif"));
-    EXPECT_EQ(MatchFontFamily(families, ""), std::nullopt);
-    EXPECT_EQ(MatchFontFamily(families, "Tahoma"), std::nullopt);
-    EXPECT_EQ(MatchFontFamily(families, "DejaVu"), std::nullopt);
+TEST(ElementTags, FamilyNamesLoseTheirFoundry) {
+    const struct {
+        const char* installed;
+        const char* plain;
+    } cases[] = {
+        {"C059 [UKWN]", "C059"},
+        {"C059 [urw]", "C059"},
+        {"DejaVu Sans", "DejaVu Sans"},
+        {"  Nimbus Sans [URW]  ", "Nimbus Sans"},
+        {"Foo [A] [B]", "Foo [A]"}, // only the last bracket is the foundry
+        {"[UKWN]", "[UKWN]"},       // no family before it: kept as it is
+        {"Odd [Name", "Odd [Name"},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PlainFamilyName(c.installed), QString(c.plain)) << c.installed;
+    // One entry per family, in Qt's order, whatever the foundries and their spelling.
+    EXPECT_EQ(PlainFamilyNames({"Bitstream Charter", "C059 [UKWN]", "C059 [URW]", "c059",
+                                "DejaVu Sans", " [X]", ""}),
+              QStringList({"Bitstream Charter", "C059", "DejaVu Sans", "[X]"}));
+}
+
+TEST(ElementTags, FontNameMatchesByPlainNameWithoutCase) {
+    const QStringList families = {"C059", "DejaVu Sans", "Liberation Serif"};
+    const struct {
+        const char* stored;
+        std::optional<QString> family;
+    } cases[] = {
+        {"dejavu sans", "DejaVu Sans"},
+        {"LIBERATION SERIF", "Liberation Serif"},
+        {"C059", "C059"},
+        {"c059 [UKWN]", "C059"}, // as a list with foundries wrote it
+        {" DejaVu Sans ", "DejaVu Sans"},
+        {"", std::nullopt},
+        {"Tahoma", std::nullopt},
+        {"DejaVu", std::nullopt},
+        {"[UKWN]", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MatchFontFamily(families, c.stored), c.family) << c.stored;
+    // A list that still carries foundries matches a plain stored name too.
+    EXPECT_EQ(MatchFontFamily({"C059 [UKWN]", "C059 [URW]"}, "c059"), QString("C059 [UKWN]"));
 }

@@ -1,5 +1,6 @@
 // The interface font through the element tags, and language files applied to the real window.
 #include "core/color_model.h"
+#include "settings/element_tags.h"
 #include "settings/language_file.h"
 #include "settings/settings_file.h"
 #include "settings/settings_walk.h"
@@ -18,6 +19,7 @@
 #include <QFile>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -90,6 +92,7 @@ private slots:
     void sizeFollowsTheTags();
     void nameReachesTheFixedTextsButNotTheFixedElements();
     void unknownOrEmptyNamesChangeNothing();
+    void firstStartShowsTheFontInUseByItsPlainName();
     void captionsFitTheCodePageAndFollowTheLayout();
     void templateLoadsBackWithNothingVisibleChanged();
     void badFilesShowTheErrorBoxAndChangeNothing();
@@ -152,12 +155,11 @@ void AppearanceTest::nameReachesTheFixedTextsButNotTheFixedElements() {
     THuebit w;
     QComboBox* list = w.settingsPage()->fontGroup->ComboBox3;
     QVERIFY(list->count() > 1);
-    QCOMPARE(list->currentIndex(), -1); // none chosen at first
     QLabel* name = labelWithText(w, "Huebit");
     const int nameSize = name->font().pixelSize();
     const QFont sample = element(w, "Panel4")->font();
     // A family the window does not use yet.
-    const QString family = list->itemText(list->count() - 1) == w.font().family()
+    const QString family = list->itemText(list->count() - 1) == list->currentText()
                                ? list->itemText(0)
                                : list->itemText(list->count() - 1);
     list->setCurrentIndex(list->findText(family));
@@ -176,16 +178,37 @@ void AppearanceTest::unknownOrEmptyNamesChangeNothing() {
     QComboBox* list = w.settingsPage()->fontGroup->ComboBox3;
     QWidget* box = element(w, "CheckBox11");
     const QFont before = box->font();
+    const QString inUse = list->currentText();
     w.appearance().SelectFontName(QStringLiteral("No Such Font 1234"));
-    QCOMPARE(list->currentIndex(), -1);
+    QCOMPARE(list->currentText(), inUse);
     QCOMPARE(box->font(), before);
     w.appearance().SelectFontName(QString());
     QCOMPARE(box->font(), before);
     // Stored names match without regard to case.
-    const QString family = list->itemText(0);
+    const QString family = list->itemText(list->itemText(0) == inUse ? 1 : 0);
     w.appearance().SelectFontName(family.toUpper());
     QCOMPARE(list->currentText(), family);
     QCOMPARE(box->font().family(), family);
+}
+
+// A new user's list shows the family the window is drawn in, and every family once by the name
+// the settings file keeps; showing it is no choice, so nothing is stored.
+void AppearanceTest::firstStartShowsTheFontInUseByItsPlainName() {
+    THuebit w;
+    QComboBox* list = w.settingsPage()->fontGroup->ComboBox3;
+    const QFont before = element(w, "CheckBox11")->font();
+    QVERIFY(list->currentIndex() >= 0);
+    QCOMPARE(list->currentText(), QFontInfo(before).family());
+    QVERIFY(w.shellOptions().fontName.isEmpty());
+    QVERIFY(CollectWindowSettings(w).shell.fontName.isEmpty());
+    QCOMPARE(element(w, "CheckBox11")->font(), before);
+    QSet<QString> seen;
+    for (int i = 0; i < list->count(); ++i) {
+        const QString family = list->itemText(i);
+        QCOMPARE(family, PlainFamilyName(family));
+        QVERIFY2(!seen.contains(family.toCaseFolded()), qPrintable(family));
+        seen.insert(family.toCaseFolded());
+    }
 }
 
 void AppearanceTest::captionsFitTheCodePageAndFollowTheLayout() {
@@ -412,7 +435,7 @@ void AppearanceTest::settingsFileRestoresFontAndIndicatorMode() {
     const QString file = dir.filePath("Huebit.cnf");
     const QStringList families = QFontDatabase::families();
     QVERIFY(!families.isEmpty());
-    const QString family = families.last();
+    const QString family = PlainFamilyName(families.last());
     const struct {
         QString stored;
         bool applies;
@@ -428,7 +451,9 @@ void AppearanceTest::settingsFileRestoresFontAndIndicatorMode() {
         QCOMPARE(box->font().pointSize(), 12);
         QCOMPARE(element(w, "TabSheetTiles")->font().pointSize(), 13);
         QCOMPARE(box->font().family() == family, name.applies);
-        QCOMPARE(w.settingsPage()->fontGroup->ComboBox3->currentIndex() >= 0, name.applies);
+        // A stored font that is not installed leaves the font in use shown.
+        QCOMPARE(w.settingsPage()->fontGroup->ComboBox3->currentText(),
+                 name.applies ? family : QFontInfo(QApplication::font()).family());
         QVERIFY(w.findChild<QRadioButton*>("RadioButton6")->isChecked());
         const SettingsRecord back = CollectWindowSettings(w);
         QCOMPARE(back.shell.fontSize, 12);
