@@ -13,6 +13,7 @@
 #include "platform/x11_clipboard_keeper.h"
 #include "platform/x11_session_bus.h"
 #include "platform/x11_startup.h"
+#include "settings/language_choice.h"
 #include "settings/settings_location.h"
 #include "shell/desktop_session.h"
 #include "ui/app_look.h"
@@ -20,9 +21,11 @@
 #include "ui/huebit_window.h"
 #include "ui/language_template.h"
 #include "ui/modal_dialogs.h"
+#include "ui/window_appearance.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFileInfo>
 #include <QFontMetrics>
 
 int main(int argc, char* argv[]) {
@@ -59,7 +62,12 @@ int main(int argc, char* argv[]) {
         huebit::LocalSocketInstance::socketPathFor(huebit::SettingsFilePath()));
     if (const int code = huebit::ClaimExitCode(instance.claim(startupId)); code >= 0) return code;
 
-    huebit::InstallQtTranslations(app);
+    const huebit::SettingsLocation settings = huebit::ProgramSettingsLocation();
+    const QString startLanguage = huebit::StartLanguage(QFileInfo::exists(settings.loadPath),
+                                                        huebit::LocaleFromEnvironment());
+    // Qt's Russian before the window where the start is likely Russian; set right below once
+    // the settings file has chosen.
+    huebit::FollowInterfaceLanguage(app, startLanguage.isEmpty());
     huebit::ApplyAppLook();
     // The interface font loads while the session bus connects.
     huebit::StartupOverlap overlap;
@@ -74,7 +82,10 @@ int main(int argc, char* argv[]) {
     // From here a termination signal closes the program, the settings written, even while the
     // window's creation waits in a message box.
     huebit::ProgramEnd programEnd(huebit::CloseModalWindows);
-    huebit::THuebit window(huebit::ProgramSettingsLocation());
+    huebit::THuebit window(settings, nullptr, startLanguage);
+    huebit::FollowInterfaceLanguage(app, window.appearance().builtInLanguage());
+    QObject::connect(&window.appearance(), &huebit::WindowAppearance::languageChanged, &app,
+                     [&app](bool builtIn) { huebit::FollowInterfaceLanguage(app, builtIn); });
     huebit::TColPanel panel(window.model(), window.settingsBuffer());
     window.setColPanel(&panel);
     instance.setPickHandler([&window](huebit::Color c) { return window.TakePickedColor(c); });

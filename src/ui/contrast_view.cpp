@@ -1,6 +1,7 @@
 #include "ui/contrast_view.h"
 
 #include "core/contrast.h"
+#include "core/extra_texts.h"
 #include "ui/element_hint.h"
 
 #include <QEvent>

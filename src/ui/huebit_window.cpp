@@ -63,9 +63,9 @@
 
 namespace huebit {
 
-THuebit::THuebit(SettingsLocation settings, QWidget* parent)
+THuebit::THuebit(SettingsLocation settings, QWidget* parent, const QString& startLanguage)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      m_settingsLocation(std::move(settings)) {
+      m_settingsLocation(std::move(settings)), m_startLanguage(startLanguage) {
     setObjectName(QStringLiteral("Huebit"));
     setWindowTitle(QStringLiteral(" Huebit"));
     setWindowIcon(QIcon(DecorationIcon("icon32.png")));
@@ -370,6 +370,8 @@ void THuebit::FormCreate() {
     m_model.ClearUserPalette();
     m_model.SetSampleTextColor(DefaultSampleTextColor);
     m_model.ApplyColor(StartColor, coNormal);
+    // A first start's language comes before the sample text, which takes its entry 0.
+    if (!m_startLanguage.isEmpty()) m_appearance->RestoreLanguage(m_startLanguage);
     m_model.SetSampleText(m_uiTexts[0]);
     LoadSettings();
     m_sampleSettings.ResetSampleTextSettings(); // the parameters box starts as the sample is

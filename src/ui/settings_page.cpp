@@ -44,10 +44,9 @@ SettingsPage::SettingsPage(ColorModel& model, QWidget* parent) : QWidget(parent)
     // The sub-page control and its pages keep their designed fonts.
     SetElementTag(PageControl5, -100);
     for (int i = 0; i < PageControl5->count(); ++i) SetElementTag(PageControl5->widget(i), -100);
-    // The "Окно" sub-page, top to bottom: the two hidden groups, the interface font, the options,
-    // the clipboard samples.
+    // The "Окно" sub-page, top to bottom: the language, the hidden indicator group, the interface
+    // font, the options, the clipboard samples.
     languageGroup = new LanguageGroup(windowPage);
-    languageGroup->hide();
     indicatorGroup = new IndicatorModeGroup(windowPage);
     indicatorGroup->hide();
     fontGroup = new FontGroup(windowPage);
