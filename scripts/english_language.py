@@ -68,7 +68,7 @@ EN = {
     "Обновить ": "Refresh ",
     "Настройка ": "Settings ",
     "Окно": "Window",
-    " Язык интерфейса ": " Interface language ",
+    " Язык интерфейса ": " Language ",
     " Индикатор текущего цвета ": " Current colour indicator ",
     "динамический": "dynamic",
     "статический": "static",

@@ -88,6 +88,7 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
     // Fixed, but not in Russian where the interface is not.
     QLabel* team = fixedText(QStringLiteral("Команда Huebit"), this, QRect(146, 82, 240, 16));
     BindExtraText(team, "text");
+    BindExtraText(team, "accessibleName");
     fixedText(QStringLiteral("Freeware"), this, QRect(146, 100, 240, 16));
     linkText(QStringLiteral("huebit.app"), QStringLiteral("Открыть web-страницу программы"),
              QString::fromLatin1(WebPage), this, QRect(146, 118, 110, 16));

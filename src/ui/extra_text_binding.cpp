@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QPointer>
+#include <QTabWidget>
 #include <QVariantMap>
 #include <QWidget>
 
@@ -14,11 +15,17 @@ namespace huebit {
 namespace {
 
 constexpr const char* BindingsProperty = "huebitExtraTexts";
+constexpr const char* TabBindingsProperty = "huebitTabWhatsThis";
 
 void Retext(QObject* o) {
     const QVariantMap bindings = o->property(BindingsProperty).toMap();
     for (auto it = bindings.cbegin(); it != bindings.cend(); ++it)
         o->setProperty(it.key().toLatin1().constData(), ExtraText(it.value().toString()));
+    if (auto* tabs = qobject_cast<QTabWidget*>(o)) {
+        const QStringList builtIn = tabs->property(TabBindingsProperty).toStringList();
+        for (int i = 0; i < builtIn.size() && i < tabs->count(); ++i)
+            tabs->setTabWhatsThis(i, ExtraText(builtIn.at(i)));
+    }
 }
 
 } // namespace
@@ -41,6 +48,15 @@ void UnbindExtraText(QObject* o, const char* property) {
     if (bindings.remove(QLatin1String(property)) > 0) o->setProperty(BindingsProperty, bindings);
 }
 
+void BindTabWhatsThis(QTabWidget* tabs, int index, const QString& builtIn) {
+    QStringList builtIns = tabs->property(TabBindingsProperty).toStringList();
+    while (builtIns.size() <= index)
+        builtIns.append(QString());
+    builtIns[index] = builtIn;
+    tabs->setProperty(TabBindingsProperty, builtIns);
+    tabs->setTabWhatsThis(index, ExtraText(builtIn));
+}
+
 QAction* BoundAction(QAction* action) {
     BindExtraText(action, "text");
     return action;
@@ -56,6 +72,11 @@ void RetextWindows() {
     }
     for (const QPointer<QObject>& o : objects) {
         if (o) Retext(o);
+    }
+    // Texts composed at run time are composed again (a widget passes it on to its children).
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(window, &change);
     }
 }
 

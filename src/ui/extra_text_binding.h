@@ -6,6 +6,7 @@
 
 class QAction;
 class QObject;
+class QTabWidget;
 
 namespace huebit {
 
@@ -16,6 +17,8 @@ void BindExtraText(QObject* o, const char* property, const QString& builtIn);
 void BindExtraText(QObject* o, const char* property);
 /// The property is set by other means from now on: a language change leaves it alone.
 void UnbindExtraText(QObject* o, const char* property);
+/// A tab's "What's this" text that follows the language.
+void BindTabWhatsThis(QTabWidget* tabs, int index, const QString& builtIn);
 /// A menu entry whose text follows the language.
 QAction* BoundAction(QAction* action);
 

@@ -33,6 +33,7 @@
 #include "ui/interactive_hints.h"
 #include "ui/modal_dialogs.h"
 #include "ui/status_line.h"
+#include "ui/web_page.h"
 #include "ui/window_appearance.h"
 #include "ui/title_strip.h"
 #include "ui/window_options_group.h"
@@ -95,6 +96,9 @@ THuebit::THuebit(SettingsLocation settings, QWidget* parent, const QString& star
         setFullClientSize({ClientWidth, ClientHeight});
     });
     connect(m_appearance, &WindowAppearance::fontChanged, this, [this] { FitClientToFont(); });
+    // The named colours' lines are shown in the interface language.
+    connect(m_appearance, &WindowAppearance::languageChanged, this,
+            [this] { m_selection->webPage->refresh(m_namedColors); });
     wire();
     wireKeys();
     // The layout is complete: the font and the language file walk these elements from now on.

@@ -1,6 +1,7 @@
 #include "ui/sample_text_page.h"
 
 #include "ui/element_hint.h"
+#include "ui/extra_text_binding.h"
 #include "ui/font_refit.h"
 #include "ui/qt_color.h"
 #include "ui/qt_font.h"
@@ -31,7 +32,7 @@ SampleTextPage::SampleTextPage(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
     group = new QGroupBox(QStringLiteral(" Параметры текста примера "), this);
     group->setObjectName(QStringLiteral("GroupBoxSampleText"));
-    group->setAccessibleName(group->title().trimmed());
+    BindExtraText(group, "accessibleName", group->title().trimmed());
     group->setGeometry(6, 6, 376, 136);
 
     textEdit = new QLineEdit(group);
