@@ -17,7 +17,7 @@ LanguageGroup::LanguageGroup(QWidget* parent)
     ComboBox2->setEditable(false);
     // It shares its row with the font group: as narrow as a short name needs.
     ComboBox2->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    ComboBox2->setMinimumContentsLength(8);
+    ComboBox2->setMinimumContentsLength(12);
     // One line's height stands for all: a new interface font does not lay out every line.
     SetUniformLines(ComboBox2);
     auto* row = new QHBoxLayout(this);

@@ -64,8 +64,8 @@ SettingsPage::SettingsPage(ColorModel& model, QWidget* parent) : QWidget(parent)
     fontGroup->ComboBox3->setMinimumContentsLength(8);
     auto* firstRow = new QHBoxLayout;
     firstRow->setSpacing(6);
-    firstRow->addWidget(languageGroup, 2);
-    firstRow->addWidget(fontGroup, 3);
+    firstRow->addWidget(languageGroup);
+    firstRow->addWidget(fontGroup, 1);
     column->addLayout(firstRow);
     // Above the sizes the page is laid out for the two go one above the other: the window grows
     // in height there anyway, and the row would widen it.
