@@ -90,9 +90,8 @@ QList<LanguageEntry> FindLanguages(const QStringList& folders,
 QList<LanguageEntry> FindLanguages(const QStringList& folders) {
     // Every file is listed and the suffix checked by name: a wildcard filter would compile a
     // regular expression, and load its library, at every start.
-    return FindLanguages(folders, [](const QString& folder) {
-        return QDir(folder).entryList(QDir::Files | QDir::Readable);
-    });
+    return FindLanguages(folders,
+                         [](const QString& folder) { return QDir(folder).entryList(QDir::Files); });
 }
 
 const LanguageEntry* FindLanguage(const QList<LanguageEntry>& entries, const QString& name) {

@@ -25,8 +25,8 @@ QString UnescapeExtra(const QString& line) {
     for (qsizetype i = 0; i < line.size(); ++i) {
         const QChar c = line.at(i);
         const QChar next = i + 1 < line.size() ? line.at(i + 1) : QChar();
-        if (c == QLatin1Char('\\') && (next == QLatin1Char('n') || next == QLatin1Char('r') ||
-                                        next == QLatin1Char('\\'))) {
+        if (c == QLatin1Char('\\') &&
+            (next == QLatin1Char('n') || next == QLatin1Char('r') || next == QLatin1Char('\\'))) {
             out += next == QLatin1Char('n')   ? QLatin1Char('\n')
                    : next == QLatin1Char('r') ? QLatin1Char('\r')
                                               : QLatin1Char('\\');
@@ -117,17 +117,6 @@ QString LanguageErrorText() {
     return ExtraText("Ошибка загрузки файла языка.\r\n\r\nФайл языка имеет не ту версию.\r\n"
                      "Скачайте новую версию файла с ") +
            QLatin1String(WebPageAddress);
-}
-
-QString FindLanguageFile(const QStringList& directoryEntries, const QString& name) {
-    if (name.isEmpty()) return {};
-    for (const QString& entry : directoryEntries) {
-        if (entry.endsWith(QLatin1String(LanguageFileSuffix), Qt::CaseInsensitive) &&
-            entry.compare(name, Qt::CaseInsensitive) == 0) {
-            return entry;
-        }
-    }
-    return {};
 }
 
 } // namespace huebit

@@ -78,8 +78,4 @@ bool FitsLanguageCodePage(const QString& text);
 /// The error box's text for an empty file or a wrong version.
 QString LanguageErrorText();
 
-/// The language file a stored selector text names among the start-up directory's file names:
-/// a "*.lng" entry equal to it without regard to case. Empty when none is.
-QString FindLanguageFile(const QStringList& directoryEntries, const QString& name);
-
 } // namespace huebit

@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QMessageBox>
 #include <QSpinBox>
 
@@ -33,7 +34,15 @@ void WindowAppearance::CollectElements() {
     m_elements = WindowElements(&m_window);
     PinFixedFonts(m_elements);
     m_builtInCaptions = Captions(captionedElements());
-    findLanguages();
+    m_groups.language.ComboBox2->addItem(ExtraText("Русский"));
+    m_groups.language.ComboBox2->setCurrentIndex(0);
+    m_groups.language.ComboBox2->installEventFilter(this);
+}
+
+bool WindowAppearance::eventFilter(QObject* watched, QEvent* event) {
+    // Files added since the last look are offered when the "Окно" page comes up.
+    if (watched == m_groups.language.ComboBox2 && event->type() == QEvent::Show) findLanguages();
+    return QObject::eventFilter(watched, event);
 }
 
 void WindowAppearance::SetFontSize(int points) {
@@ -112,11 +121,13 @@ void WindowAppearance::findLanguages() {
         m_languageFolders.value_or(LanguageFolders(LanguagePlacesOfThisRun(m_startupDirectory))));
     QComboBox* box = m_groups.language.ComboBox2;
     const QSignalBlocker block(box);
+    // The entry shown stays shown: the built-in one, a file's, or none.
+    const QString shown = box->currentIndex() < 0 ? QString() : box->currentText();
     box->clear();
     box->addItem(ExtraText("Русский"));
     for (const LanguageEntry& e : m_languages)
         box->addItem(e.name);
-    box->setCurrentIndex(m_builtIn ? 0 : -1);
+    box->setCurrentIndex(shown.isEmpty() ? -1 : box->findText(shown));
 }
 
 void WindowAppearance::RestoreLanguage(const QString& name) {

@@ -58,7 +58,8 @@ public:
     void ChooseLanguage(int index);
     /// True while the built-in (Russian) texts are in force.
     bool builtInLanguage() const { return m_builtIn; }
-    /// The languages the selector offers after its built-in entry.
+    /// The languages the selector offers after its built-in entry: the folders are listed when
+    /// a language is restored and when the selector is shown, not at every start.
     const QList<LanguageEntry>& languages() const { return m_languages; }
     LanguageBuffer& languageBuffer() { return m_languageBuffer; }
 
@@ -86,6 +87,7 @@ private:
     void FontSizeChanged(int value);
     void FontNameChanged();
     void showErrorBox(const QString& text);
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void findLanguages();
     void loadLanguageFile(const QString& path);
     void applyBuiltInLanguage();

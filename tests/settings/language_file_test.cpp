@@ -148,23 +148,6 @@ TEST(LanguageFile, FilesOnDiskAndTheStartupDirectory) {
     const auto read = ReadLanguageFile(dir.filePath("empty.lng"));
     ASSERT_TRUE(read.has_value()); // opens, but has no lines: the error box's case
     EXPECT_FALSE(ParseLanguage(*read, 1).has_value());
-
-    const QStringList entries = {"English.lng", "notes.txt", "deutsch.LNG"};
-    const struct {
-        const char* stored;
-        const char* found;
-    } cases[] = {{"English.lng", "English.lng"},
-                 {"english.LNG", "English.lng"},
-                 {"Deutsch.lng", "deutsch.LNG"},
-                 {"notes.txt", ""},
-                 {"", ""},
-                 {"French.lng", ""},
-                 {"../English.lng", ""}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(FindLanguageFile(entries, QString::fromUtf8(c.stored)),
-                  QString::fromUtf8(c.found))
-            << c.stored;
-    }
 }
 
 TEST(LanguageFile, ErrorTextEndsWithTheWebAddress) {
