@@ -12,6 +12,7 @@
 #include "platform/x11_clipboard_handover.h"
 #include "platform/x11_clipboard_keeper.h"
 #include "platform/x11_startup.h"
+#include "settings/language_choice.h"
 #include "settings/settings_location.h"
 #include "shell/desktop_session.h"
 #include "ui/app_look.h"
@@ -19,9 +20,11 @@
 #include "ui/huebit_window.h"
 #include "ui/language_template.h"
 #include "ui/modal_dialogs.h"
+#include "ui/window_appearance.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFileInfo>
 #include <QFontMetrics>
 
 int main(int argc, char* argv[]) {
@@ -57,6 +60,9 @@ int main(int argc, char* argv[]) {
         huebit::LocalSocketInstance::socketPathFor(huebit::SettingsFilePath()));
     if (const int code = huebit::ClaimExitCode(instance.claim(startupId)); code >= 0) return code;
 
+    const huebit::SettingsLocation settings = huebit::ProgramSettingsLocation();
+    const QString startLanguage = huebit::StartLanguage(QFileInfo::exists(settings.loadPath),
+                                                        huebit::LocaleFromEnvironment());
     // The accessibility bridge starts at the first control with a name. Started here, its
     // questions to the session bus and the X server come before the window asks the server for
     // its copy of the screen, which would hold them up for several milliseconds. Where the
@@ -65,7 +71,9 @@ int main(int argc, char* argv[]) {
     // a second thread reads the installed fonts.
     huebit::StartupOverlap overlap;
     overlap.beginFontDatabase();
-    huebit::InstallQtTranslations(app);
+    // Qt's Russian before the window where the start is likely Russian; set right below once
+    // the settings file has chosen.
+    huebit::FollowInterfaceLanguage(app, startLanguage.isEmpty());
     huebit::ApplyAppLook();
     QAccessible::isActive();
     overlap.finishFontDatabase();
@@ -74,7 +82,10 @@ int main(int argc, char* argv[]) {
     // From here a termination signal closes the program, the settings written, even while the
     // window's creation waits in a message box.
     huebit::ProgramEnd programEnd(huebit::CloseModalWindows);
-    huebit::THuebit window(huebit::ProgramSettingsLocation());
+    huebit::THuebit window(settings, nullptr, startLanguage);
+    huebit::FollowInterfaceLanguage(app, window.appearance().builtInLanguage());
+    QObject::connect(&window.appearance(), &huebit::WindowAppearance::languageChanged, &app,
+                     [&app](bool builtIn) { huebit::FollowInterfaceLanguage(app, builtIn); });
     huebit::TColPanel panel(window.model(), window.settingsBuffer());
     window.setColPanel(&panel);
     instance.setPickHandler([&window](huebit::Color c) { return window.TakePickedColor(c); });

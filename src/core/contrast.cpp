@@ -1,5 +1,7 @@
 #include "core/contrast.h"
 
+#include "core/extra_texts.h"
+
 #include <cmath>
 
 namespace huebit {
@@ -34,7 +36,7 @@ QString HashHex(Color c) {
 }
 
 QString Verdict(bool passed) {
-    return passed ? QStringLiteral("да") : QStringLiteral("нет");
+    return passed ? ExtraText("да") : ExtraText("нет");
 }
 
 } // namespace
@@ -97,7 +99,7 @@ QString ContrastReadout(Color text, Color background) {
 QString ContrastDescription(Color text, Color background) {
     // The verdicts first: the status line cuts a long text at its end.
     const WcagLevels l = WcagLevelsOf(text, background);
-    return QStringLiteral("WCAG 2: %1, AA %2 (крупный %3), AAA %4 (крупный %5); APCA: Lc %6; "
+    return ExtraText("WCAG 2: %1, AA %2 (крупный %3), AAA %4 (крупный %5); APCA: Lc %6; "
                           "текст %7 на фоне %8")
         .arg(ContrastRatioText(text, background), Verdict(l.aaNormal), Verdict(l.aaLarge),
              Verdict(l.aaaNormal), Verdict(l.aaaLarge), ApcaContrastText(text, background),

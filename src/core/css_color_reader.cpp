@@ -1,5 +1,7 @@
 #include "core/css_color_reader.h"
 
+#include "core/extra_texts.h"
+
 #include "core/color_spaces.h"
 #include "palettes/named_colors.h"
 
@@ -234,8 +236,8 @@ std::optional<CssColorRead> ReadCssColor(const QString& text) {
 
 QString CssReadNote(const CssColorRead& read) {
     QStringList notes;
-    if (read.mapped) notes << QStringLiteral("Цвет вне sRGB приведён к ближайшему");
-    if (read.alphaDropped) notes << QStringLiteral("прозрачность отброшена");
+    if (read.mapped) notes << ExtraText("Цвет вне sRGB приведён к ближайшему");
+    if (read.alphaDropped) notes << ExtraText("прозрачность отброшена");
     QString note = notes.join(QStringLiteral("; "));
     if (!note.isEmpty()) note[0] = note[0].toUpper();
     return note;

@@ -1,5 +1,7 @@
 #include "core/readable_text.h"
 
+#include "core/extra_texts.h"
+
 #include "core/color_model.h"
 #include "core/color_spaces.h"
 #include "core/contrast.h"
@@ -77,19 +79,19 @@ ReadableText ReadableTextColor(Color text, Color background, int target) {
 
 QString MakeSampleTextReadable(ColorModel& model, int target) {
     const Sample& s = model.SampleState();
-    if (!s.textVisible()) return QStringLiteral("Текст примера скрыт: проверять нечего");
+    if (!s.textVisible()) return ExtraText("Текст примера скрыт: проверять нечего");
     const Color background = s.background;
     const ReadableText r = ReadableTextColor(s.text, background, target);
     const QString ratio = ContrastRatioText(r.colour, background);
-    if (!r.changed) return QStringLiteral("Текст уже читается: контраст %1").arg(ratio);
+    if (!r.changed) return ExtraText("Текст уже читается: контраст %1").arg(ratio);
     model.SelectTextTarget();
     model.ApplyColor(r.colour, coNormal);
-    if (r.sameHue) return QStringLiteral("Цвет текста подобран: контраст %1").arg(ratio);
-    const QString which = r.colour == Black ? QStringLiteral("чёрный") : QStringLiteral("белый");
+    if (r.sameHue) return ExtraText("Цвет текста подобран: контраст %1").arg(ratio);
+    const QString which = r.colour == Black ? ExtraText("чёрный") : ExtraText("белый");
     if (r.reached)
-        return QStringLiteral("В оттенке текста контраста %1 нет: взят %2, %3")
+        return ExtraText("В оттенке текста контраста %1 нет: взят %2, %3")
             .arg(TargetText(target), which, ratio);
-    return QStringLiteral("Контраст %1 с этим фоном недостижим: взят %2, %3")
+    return ExtraText("Контраст %1 с этим фоном недостижим: взят %2, %3")
         .arg(TargetText(target), which, ratio);
 }
 

@@ -1,5 +1,7 @@
 #include "output/sample_text_settings.h"
 
+#include "core/extra_texts.h"
+
 #include "settings/code_page.h"
 
 namespace huebit {
@@ -33,7 +35,7 @@ void SampleTextSettings::ApplySampleTextSettings() {
 }
 
 QString SampleTextSettings::UnsavableCharactersText() {
-    return QStringLiteral("Некоторые знаки сохранятся в настройках как «?»");
+    return ExtraText("Некоторые знаки сохранятся в настройках как «?»");
 }
 
 } // namespace huebit

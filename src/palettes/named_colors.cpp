@@ -1,5 +1,7 @@
 #include "palettes/named_colors.h"
 
+#include "core/extra_texts.h"
+
 #include <QStringList>
 #include <algorithm>
 #include <array>
@@ -233,6 +235,10 @@ QString EnglishNameOf(const QString& line) {
 }
 QString RussianNameOf(const QString& line) {
     return field(line, 2);
+}
+
+QString ShownNamedColor(const QString& line) {
+    return ExtraText("%1 - %2 - %3").arg(line.left(6), EnglishNameOf(line), RussianNameOf(line));
 }
 
 QString CopiedColorName(const QString& line) {

@@ -30,6 +30,9 @@ QStringList NamedColors(NamedColorOrder order);
 Color ParseNamedColor(const QString& line);
 QString EnglishNameOf(const QString& line);
 QString RussianNameOf(const QString& line);
+/// The line as the list shows it in the interface language (its "%1 - %2 - %3" extra text:
+/// code, English name, Russian name).
+QString ShownNamedColor(const QString& line);
 /// What the copy button puts on the clipboard: the line without its first nine characters, up
 /// to the first " -" — the English name.
 QString CopiedColorName(const QString& line);

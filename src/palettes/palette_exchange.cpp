@@ -1,5 +1,7 @@
 #include "palettes/palette_exchange.h"
 
+#include "core/extra_texts.h"
+
 #include "palettes/gimp_palette.h"
 #include "palettes/palette_text.h"
 #include "settings/settings_file.h"
@@ -32,19 +34,19 @@ QByteArray fileBytes(StripId which, PaletteFileKind kind, const std::vector<Colo
 }
 
 QString readSummary(const GimpPalette& p, std::size_t taken) {
-    QString text = QStringLiteral("Прочитано цветов: %1, пропущено строк: %2")
+    QString text = ExtraText("Прочитано цветов: %1, пропущено строк: %2")
                        .arg(p.entries.size())
                        .arg(p.skippedLines);
-    if (taken < p.entries.size()) text += QStringLiteral("; в палитру взяты первые %1").arg(taken);
-    if (p.truncated) text += QStringLiteral("; файл слишком велик, прочитано только начало");
+    if (taken < p.entries.size()) text += ExtraText("; в палитру взяты первые %1").arg(taken);
+    if (p.truncated) text += ExtraText("; файл слишком велик, прочитано только начало");
     return text;
 }
 
 } // namespace
 
 QStringList PaletteExchange::SaveFilters() {
-    return {QStringLiteral("Палитра GIMP (*.gpl)"), QStringLiteral("Переменные CSS (*.css)"),
-            QStringLiteral("Список цветов (*.txt)")};
+    return {ExtraText("Палитра GIMP (*.gpl)"), ExtraText("Переменные CSS (*.css)"),
+            ExtraText("Список цветов (*.txt)")};
 }
 
 QStringList PaletteExchange::OpenFilters() {
@@ -67,15 +69,14 @@ ExchangeResult PaletteExchange::Export(StripId which, PaletteFileKind kind, cons
     const SwatchStrip& strip =
         which == StripId::UserPalette ? m_model.UserPalette() : m_model.PreviousColors();
     const std::vector<Color> colors = StripColors(strip);
-    if (colors.empty()) return {QStringLiteral("Сохранять нечего: в полосе нет цветов"), {}};
+    if (colors.empty()) return {ExtraText("Сохранять нечего: в полосе нет цветов"), {}};
     remember(path);
     const QString error =
         SaveFileAtomically(path, fileBytes(which, kind, colors, m_model.Templates().activeEntry()));
     if (!error.isEmpty()) {
-        return {QStringLiteral("Не удалось сохранить файл %1").arg(QFileInfo(path).fileName()),
-                error};
+        return {ExtraText("Не удалось сохранить файл %1").arg(QFileInfo(path).fileName()), error};
     }
-    return {QStringLiteral("Сохранено цветов: %1, файл %2")
+    return {ExtraText("Сохранено цветов: %1, файл %2")
                 .arg(colors.size())
                 .arg(QFileInfo(path).fileName()),
             {}};
@@ -91,16 +92,15 @@ ExchangeResult PaletteExchange::Import(const QString& path) {
     QString refusal;
     const auto palette = ReadGimpPaletteFile(path, &refusal);
     if (!palette) {
-        return {QStringLiteral("Не удалось открыть файл %1").arg(QFileInfo(path).fileName()),
-                refusal};
+        return {ExtraText("Не удалось открыть файл %1").arg(QFileInfo(path).fileName()), refusal};
     }
     remember(path);
     if (!palette->hasHeader) {
-        return {QStringLiteral("Это не палитра GIMP: палитра не изменена"),
+        return {ExtraText("Это не палитра GIMP: палитра не изменена"),
                 QStringLiteral("%1 has no GIMP Palette header").arg(path)};
     }
     if (palette->entries.empty()) {
-        return {QStringLiteral("В файле нет цветов (пропущено строк: %1): палитра не изменена")
+        return {ExtraText("В файле нет цветов (пропущено строк: %1): палитра не изменена")
                     .arg(palette->skippedLines),
                 {}};
     }

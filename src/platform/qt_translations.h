@@ -19,4 +19,11 @@ bool InstallQtTranslations(
     QCoreApplication& app, const QString& language = InterfaceLanguage,
     const QString& directory = QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 
+/// Qt's own texts in Russian exactly while the interface is in its built-in Russian: installs
+/// the translation when `russian` and it is not in force, removes it otherwise. Elsewhere Qt
+/// speaks its own English.
+void FollowInterfaceLanguage(
+    QCoreApplication& app, bool russian,
+    const QString& directory = QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+
 } // namespace huebit

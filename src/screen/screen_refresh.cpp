@@ -1,5 +1,7 @@
 #include "screen/screen_refresh.h"
 
+#include "core/extra_texts.h"
+
 #include "screen/screen_picker.h"
 
 #include <QTimer>
@@ -11,17 +13,17 @@ QString CaptureFailureText(CaptureFailure why) {
     case CaptureFailure::None:
         return {};
     case CaptureFailure::Cancelled:
-        return QStringLiteral("Экран не скопирован: снимок отменён");
+        return ExtraText("Экран не скопирован: снимок отменён");
     case CaptureFailure::Refused:
-        return QStringLiteral("Экран не скопирован: система запретила снимок");
+        return ExtraText("Экран не скопирован: система запретила снимок");
     case CaptureFailure::NotAvailable:
-        return QStringLiteral("Экран не скопирован: служба снимков недоступна");
+        return ExtraText("Экран не скопирован: служба снимков недоступна");
     case CaptureFailure::NoAnswer:
-        return QStringLiteral("Экран не скопирован: служба снимков не ответила");
+        return ExtraText("Экран не скопирован: служба снимков не ответила");
     case CaptureFailure::Unreadable:
         break;
     }
-    return QStringLiteral("Экран не скопирован: снимок не прочитан");
+    return ExtraText("Экран не скопирован: снимок не прочитан");
 }
 
 void ScreenRefresh::setCapture(std::unique_ptr<ScreenCapture> capture) {

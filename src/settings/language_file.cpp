@@ -13,6 +13,40 @@ namespace {
 
 constexpr const char* CodePage = "windows-1251";
 
+QString EscapeExtra(QString text) {
+    return text.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+        .replace(QLatin1Char('\r'), QLatin1String("\\r"))
+        .replace(QLatin1Char('\n'), QLatin1String("\\n"));
+}
+
+QString UnescapeExtra(const QString& line) {
+    QString out;
+    out.reserve(line.size());
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        const QChar next = i + 1 < line.size() ? line.at(i + 1) : QChar();
+        if (c == QLatin1Char('\\') &&
+            (next == QLatin1Char('n') || next == QLatin1Char('r') || next == QLatin1Char('\\'))) {
+            out += next == QLatin1Char('n')   ? QLatin1Char('\n')
+                   : next == QLatin1Char('r') ? QLatin1Char('\r')
+                                              : QLatin1Char('\\');
+            ++i;
+        } else {
+            out += c; // a lone backslash stays as written
+        }
+    }
+    return out;
+}
+
+QStringList ParseExtras(const LanguageBuffer& lines) {
+    if (lines.line(LanguageExtraMarkerLine) != QLatin1String(LanguageExtraMarker)) return {};
+    QStringList extras;
+    const qsizetype count = ExtraTextDefaults().size();
+    for (qsizetype i = 0; i < count; ++i)
+        extras.append(UnescapeExtra(lines.line(LanguageExtraMarkerLine + 1 + int(i))));
+    return extras;
+}
+
 } // namespace
 
 std::optional<LanguageContent> ParseLanguage(const LanguageBuffer& lines, int captionCount) {
@@ -24,6 +58,7 @@ std::optional<LanguageContent> ParseLanguage(const LanguageBuffer& lines, int ca
     content.captions.reserve(captionCount);
     for (int i = 0; i < captionCount; ++i)
         content.captions.append(lines.line(LanguageCaptionsLine + i));
+    content.extras = ParseExtras(lines);
     return content;
 }
 
@@ -33,6 +68,7 @@ bool LoadLanguage(const LanguageBuffer& lines, UiTexts& texts, QStringList& capt
     for (int i = 0; i < UiTextCount; ++i)
         texts.set(i, content->texts[std::size_t(i)]);
     captions = content->captions;
+    SetExtraTexts(content->extras);
     return true;
 }
 
@@ -46,7 +82,8 @@ std::optional<LanguageBuffer> ReadLanguageFile(const QString& path) {
     return LanguageBuffer::Read(file, 16 * 1024 * 1024, LanguageMaxLines);
 }
 
-QByteArray LanguageFileBytes(const UiTexts& texts, const QStringList& captions) {
+QByteArray LanguageFileBytes(const UiTexts& texts, const QStringList& captions,
+                             const QStringList& extras) {
     QStringList lines{QStringLiteral("Huebit: русский (встроенные тексты)"),
                       QLatin1String(LanguageVersion)};
     for (int i = 0; i < UiTextCount; ++i)
@@ -54,6 +91,9 @@ QByteArray LanguageFileBytes(const UiTexts& texts, const QStringList& captions) 
     lines.append(captions);
     for (qsizetype i = captions.size(); i < LanguageCaptionCount; ++i)
         lines.append(QString());
+    lines.append(QLatin1String(LanguageExtraMarker));
+    for (const QString& extra : extras)
+        lines.append(EscapeExtra(extra)); // no line break is left to blank out
     QStringEncoder encoder(CodePage);
     QByteArray out;
     for (QString line : lines) {
@@ -74,20 +114,9 @@ bool FitsLanguageCodePage(const QString& text) {
 }
 
 QString LanguageErrorText() {
-    return QStringLiteral("Ошибка загрузки файла языка.\r\n\r\nФайл языка имеет не ту версию.\r\n"
-                          "Скачайте новую версию файла с ") +
+    return ExtraText("Ошибка загрузки файла языка.\r\n\r\nФайл языка имеет не ту версию.\r\n"
+                     "Скачайте новую версию файла с ") +
            QLatin1String(WebPageAddress);
-}
-
-QString FindLanguageFile(const QStringList& directoryEntries, const QString& name) {
-    if (name.isEmpty()) return {};
-    for (const QString& entry : directoryEntries) {
-        if (entry.endsWith(QLatin1String(LanguageFileSuffix), Qt::CaseInsensitive) &&
-            entry.compare(name, Qt::CaseInsensitive) == 0) {
-            return entry;
-        }
-    }
-    return {};
 }
 
 } // namespace huebit

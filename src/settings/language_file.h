@@ -8,7 +8,12 @@
 //   lines 53-240 188 captions, one per captioned control of the main window in creation order;
 //                the lines after the last control this window has are kept for the controls of
 //                the standard layout it does not have (README, "Translations", lists each line)
+//   line 241     "[extra texts]" when the file has the next section (older files end at 240)
+//   lines 242-   the extra texts (core/extra_texts.h) in table order; "\n", "\r" and "\\"
+//                stand for a line feed, a carriage return and a backslash; an empty or missing
+//                line keeps the built-in text
 
+#include "core/extra_texts.h"
 #include "core/ui_texts.h"
 #include "settings/settings_buffer.h"
 
@@ -28,6 +33,9 @@ constexpr int LanguageCaptionsLine = LanguageTextsLine + UiTextCount; // 53
 constexpr int LanguageCaptionCount = 188;
 /// More lines than any layout has captions; the rest of a longer file is never read.
 constexpr int LanguageMaxLines = 4096;
+/// The line that opens the extra texts, right after the captions.
+inline constexpr char LanguageExtraMarker[] = "[extra texts]";
+constexpr int LanguageExtraMarkerLine = LanguageCaptionsLine + LanguageCaptionCount; // 241
 /// The extension the start-up directory's language files carry.
 inline constexpr char LanguageFileSuffix[] = ".lng";
 
@@ -35,6 +43,8 @@ inline constexpr char LanguageFileSuffix[] = ".lng";
 struct LanguageContent {
     std::array<QString, UiTextCount> texts;
     QStringList captions;
+    /// The extra texts in table order, unescaped; empty when the file has no such section.
+    QStringList extras;
 
     bool operator==(const LanguageContent&) const = default;
 };
@@ -46,8 +56,9 @@ using LanguageBuffer = SettingsBuffer;
 /// buffer has no lines or line 1 is not exactly "5.1". Lines the file does not have read as empty.
 std::optional<LanguageContent> ParseLanguage(const LanguageBuffer& lines, int captionCount);
 
-/// Applies the buffer to a text table and to the captions in walk order (as many as the list
-/// holds). False, with nothing changed, for the error box's case.
+/// Applies the buffer to a text table, to the captions in walk order (as many as the list
+/// holds) and to the extra texts (SetExtraTexts). False, with nothing changed, for the error
+/// box's case.
 bool LoadLanguage(const LanguageBuffer& lines, UiTexts& texts, QStringList& captions);
 
 /// The file's lines, or nothing when it cannot be opened (the selector then ignores it).
@@ -55,18 +66,16 @@ std::optional<LanguageBuffer> ReadLanguageFile(const QString& path);
 LanguageBuffer LanguageFromBytes(const QByteArray& bytes);
 
 /// A complete language file of these texts and captions: a title line, "5.1", the 51 texts and
-/// the captions, then empty lines up to line 240 when there are fewer than 188; windows-1251 with
-/// CR LF. A line break inside a text is written as a blank.
-QByteArray LanguageFileBytes(const UiTexts& texts, const QStringList& captions);
+/// the captions, then empty lines up to line 240 when there are fewer than 188, then the marker
+/// and the extra texts; windows-1251 with CR LF. A line break inside a text or caption is
+/// written as a blank, inside an extra text as "\n".
+QByteArray LanguageFileBytes(const UiTexts& texts, const QStringList& captions,
+                             const QStringList& extras = CurrentExtraTexts());
 
 /// False when the text has a character windows-1251 cannot hold (it would come back as "?").
 bool FitsLanguageCodePage(const QString& text);
 
 /// The error box's text for an empty file or a wrong version.
 QString LanguageErrorText();
-
-/// The language file a stored selector text names among the start-up directory's file names:
-/// a "*.lng" entry equal to it without regard to case. Empty when none is.
-QString FindLanguageFile(const QStringList& directoryEntries, const QString& name);
 
 } // namespace huebit

@@ -2,6 +2,7 @@
 
 #include "ui/decoration.h"
 #include "ui/element_hint.h"
+#include "ui/extra_text_binding.h"
 
 #include <QDesktopServices>
 #include <QGroupBox>
@@ -84,7 +85,10 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
     name->setFont(big);
     fixedText(QStringLiteral("version 5.1.2"), this, QRect(146, 46, 240, 16));
     fixedText(QStringLiteral("2019–2026"), this, QRect(146, 64, 240, 16));
-    fixedText(QStringLiteral("Команда Huebit"), this, QRect(146, 82, 240, 16));
+    // Fixed, but not in Russian where the interface is not.
+    QLabel* team = fixedText(QStringLiteral("Команда Huebit"), this, QRect(146, 82, 240, 16));
+    BindExtraText(team, "text");
+    BindExtraText(team, "accessibleName");
     fixedText(QStringLiteral("Freeware"), this, QRect(146, 100, 240, 16));
     linkText(QStringLiteral("huebit.app"), QStringLiteral("Открыть web-страницу программы"),
              QString::fromLatin1(WebPage), this, QRect(146, 118, 110, 16));
@@ -98,8 +102,8 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
     releaseNotes->setObjectName(QStringLiteral("Memo1"));
     releaseNotes->setReadOnly(true);
     releaseNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    releaseNotes->setPlainText(ReleaseNotesText());
-    releaseNotes->setAccessibleName(QStringLiteral(" История версий "));
+    BindExtraText(releaseNotes, "plainText", ReleaseNotesText());
+    BindExtraText(releaseNotes, "accessibleName", QStringLiteral(" История версий "));
     releaseNotes->setGeometry(8, 20, 366, 256);
 }
 

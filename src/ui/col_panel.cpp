@@ -5,6 +5,7 @@
 #include "shell/panel_resize.h"
 #include "ui/contrast_view.h"
 #include "ui/element_hint.h"
+#include "ui/extra_text_binding.h"
 #include "ui/panel_button.h"
 #include "ui/qt_color.h"
 #include "ui/sample_view.h"
@@ -60,12 +61,12 @@ TColPanel::TColPanel(ColorModel& model, const SettingsBuffer& settings)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_model(model) {
     setObjectName(QStringLiteral("ColPanel"));
-    setAccessibleName(QStringLiteral("Выносная панель"));
+    BindExtraText(this, "accessibleName", QStringLiteral("Выносная панель"));
     // A second window beside the main one: it never keeps the program running by itself.
     setAttribute(Qt::WA_QuitOnClose, false);
     setGeometry(PanelGeometryFromSettings(settings, QRect(220, 582, 247, 73)));
     m_face = new SampleView(QStringLiteral("Panel1"), this);
-    m_face->setAccessibleName(QStringLiteral("Выносная панель"));
+    BindExtraText(m_face, "accessibleName", QStringLiteral("Выносная панель"));
     m_face->setGeometry(rect());
     m_face->setContextMenuPolicy(Qt::CustomContextMenu);
     m_face->installEventFilter(this);
@@ -78,7 +79,7 @@ TColPanel::TColPanel(ColorModel& model, const SettingsBuffer& settings)
 
     m_readout = new QLabel(this);
     m_readout->setObjectName(QStringLiteral("Label1"));
-    m_readout->setAccessibleName(QStringLiteral("Размер выносной панели"));
+    BindExtraText(m_readout, "accessibleName", QStringLiteral("Размер выносной панели"));
     m_readout->setFont(tahoma(11));
     m_readout->move(21, 5);
     m_readout->setAttribute(Qt::WA_TransparentForMouseEvents);

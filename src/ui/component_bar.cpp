@@ -4,6 +4,7 @@
 #include "ui/pointer_pixel.h"
 #include "ui/qt_color.h"
 
+#include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -57,6 +58,11 @@ void ComponentBar::mouseMoveEvent(QMouseEvent* event) {
 void ComponentBar::mouseReleaseEvent(QMouseEvent* event) {
     emit pointerUp(PixelAt(event, this).x(), event->button());
     event->accept();
+}
+
+void ComponentBar::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) emit languageChanged();
+    QWidget::changeEvent(event);
 }
 
 } // namespace huebit

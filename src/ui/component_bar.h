@@ -24,8 +24,11 @@ signals:
     void pointerDown(int x, Qt::MouseButton button);
     void pointerMoved(int x, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     void pointerUp(int x, Qt::MouseButton button);
+    /// The interface language has changed: the bar's name is another text now.
+    void languageChanged();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -1,6 +1,7 @@
 #include "ui/contrast_view.h"
 
 #include "core/contrast.h"
+#include "core/extra_texts.h"
 #include "ui/element_hint.h"
 
 #include <QEvent>
@@ -22,9 +23,11 @@ ContrastView::ContrastView(QWidget* sample) : QWidget(sample) {
 }
 
 void ContrastView::showPair(Color text, Color background) {
+    m_textColor = text;
+    m_background = background;
     const QString readout = ContrastReadout(text, background);
     SetElementHint(this, ContrastDescription(text, background),
-                   QStringLiteral("Контраст текста и фона: ") + readout);
+                   ExtraText("Контраст текста и фона: ") + readout);
     if (readout == m_text) return;
     m_text = readout;
     m_ratio = ContrastRatioText(text, background);
@@ -54,6 +57,11 @@ void ContrastView::place() {
 
 void ContrastView::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) place();
+    // The hint and name are composed of texts of the interface language.
+    if (event->type() == QEvent::LanguageChange && !m_text.isEmpty()) {
+        m_text.clear();
+        showPair(m_textColor, m_background);
+    }
     QWidget::changeEvent(event);
 }
 

@@ -37,6 +37,8 @@ private:
     bool twoLines() const;
 
     QString m_text;
+    Color m_textColor = 0;
+    Color m_background = 0;
     QString m_ratio;
     QString m_lc;
 };

@@ -1,16 +1,13 @@
 #pragma once
 // Hints go to the status line (as status tips), never to pop-up tooltips; the accessible name
-// is the caption, else the hint, so screen readers and automation can find every control.
+// is the caption, else the hint, so screen readers and automation can find every control. A
+// hint follows the interface language (ui/extra_text_binding.h).
 
 #include <QWidget>
 
 namespace huebit {
 
-inline void SetElementHint(QWidget* w, const QString& hint, const QString& caption = {}) {
-    w->setStatusTip(hint);
-    w->setAccessibleName(caption.isEmpty() ? hint : caption);
-    if (!hint.isEmpty()) w->setAccessibleDescription(hint);
-}
+void SetElementHint(QWidget* w, const QString& hint, const QString& caption = {});
 
 /// Element tags: 1, 2 and -1 offset the interface font size, -100 keeps an element out of font
 /// changes, 100 marks the fixed About texts.

@@ -1,6 +1,7 @@
 #include "ui/font_color_dialog.h"
 
 #include "ui/element_hint.h"
+#include "ui/extra_text_binding.h"
 #include "ui/qt_color.h"
 #include "ui/qt_font.h"
 
@@ -53,7 +54,7 @@ QFont FontForDialog(const FontSpec& wanted) {
 FontColorDialog::FontColorDialog(const FontChoice& initial, ColorDialog& colours, QWidget* parent)
     : QDialog(parent), m_colours(colours), m_initial(initial.font), m_color(initial.color) {
     setObjectName(QStringLiteral("FontDialog1"));
-    setWindowTitle(QStringLiteral("Шрифт примера"));
+    BindExtraText(this, "windowTitle", QStringLiteral("Шрифт примера"));
     m_fonts = new QFontDialog(this);
     m_fonts->setWindowFlags(Qt::Widget);
     m_fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
@@ -63,11 +64,12 @@ FontColorDialog::FontColorDialog(const FontChoice& initial, ColorDialog& colours
     // Enter or Escape inside the embedded dialog ends this one.
     connect(m_fonts, &QDialog::finished, this, [this](int result) { done(result); });
 
-    auto* colourLabel = new QLabel(QStringLiteral("Цвет:"), this);
+    auto* colourLabel = new QLabel(this);
+    BindExtraText(colourLabel, "text", QStringLiteral("Цвет:"));
     m_colorButton = new QToolButton(this);
     m_colorButton->setObjectName(QStringLiteral("FontColorButton"));
     m_colorButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    m_colorButton->setText(QStringLiteral("Выбрать…"));
+    BindExtraText(m_colorButton, "text", QStringLiteral("Выбрать…"));
     SetElementHint(m_colorButton, QStringLiteral("Цвет шрифта"));
     colourLabel->setBuddy(m_colorButton);
     connect(m_colorButton, &QToolButton::clicked, this, [this] { chooseColor(); });

@@ -33,6 +33,7 @@
 #include "ui/interactive_hints.h"
 #include "ui/modal_dialogs.h"
 #include "ui/status_line.h"
+#include "ui/web_page.h"
 #include "ui/window_appearance.h"
 #include "ui/title_strip.h"
 #include "ui/window_options_group.h"
@@ -63,9 +64,9 @@
 
 namespace huebit {
 
-THuebit::THuebit(SettingsLocation settings, QWidget* parent)
+THuebit::THuebit(SettingsLocation settings, QWidget* parent, const QString& startLanguage)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      m_settingsLocation(std::move(settings)) {
+      m_settingsLocation(std::move(settings)), m_startLanguage(startLanguage) {
     setObjectName(QStringLiteral("Huebit"));
     setWindowTitle(QStringLiteral(" Huebit"));
     setWindowIcon(WindowIcon(devicePixelRatioF()));
@@ -95,6 +96,9 @@ THuebit::THuebit(SettingsLocation settings, QWidget* parent)
         setFullClientSize({ClientWidth, ClientHeight});
     });
     connect(m_appearance, &WindowAppearance::fontChanged, this, [this] { FitClientToFont(); });
+    // The named colours' lines are shown in the interface language.
+    connect(m_appearance, &WindowAppearance::languageChanged, this,
+            [this] { m_selection->webPage->refresh(m_namedColors); });
     wire();
     wireKeys();
     // The layout is complete: the font and the language file walk these elements from now on.
@@ -371,6 +375,8 @@ void THuebit::FormCreate() {
     m_model.ClearUserPalette();
     m_model.SetSampleTextColor(DefaultSampleTextColor);
     m_model.ApplyColor(StartColor, coNormal);
+    // A first start's language comes before the sample text, which takes its entry 0.
+    if (!m_startLanguage.isEmpty()) m_appearance->RestoreLanguage(m_startLanguage);
     m_model.SetSampleText(m_uiTexts[0]);
     LoadSettings();
     m_sampleSettings.ResetSampleTextSettings(); // the parameters box starts as the sample is

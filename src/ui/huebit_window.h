@@ -59,7 +59,10 @@ public:
 
     /// `settings` names the settings file to load at creation and write on close; without one
     /// (tests) every default holds and closing writes nothing.
-    explicit THuebit(SettingsLocation settings = {}, QWidget* parent = nullptr);
+    /// `startLanguage`: the language file a first start loads before the settings file
+    /// (StartLanguage); empty for the built-in texts.
+    explicit THuebit(SettingsLocation settings = {}, QWidget* parent = nullptr,
+                     const QString& startLanguage = {});
 
     /// Attaches the floating panel, created right after the main window.
     void setColPanel(TColPanel* panel);
@@ -210,6 +213,7 @@ private:
     ShellDriver* m_shellDriver = nullptr;
     ColorIndicator* m_colorIndicator = nullptr;
     SettingsLocation m_settingsLocation;
+    QString m_startLanguage;
     SettingsBuffer m_settingsBuffer;
     bool m_closeQueried = false; // FormCloseQuery ran: the settings are written, the window gone
     bool m_fitOnShow = false;    // the interface font changed while the window was hidden

@@ -1,6 +1,6 @@
 #pragma once
-// The hidden group " Язык интерфейса ": the language selector. It is given no entries, so the
-// built-in texts stay in force unless the settings file names a language file.
+// The group " Язык интерфейса ": the language selector, the built-in texts first, then the
+// language files found (WindowAppearance fills and follows it).
 
 #include <QGroupBox>
 

@@ -4,6 +4,7 @@
 #include "palettes/swatch_picking.h"
 #include "ui/color_swatch.h"
 #include "ui/component_editors.h"
+#include "ui/extra_text_binding.h"
 #include "ui/pixel_buffer_view.h"
 #include "ui/refine_pages.h"
 #include "ui/selection_page.h"
@@ -128,9 +129,11 @@ void wireGradient(RefinePages& r, ColorModel& model) {
 QMenu* userPaletteMenu(SelectionPage& page, ColorModel& model) {
     auto* menu = new QMenu(&page);
     menu->setObjectName(QStringLiteral("PopupMenu2"));
-    menu->addAction(QStringLiteral("Добавить цвет"), &model, [&model] { model.AddToUserPalette(); });
+    BoundAction(menu->addAction(QStringLiteral("Добавить цвет"), &model,
+                                [&model] { model.AddToUserPalette(); }));
     menu->addSeparator();
-    menu->addAction(QStringLiteral("Очистить палитру"), &model, [&model] { model.ClearUserPalette(); });
+    BoundAction(menu->addAction(QStringLiteral("Очистить палитру"), &model,
+                                [&model] { model.ClearUserPalette(); }));
     return menu;
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/color_swatch.h"
 #include "ui/element_hint.h"
+#include "ui/extra_text_binding.h"
 #include "ui/font_refit.h"
 #include "ui/huebit_style.h"
 #include "ui/pixel_buffer_view.h"
@@ -94,7 +95,7 @@ RefinePages::RefinePages(const ColorModel& model, const PixelBuffer& greyPalette
     for (int i = 0; i < count(); ++i) SetElementTag(widget(i), -100);
     for (int i = 0; i < 3; ++i) {
         static const char* names[] = {"Уточнение цвета", "Градиент", "Подходящие цвета"};
-        setTabWhatsThis(i, QString::fromUtf8(names[i]));
+        BindTabWhatsThis(this, i, QString::fromUtf8(names[i]));
     }
     refresh(~0u);
 }

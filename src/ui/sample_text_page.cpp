@@ -1,6 +1,7 @@
 #include "ui/sample_text_page.h"
 
 #include "ui/element_hint.h"
+#include "ui/extra_text_binding.h"
 #include "ui/font_refit.h"
 #include "ui/qt_color.h"
 #include "ui/qt_font.h"
@@ -32,7 +33,7 @@ SampleTextPage::SampleTextPage(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
     group = new QGroupBox(QStringLiteral(" Параметры текста примера "), this);
     group->setObjectName(QStringLiteral("GroupBoxSampleText"));
-    group->setAccessibleName(group->title().trimmed());
+    BindExtraText(group, "accessibleName", group->title().trimmed());
     group->setGeometry(6, 6, 376, 136);
 
     textEdit = new QLineEdit(group);
@@ -47,12 +48,15 @@ SampleTextPage::SampleTextPage(QWidget* parent) : QWidget(parent) {
     applyButton = makeButton("SampleApplyButton", "Применить", "", group);
     resetButton = makeButton("SampleResetButton", "  Сброс", "", group);
     // Not in the original layout: its caption wraps rather than widen the window, and it takes
-    // no language file line.
-    aaaBox = new WrapCheckBox(QStringLiteral("Текст по уровню AAA (7:1)"), group);
+    // no caption line; its texts are in the extra text table.
+    const QString aaaCaption = QStringLiteral("Текст по уровню AAA (7:1)");
+    aaaBox = new WrapCheckBox(aaaCaption, group);
     aaaBox->setObjectName(QStringLiteral("SampleAaaCheckBox"));
     SetElementHint(aaaBox,
                    QStringLiteral("«Сделать текст читаемым» добивается контраста 7:1, а не 4,5:1"),
-                   aaaBox->text());
+                   aaaCaption);
+    BindExtraText(aaaBox, "text", aaaCaption);
+    BindExtraText(aaaBox, "accessibleName", aaaCaption);
     KeepOutOfLanguageFile(aaaBox);
     // 120, 112 and 112 wide at the designed font; at a larger one each as wide as its caption
     // needs, with what is left of the row shared out.

@@ -4,6 +4,7 @@
 #include "output/sample_options.h"
 #include "output/sample_text_settings.h"
 #include "palettes/palette_picking.h"
+#include "ui/extra_text_binding.h"
 #include "ui/sample_text_page.h"
 #include "ui/sample_view.h"
 #include "ui/selection_page.h"
@@ -26,21 +27,22 @@ constexpr int SettingsMainPage = 2;
 QMenu* sampleMenu(const SampleWiring& w) {
     auto* menu = new QMenu(&w.page);
     menu->setObjectName(QStringLiteral("PopupMenu1"));
-    menu->addAction(QStringLiteral("Показать/скрыть выносную панель"), menu, w.showHidePanel);
+    BoundAction(
+        menu->addAction(QStringLiteral("Показать/скрыть выносную панель"), menu, w.showHidePanel));
     menu->addSeparator();
     ColorModel& model = w.model;
-    menu->addAction(QStringLiteral("Показать/скрыть текст"), menu,
-                    [&model] { model.ToggleSampleText(); });
-    menu->addAction(QStringLiteral("Параметры текста примера"), menu, [w] {
+    BoundAction(menu->addAction(QStringLiteral("Показать/скрыть текст"), menu,
+                                [&model] { model.ToggleSampleText(); }));
+    BoundAction(menu->addAction(QStringLiteral("Параметры текста примера"), menu, [w] {
         w.sampleSettings.EditSampleTextSettings();
         w.showPage(SettingsMainPage);
         w.settings.ShowSubPage(SettingsPage::SampleSubPage);
-    });
+    }));
     const SampleOptions& options = w.options;
-    QAction* readable = menu->addAction(
+    QAction* readable = BoundAction(menu->addAction(
         QStringLiteral("Сделать текст читаемым"), menu, [&model, &options, show = w.showStatus] {
             show(MakeSampleTextReadable(model, options.ReadableTarget()));
-        });
+        }));
     // Shown in the menu; the window's own key table runs Ctrl+R outside it.
     readable->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     readable->setShortcutContext(Qt::WidgetShortcut);
@@ -48,7 +50,7 @@ QMenu* sampleMenu(const SampleWiring& w) {
     const char* copies[] = {"Скопировать текстовое представление",
                             "Скопировать растровый экземпляр", "Скопировать векторный экземпляр"};
     for (int i = 0; i < 3; ++i)
-        menu->addAction(QString::fromUtf8(copies[i]), menu, w.copy[i]);
+        BoundAction(menu->addAction(QString::fromUtf8(copies[i]), menu, w.copy[i]));
     return menu;
 }
 

@@ -3,6 +3,7 @@
 #include "ui/button_icons.h"
 #include "ui/color_swatch.h"
 #include "ui/element_hint.h"
+#include "ui/extra_text_binding.h"
 #include "ui/font_refit.h"
 #include "ui/image_view.h"
 #include "ui/readout_group.h"
@@ -233,7 +234,7 @@ QLayout* ScreenPage::buildSpinEdits(QWidget* side) {
         auto* spin = new QSpinBox(side);
         spin->setObjectName(name);
         spin->setRange(1, top);
-        spin->setAccessibleName(label);
+        BindExtraText(spin, "accessibleName", label);
         spin->setMinimumSize(36, 22);
         // Both as wide as the wider; when a large font leaves too little room, the edits give
         // way before their captions.

@@ -32,8 +32,12 @@ void wireBar(ComponentBar* widget, Bar bar, ComponentEditing& editing) {
                      [widget, bar](Bar changed, const QString& hint) {
                          if (changed == bar) widget->setStatusTip(hint);
                      });
-    widget->setStatusTip(editing.BarName(bar));
-    widget->setAccessibleName(editing.BarName(bar));
+    const auto name = [widget, bar, &editing] {
+        widget->setStatusTip(editing.BarName(bar));
+        widget->setAccessibleName(editing.BarName(bar));
+    };
+    name();
+    QObject::connect(widget, &ComponentBar::languageChanged, &editing, name);
 }
 
 void wireField(QLineEdit* edit, ComponentField field, ComponentEditing& editing,

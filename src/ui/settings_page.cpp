@@ -2,12 +2,14 @@
 
 #include "ui/element_hint.h"
 #include "ui/font_group.h"
+#include "ui/font_refit.h"
 #include "ui/indicator_mode_group.h"
 #include "ui/language_group.h"
 #include "ui/sample_text_page.h"
 #include "ui/window_options_group.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QBoxLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -44,10 +46,10 @@ SettingsPage::SettingsPage(ColorModel& model, QWidget* parent) : QWidget(parent)
     // The sub-page control and its pages keep their designed fonts.
     SetElementTag(PageControl5, -100);
     for (int i = 0; i < PageControl5->count(); ++i) SetElementTag(PageControl5->widget(i), -100);
-    // The "Окно" sub-page, top to bottom: the two hidden groups, the interface font, the options,
-    // the clipboard samples.
+    // The "Окно" sub-page, top to bottom: the language beside the interface font, the hidden
+    // indicator group, the options, the clipboard samples. Side by side, the two short groups
+    // leave the page its height for the larger interface fonts.
     languageGroup = new LanguageGroup(windowPage);
-    languageGroup->hide();
     indicatorGroup = new IndicatorModeGroup(windowPage);
     indicatorGroup->hide();
     fontGroup = new FontGroup(windowPage);
@@ -58,8 +60,21 @@ SettingsPage::SettingsPage(ColorModel& model, QWidget* parent) : QWidget(parent)
     auto* column = new QVBoxLayout(windowPage);
     column->setContentsMargins(6, 6, 6, 6);
     column->setSpacing(6);
-    for (QWidget* group : {static_cast<QWidget*>(languageGroup), static_cast<QWidget*>(indicatorGroup),
-                           static_cast<QWidget*>(fontGroup), static_cast<QWidget*>(options),
+    // Both lists may narrow to a short name, so the row fits the page up to the larger fonts.
+    fontGroup->ComboBox3->setMinimumContentsLength(8);
+    auto* firstRow = new QHBoxLayout;
+    firstRow->setSpacing(6);
+    firstRow->addWidget(languageGroup);
+    firstRow->addWidget(fontGroup, 1);
+    column->addLayout(firstRow);
+    // Above the sizes the page is laid out for the two go one above the other: the window grows
+    // in height there anyway, and the row would widen it.
+    const auto arrangeFirstRow = [this, firstRow] {
+        const bool stacked = languageGroup->font().pointSize() > 12;
+        firstRow->setDirection(stacked ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    };
+    new FontRefit({languageGroup}, arrangeFirstRow, this);
+    for (QWidget* group : {static_cast<QWidget*>(indicatorGroup), static_cast<QWidget*>(options),
                            static_cast<QWidget*>(sampleGroup)})
         column->addWidget(group);
     column->addStretch(1);

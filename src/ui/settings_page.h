@@ -42,7 +42,7 @@ public:
     QCheckBox* CheckBox11 = nullptr;      // "квадрат"
     QCheckBox* CheckBox10 = nullptr;      // "создавать контур", hidden
     WindowOptionsGroup* options = nullptr; // " Дополнительные опции "
-    LanguageGroup* languageGroup = nullptr;   // " Язык интерфейса ", hidden
+    LanguageGroup* languageGroup = nullptr;   // " Язык интерфейса "
     IndicatorModeGroup* indicatorGroup = nullptr; // " Индикатор текущего цвета ", hidden
     FontGroup* fontGroup = nullptr;           // " Выбор шрифта "
     QWidget* sampleGroup = nullptr;           // " Параметры графических экземпляров "

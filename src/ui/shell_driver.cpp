@@ -2,6 +2,7 @@
 
 #include "core/fade_step.h"
 #include "platform/x11_window_state.h"
+#include "ui/extra_text_binding.h"
 #include "ui/image_button.h"
 #include "ui/qt_tray_icon.h"
 #include "ui/title_strip.h"
@@ -25,7 +26,7 @@ namespace {
 QMenu* makeTrayMenu(QWidget* owner) {
     auto* menu = new QMenu(owner);
     menu->setObjectName(QStringLiteral("TrayMenu"));
-    menu->setAccessibleName(QStringLiteral("Меню значка в области уведомлений"));
+    BindExtraText(menu, "accessibleName", QStringLiteral("Меню значка в области уведомлений"));
     return menu;
 }
 
@@ -52,12 +53,13 @@ ShellDriver::~ShellDriver() = default;
 
 void ShellDriver::buildTrayMenu() {
     QMenu* m = m_trayMenu;
-    m->addAction(QStringLiteral("Скрыть/показать"), this, [this] { m_rules.ToggleHidden(); });
-    m->addAction(QStringLiteral("Уменьшить/увеличить"), this,
-                 [this] { m_rules.ToggleMiniWindow(); });
-    m->addAction(QStringLiteral("О программе"), this, [this] { m_rules.ShowAbout(); });
+    BoundAction(
+        m->addAction(QStringLiteral("Скрыть/показать"), this, [this] { m_rules.ToggleHidden(); }));
+    BoundAction(m->addAction(QStringLiteral("Уменьшить/увеличить"), this,
+                             [this] { m_rules.ToggleMiniWindow(); }));
+    BoundAction(m->addAction(QStringLiteral("О программе"), this, [this] { m_rules.ShowAbout(); }));
     m->addSeparator();
-    m->addAction(QStringLiteral("Закрыть"), this, [this] { m_rules.StartClosing(); });
+    BoundAction(m->addAction(QStringLiteral("Закрыть"), this, [this] { m_rules.StartClosing(); }));
 }
 
 void ShellDriver::wireTray() {

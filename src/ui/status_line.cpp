@@ -1,5 +1,6 @@
 #include "ui/status_line.h"
 
+#include "ui/extra_text_binding.h"
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -8,7 +9,7 @@ namespace huebit {
 StatusLine::StatusLine(QWidget* parent) : QStatusBar(parent) {
     setObjectName(QStringLiteral("StatusBar1"));
     setSizeGripEnabled(false);
-    setAccessibleName(QStringLiteral("Строка состояния"));
+    BindExtraText(this, "accessibleName", QStringLiteral("Строка состояния"));
     m_label = new QLabel(this);
     m_label->setObjectName(QStringLiteral("StatusText"));
     m_label->setTextFormat(Qt::PlainText);

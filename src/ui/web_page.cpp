@@ -114,9 +114,12 @@ void WebPage::refresh(const NamedColorPicking& named) {
     QStringList shown;
     for (int i = 0; i < namedColorBox->count(); ++i)
         shown.append(namedColorBox->itemText(i));
-    if (shown != named.Lines()) {
+    QStringList lines;
+    for (const QString& line : named.Lines())
+        lines.append(ShownNamedColor(line));
+    if (shown != lines) {
         namedColorBox->clear();
-        namedColorBox->addItems(named.Lines());
+        namedColorBox->addItems(lines);
     }
     namedColorBox->setCurrentIndex(named.SelectedLine());
     QToolButton* chosen = orderButtons[std::size_t(named.Order())];

@@ -1,6 +1,8 @@
 #include "ui/window_appearance.h"
 
+#include "core/extra_texts.h"
 #include "settings/element_tags.h"
+#include "ui/extra_text_binding.h"
 #include "ui/font_group.h"
 #include "ui/indicator_mode_group.h"
 #include "ui/language_group.h"
@@ -9,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFontInfo>
+#include <QEvent>
 #include <QMessageBox>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -25,11 +28,23 @@ WindowAppearance::WindowAppearance(QWidget& window, Groups groups, UiTexts& text
             [this] { FontNameChanged(); });
     connect(&m_groups.indicator, &IndicatorModeGroup::modeChanged, this,
             [this](IndicatorMode mode) { m_options.indicatorMode = mode; });
+    connect(m_groups.language.ComboBox2, &QComboBox::activated, this,
+            [this](int index) { ChooseLanguage(index); });
 }
 
 void WindowAppearance::CollectElements() {
     m_elements = WindowElements(&m_window);
     PinFixedFonts(m_elements);
+    m_builtInCaptions = Captions(captionedElements());
+    m_groups.language.ComboBox2->addItem(ExtraText("Русский"));
+    m_groups.language.ComboBox2->setCurrentIndex(0);
+    m_groups.language.ComboBox2->installEventFilter(this);
+}
+
+bool WindowAppearance::eventFilter(QObject* watched, QEvent* event) {
+    // Files added since the last look are offered when the "Окно" page comes up.
+    if (watched == m_groups.language.ComboBox2 && event->type() == QEvent::Show) findLanguages();
+    return QObject::eventFilter(watched, event);
 }
 
 void WindowAppearance::SetFontSize(int points) {
@@ -107,23 +122,77 @@ void WindowAppearance::LoadLanguage() {
     }
     for (int i = 0; i < captioned.size(); ++i)
         SetCaption(captioned[i], captions[i]);
+    languageApplied(false);
+}
+
+void WindowAppearance::setStartupDirectory(const QString& dir) {
+    m_startupDirectory = dir;
+    findLanguages();
+}
+
+void WindowAppearance::setLanguageFolders(const QStringList& folders) {
+    m_languageFolders = folders;
+    findLanguages();
+}
+
+void WindowAppearance::findLanguages() {
+    m_languages = FindLanguages(
+        m_languageFolders.value_or(LanguageFolders(LanguagePlacesOfThisRun(m_startupDirectory))));
+    QComboBox* box = m_groups.language.ComboBox2;
+    const QSignalBlocker block(box);
+    // The entry shown stays shown: the built-in one, a file's, or none.
+    const QString shown = box->currentIndex() < 0 ? QString() : box->currentText();
+    box->clear();
+    box->addItem(ExtraText("Русский"));
+    for (const LanguageEntry& e : m_languages)
+        box->addItem(e.name);
+    box->setCurrentIndex(shown.isEmpty() ? -1 : box->findText(shown));
 }
 
 void WindowAppearance::RestoreLanguage(const QString& name) {
     m_options.language = name;
-    // The selector holds no entries, so only the start-up directory's language files can
-    // match; a name with a directory part never does.
-    // Every file is listed and the suffix checked by name: a wildcard filter would compile a
-    // regular expression, and load its library, at every start.
-    const QDir dir(m_startupDirectory);
-    const QString file =
-        name.isEmpty() ? QString() : FindLanguageFile(dir.entryList(QDir::Files), name);
+    findLanguages();
     m_languageBuffer = LanguageBuffer();
-    if (file.isEmpty()) return;
-    const auto lines = ReadLanguageFile(dir.filePath(file));
+    const LanguageEntry* entry = FindLanguage(m_languages, name);
+    // No entry found: no selection, the texts in force stay.
+    m_groups.language.ComboBox2->setCurrentIndex(entry ? int(entry - m_languages.data()) + 1 : -1);
+    if (entry) loadLanguageFile(entry->path);
+}
+
+void WindowAppearance::ChooseLanguage(int index) {
+    if (index == 0) {
+        m_options.language.clear();
+        applyBuiltInLanguage();
+        return;
+    }
+    if (index < 1 || index > m_languages.size()) return;
+    m_options.language = m_languages.at(index - 1).name;
+    m_languageBuffer = LanguageBuffer();
+    loadLanguageFile(m_languages.at(index - 1).path);
+}
+
+void WindowAppearance::loadLanguageFile(const QString& path) {
+    // A file that cannot be opened is passed over silently.
+    const auto lines = ReadLanguageFile(path);
     if (!lines) return;
     m_languageBuffer = *lines;
     LoadLanguage();
+}
+
+void WindowAppearance::applyBuiltInLanguage() {
+    m_texts.reset();
+    ResetExtraTexts();
+    const QList<QWidget*> captioned = captionedElements();
+    for (int i = 0; i < captioned.size() && i < m_builtInCaptions.size(); ++i)
+        SetCaption(captioned[i], m_builtInCaptions[i]);
+    languageApplied(true);
+}
+
+void WindowAppearance::languageApplied(bool builtIn) {
+    m_builtIn = builtIn;
+    m_groups.language.ComboBox2->setItemText(0, ExtraText("Русский"));
+    RetextWindows();
+    emit languageChanged(builtIn);
 }
 
 QByteArray WindowAppearance::LanguageTemplate() const {

@@ -5,6 +5,7 @@
 // same operations.
 
 #include "core/ui_texts.h"
+#include "settings/language_choice.h"
 #include "settings/language_file.h"
 #include "settings/shell_options.h"
 #include "ui/element_walk.h"
@@ -48,20 +49,30 @@ public:
     void HoldFontWalks() { m_walksHeld = true; }
     void ReleaseFontWalks();
 
-    /// Applies `LanguageBuffer` to the text table and the captions; an empty buffer or a wrong
-    /// version shows the error box and changes nothing.
+    /// Applies `LanguageBuffer` to the text table, the captions and the extra texts; an empty
+    /// buffer or a wrong version shows the error box and changes nothing.
     void LoadLanguage();
-    /// The settings file's language (its line 169): the named file of the start-up directory's
-    /// "*.lng" files is loaded; a name none of them carries, or a file that cannot be opened,
-    /// is ignored.
+    /// The settings file's language (its line 169), or a first start's: the named file among
+    /// the language folders' "*.lng" files is selected and loaded; a name none of them carries,
+    /// or a file that cannot be opened, is ignored (the texts in force stay).
     void RestoreLanguage(const QString& name);
+    /// The selector's choice: its first entry brings the built-in texts back, any other loads
+    /// that file.
+    void ChooseLanguage(int index);
+    /// True while the built-in (Russian) texts are in force.
+    bool builtInLanguage() const { return m_builtIn; }
+    /// The languages the selector offers after its built-in entry: the folders are listed when
+    /// a language is restored and when the selector is shown, not at every start.
+    const QList<LanguageEntry>& languages() const { return m_languages; }
     LanguageBuffer& languageBuffer() { return m_languageBuffer; }
 
     /// A complete language file of the texts and captions now in force.
     QByteArray LanguageTemplate() const;
 
-    /// The directory whose "*.lng" files the selector offers: the one current at start-up.
-    void setStartupDirectory(const QString& dir) { m_startupDirectory = dir; }
+    /// The start-up directory, one of the folders whose "*.lng" files the selector offers.
+    void setStartupDirectory(const QString& dir);
+    /// Replaces every language folder (tests); the start-up directory is not searched then.
+    void setLanguageFolders(const QStringList& folders);
     /// Replaces the error box (tests record its text instead).
     void setErrorBox(std::function<void(const QString&)> box) { m_errorBox = std::move(box); }
 
@@ -71,12 +82,19 @@ signals:
     void fontChanging();
     /// The interface font has changed and the controls have taken it in.
     void fontChanged();
+    /// Another language is in force; `builtIn` when it is the built-in one.
+    void languageChanged(bool builtIn);
 
 private:
     void walkFont(std::optional<int> size, const QString& name);
     void FontSizeChanged(int value);
     void FontNameChanged();
     void showErrorBox(const QString& text);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void findLanguages();
+    void loadLanguageFile(const QString& path);
+    void applyBuiltInLanguage();
+    void languageApplied(bool builtIn);
 
     QWidget& m_window;
     Groups m_groups;
@@ -85,6 +103,10 @@ private:
     ElementList m_elements;
     LanguageBuffer m_languageBuffer;
     QString m_startupDirectory;
+    std::optional<QStringList> m_languageFolders;
+    QList<LanguageEntry> m_languages;
+    QStringList m_builtInCaptions;
+    bool m_builtIn = true;
     std::function<void(const QString&)> m_errorBox;
     bool m_walksHeld = false;
     std::optional<int> m_heldSize;

@@ -187,6 +187,12 @@ bool HuebitProcess::launchCommand(const QStringList& command, const QProcessEnvi
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_display.runtimeDir());
     // The user's own settings stay out of the test, and the test's out of them.
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.filePath(QStringLiteral("config")));
+    // Language files of the user's own stay out of the test.
+    env.insert(QStringLiteral("XDG_DATA_HOME"), m_dir.filePath(QStringLiteral("data")));
+    // A Russian desktop unless a test says otherwise: a first start elsewhere chooses English.
+    // Only for the program: the tools beside it (xdotool) keep the test's own locale.
+    env.remove(QStringLiteral("LC_ALL"));
+    env.insert(QStringLiteral("LC_MESSAGES"), QStringLiteral("ru_RU.UTF-8"));
     env.insert(m_environment);
     for (const QString& name : extra.keys()) env.insert(name, extra.value(name));
     m_process.setProcessEnvironment(env);

@@ -53,7 +53,8 @@ TEST(LanguageE2E, WritesTheBuiltInTemplateWithoutADisplay) {
     EXPECT_EQ(lines.line(2 + 25), QStringLiteral("Подбор цвета"));
     // "Подбор " in windows-1251, with its trailing blank.
     EXPECT_TRUE(bytes.contains("\r\n\xCF\xEE\xE4\xE1\xEE\xF0 \r\n"));
-    EXPECT_EQ(lines.size(), LanguageCaptionsLine + LanguageCaptionCount) << "captions at 53-240";
+    EXPECT_EQ(lines.line(LanguageExtraMarkerLine), "[extra texts]") << "captions at 53-240";
+    EXPECT_EQ(lines.size(), LanguageExtraMarkerLine + 1 + ExtraTextDefaults().size());
     EXPECT_FALSE(bytes.contains("version 5.1.2")) << "the About page's fixed texts take no line";
 
     QByteArray err;
@@ -196,4 +197,40 @@ TEST_F(LanguageFileE2E, WrongVersionShowsTheErrorBoxAndKeepsTheBuiltInTexts) {
                   QStringLiteral("Подбор \nЭкран \nНастройка \nО программе ").trimmed()));
     program.terminate();
     program.waitForFinished(5000);
+}
+
+namespace {
+
+// The shipped English file in the user's data folder (XDG_DATA_HOME, as the harness sets it).
+void installEnglish(const HuebitProcess& app) {
+    const QString folder = QDir(app.workDir()).filePath("data/huebit/languages");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(HUEBIT_ENGLISH_FILE), folder + "/English.lng"));
+}
+
+} // namespace
+
+// The locale decides only a first start: English on an English desktop, stored at the close;
+// a settings file that names no language keeps the built-in texts on the same desktop.
+TEST_F(LanguageFileE2E, FirstStartOnADesktopThatIsNotRussianChoosesEnglish) {
+    installEnglish(app);
+    app.setEnvironment("LC_MESSAGES", "");
+    app.setEnvironment("LANG", "en_US.UTF-8");
+    const QString settings = QDir(app.workDir()).filePath("Huebit.cnf");
+    for (const bool settingsFile : {false, true}) {
+        if (settingsFile) {
+            SettingsRecord r; // line 169 empty
+            ASSERT_EQ(SaveSettingsFile(settings, ToSettingsBuffer(r)), QString());
+        }
+        ASSERT_TRUE(app.start()) << "no Huebit window appeared";
+        ASSERT_TRUE(app.waitUntilOpaque());
+        const QString tabs = session.probe({"tabs"}).value_or(QString()).replace(" \n", "\n");
+        EXPECT_EQ(tabs.trimmed(), settingsFile
+                                      ? QStringLiteral("Подбор\nЭкран\nНастройка\nО программе")
+                                      : QStringLiteral("Select\nScreen\nSettings\nAbout"));
+        app.click({392, 11});
+        ASSERT_EQ(app.waitForExit(3000), std::optional<int>(0));
+        EXPECT_EQ(ReadSettingsRecord(*LoadSettingsFile(settings)).shell.language,
+                  settingsFile ? QString() : QStringLiteral("English.lng"));
+    }
 }

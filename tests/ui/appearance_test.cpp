@@ -342,7 +342,9 @@ void AppearanceTest::captionLinesNameTheLayoutsControls() {
     // controls of the standard layout it does not have, and the template leaves them empty.
     QCOMPARE(captioned.size(), 146);
     const LanguageBuffer file = LanguageFromBytes(w.appearance().LanguageTemplate());
-    QCOMPARE(int(file.size()), LanguageCaptionsLine + LanguageCaptionCount);
+    // Then the extra texts, from line 241.
+    QCOMPARE(int(file.size()), LanguageExtraMarkerLine + 1 + int(ExtraTextDefaults().size()));
+    QCOMPARE(file.line(LanguageExtraMarkerLine), QStringLiteral("[extra texts]"));
     QCOMPARE(LanguageCaptionsLine + LanguageCaptionCount - 1, 240);
     for (int line = LanguageCaptionsLine + int(captioned.size()); line <= 240; ++line)
         QVERIFY2(file.line(line).isEmpty(), qPrintable(QString::number(line)));
@@ -390,7 +392,7 @@ void AppearanceTest::everyCaptionLineLoadsOntoItsControlAndBack() {
 
     // Written out again, each caption is back on its line.
     const LanguageBuffer back = LanguageFromBytes(w.appearance().LanguageTemplate());
-    QCOMPARE(int(back.size()), int(lines.size()));
+    QCOMPARE(int(back.size()), int(lines.size()) + 1 + int(ExtraTextDefaults().size()));
     for (int line = LanguageTextsLine; line < LanguageCaptionsLine + captioned.size(); ++line)
         QCOMPARE(back.line(line), lines[line]);
 }
