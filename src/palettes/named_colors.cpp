@@ -237,8 +237,29 @@ QString RussianNameOf(const QString& line) {
     return field(line, 2);
 }
 
+namespace {
+
+/// `format` with %1, %2 and %3 replaced by the parts, in one pass (a name that holds "%2" stays
+/// as it is). A language may leave a part out, which QString::arg would warn about on every line.
+QString FillParts(const QString& format, const std::array<QString, 3>& parts) {
+    QString filled;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar next = i + 1 < format.size() ? format.at(i + 1) : QChar();
+        if (format.at(i) == u'%' && next >= u'1' && next <= u'3') {
+            filled += parts.at(next.unicode() - u'1');
+            ++i;
+        } else {
+            filled += format.at(i);
+        }
+    }
+    return filled;
+}
+
+} // namespace
+
 QString ShownNamedColor(const QString& line) {
-    return ExtraText("%1 - %2 - %3").arg(line.left(6), EnglishNameOf(line), RussianNameOf(line));
+    return FillParts(ExtraText("%1 - %2 - %3"),
+                     {line.left(6), EnglishNameOf(line), RussianNameOf(line)});
 }
 
 QString CopiedColorName(const QString& line) {

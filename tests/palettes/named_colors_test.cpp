@@ -1,7 +1,10 @@
 #include "palettes/named_colors.h"
 
+#include "core/extra_texts.h"
+
 #include <QColor>
 #include <QRegularExpression>
+#include <QtGlobal>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -163,4 +166,35 @@ TEST(NamedColors, GridPositionsToItems) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(NamedGridItemAt(c.x, c.y), c.item) << c.x << "," << c.y;
+}
+
+// A language's line format may leave parts out or reorder them; a name is never read as a format.
+TEST(NamedColors, ShownLineFollowsTheLanguagesFormat) {
+    static int warnings = 0;
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {
+            ++warnings;
+        });
+    const QString line = QStringLiteral("A0522D - Sienna - Охра %2");
+    const int at = int(ExtraTextDefaults().indexOf(QStringLiteral("%1 - %2 - %3")));
+    ASSERT_GE(at, 0);
+    const struct {
+        const char* format;
+        const char* shown;
+    } cases[] = {
+        {"%1 - %2", "A0522D - Sienna"},
+        {"%2 (%1)", "Sienna (A0522D)"},
+        {"%3 / %3", "Охра %2 / Охра %2"},
+        {"100% %1", "100% A0522D"},
+        {"%4 %1", "%4 A0522D"},
+    };
+    for (const auto& c : cases) {
+        QStringList texts(ExtraTextDefaults().size());
+        texts[at] = QString::fromUtf8(c.format);
+        SetExtraTexts(texts);
+        EXPECT_EQ(ShownNamedColor(line), QString::fromUtf8(c.shown)) << c.format;
+    }
+    SetExtraTexts({});
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(warnings, 0);
 }
