@@ -6,6 +6,29 @@ namespace huebit {
 
 namespace {
 
+// The About page's version history.
+constexpr const char ReleaseNotes[] =
+    "5.1.2\n"
+    "[*] Более точное усреднение цвета с экрана;\n"
+    "[-] Подсказки строки состояния не мерцают при перетаскивании.\n"
+    "\n"
+    "5.1.1\n"
+    "[+] Векторный экземпляр цвета в буфере обмена;\n"
+    "[-] Палитра уточнения не перерисовывается под указателем.\n"
+    "\n"
+    "5.1\n"
+    "[+] Выносная панель с заморозкой;\n"
+    "[+] Пользовательская палитра сохраняется между запусками;\n"
+    "[*] Шаблоны текстового представления можно редактировать.\n"
+    "\n"
+    "5.0\n"
+    "[+] Выбор цвета с экрана с лупой и усреднением;\n"
+    "[+] HSV-компонентный подбор.\n"
+    "\n"
+    "[+] — новая возможность;\n"
+    "[*] — изменено;\n"
+    "[-] — исправлено.";
+
 // A language file holds these by position: a new text goes at the end, one line here.
 constexpr const char* Defaults[] = {
     // Status messages and notes of the colour model, the palettes and the screen.
@@ -153,26 +176,7 @@ constexpr const char* Defaults[] = {
     "Открыть web-страницу программы",
     "Написать письмо автору программы",
     " История версий ",
-    "5.1.2\n"
-    "[*] Более точное усреднение цвета с экрана;\n"
-    "[-] Подсказки строки состояния не мерцают при перетаскивании.\n"
-    "\n"
-    "5.1.1\n"
-    "[+] Векторный экземпляр цвета в буфере обмена;\n"
-    "[-] Палитра уточнения не перерисовывается под указателем.\n"
-    "\n"
-    "5.1\n"
-    "[+] Выносная панель с заморозкой;\n"
-    "[+] Пользовательская палитра сохраняется между запусками;\n"
-    "[*] Шаблоны текстового представления можно редактировать.\n"
-    "\n"
-    "5.0\n"
-    "[+] Выбор цвета с экрана с лупой и усреднением;\n"
-    "[+] HSV-компонентный подбор.\n"
-    "\n"
-    "[+] — новая возможность;\n"
-    "[*] — изменено;\n"
-    "[-] — исправлено.",
+    ReleaseNotes,
     // The language selector's entry for the built-in texts.
     "Русский",
     // A named colour's line in the "Web " page's list: code, English name, Russian name.
@@ -203,6 +207,10 @@ Table& table() {
 }
 
 } // namespace
+
+QString BuiltInReleaseNotes() {
+    return QString::fromUtf8(ReleaseNotes);
+}
 
 const QStringList& ExtraTextDefaults() {
     return table().defaults;

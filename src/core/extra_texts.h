@@ -11,6 +11,8 @@ namespace huebit {
 
 /// The built-in texts in the order a language file holds their replacements.
 const QStringList& ExtraTextDefaults();
+/// The About page's version history as built in (one of the texts above).
+QString BuiltInReleaseNotes();
 
 /// The text shown for a built-in text: the loaded language's replacement, else the text itself
 /// (also for a text the table does not list, so composed texts pass through unchanged).

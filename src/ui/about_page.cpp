@@ -1,5 +1,7 @@
 #include "ui/about_page.h"
 
+#include "core/extra_texts.h"
+
 #include "ui/decoration.h"
 #include "ui/element_hint.h"
 #include "ui/extra_text_binding.h"
@@ -45,27 +47,7 @@ QLabel* linkText(const QString& text, const QString& hint, const QString& url, Q
 } // namespace
 
 QString ReleaseNotesText() {
-    return QStringLiteral(
-        "5.1.2\n"
-        "[*] Более точное усреднение цвета с экрана;\n"
-        "[-] Подсказки строки состояния не мерцают при перетаскивании.\n"
-        "\n"
-        "5.1.1\n"
-        "[+] Векторный экземпляр цвета в буфере обмена;\n"
-        "[-] Палитра уточнения не перерисовывается под указателем.\n"
-        "\n"
-        "5.1\n"
-        "[+] Выносная панель с заморозкой;\n"
-        "[+] Пользовательская палитра сохраняется между запусками;\n"
-        "[*] Шаблоны текстового представления можно редактировать.\n"
-        "\n"
-        "5.0\n"
-        "[+] Выбор цвета с экрана с лупой и усреднением;\n"
-        "[+] HSV-компонентный подбор.\n"
-        "\n"
-        "[+] — новая возможность;\n"
-        "[*] — изменено;\n"
-        "[-] — исправлено.");
+    return BuiltInReleaseNotes();
 }
 
 AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
