@@ -39,11 +39,12 @@ void WindowAppearance::CollectElements() {
     m_groups.language.ComboBox2->addItem(ExtraText("Русский"));
     m_groups.language.ComboBox2->setCurrentIndex(0);
     m_groups.language.ComboBox2->installEventFilter(this);
+    m_watchedLanguageList = m_groups.language.ComboBox2;
 }
 
 bool WindowAppearance::eventFilter(QObject* watched, QEvent* event) {
     // Files added since the last look are offered when the "Окно" page comes up.
-    if (watched == m_groups.language.ComboBox2 && event->type() == QEvent::Show) findLanguages();
+    if (event->type() == QEvent::Show && watched == m_watchedLanguageList) findLanguages();
     return QObject::eventFilter(watched, event);
 }
 

@@ -108,6 +108,9 @@ private:
     QStringList m_builtInCaptions;
     bool m_builtIn = true;
     std::function<void(const QString&)> m_errorBox;
+    /// The language list that the event filter watches, compared by address only: its group
+    /// may already be half destroyed when the list's last events arrive.
+    const QObject* m_watchedLanguageList = nullptr;
     bool m_walksHeld = false;
     std::optional<int> m_heldSize;
     QString m_heldName;
