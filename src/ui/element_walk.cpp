@@ -15,8 +15,12 @@
 #include <QSet>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTabBar>
 #include <QTabWidget>
+
+#include <algorithm>
 
 namespace huebit {
 
@@ -103,15 +107,12 @@ void fitGroupTitle(QGroupBox* group, const QFont& font) {
     }
 }
 
-// A page control's tabs stay in one row without scroll buttons: at a font too large for the
-// style's roomy tabs they take less room around their captions.
-void fitTabs(QTabWidget* tabs) {
-    QTabBar* bar = tabs->tabBar();
-    SetTabPadding(bar, PlatformTabs);
-    for (int padding : {6, 4, 2}) {
-        if (bar->sizeHint().width() <= tabs->width()) return;
-        SetTabPadding(bar, padding);
-    }
+// The height a page needs at its present fonts: what its layout or its own measure asks for,
+// or down to its lowest control when its controls are placed by hand.
+int pageNeed(const QWidget* page, int width) {
+    if (page->hasHeightForWidth()) return page->heightForWidth(width);
+    if (const QSize hint = page->minimumSizeHint(); hint.isValid()) return hint.height();
+    return page->childrenRect().bottom() + 1;
 }
 
 void setElementFont(QWidget* w, const QFont& font, const QSet<QWidget*>& elements) {
@@ -119,7 +120,7 @@ void setElementFont(QWidget* w, const QFont& font, const QSet<QWidget*>& element
     setFontKeepingParentsOut(w, font);
     setPartsFont(w, w->font(), elements);
     if (auto* tabs = qobject_cast<QTabWidget*>(w); tabs && ElementTag(tabs) != FixedFontTag)
-        fitTabs(tabs);
+        FitTabs(tabs);
 }
 
 bool isPanel(const QWidget* w) {
@@ -127,6 +128,39 @@ bool isPanel(const QWidget* w) {
 }
 
 } // namespace
+
+QSize PageArea(const QTabWidget* tabs) {
+    QStyleOptionTabWidgetFrame option;
+    option.initFrom(tabs);
+    const QStyle* style = tabs->style();
+    option.lineWidth =
+        tabs->documentMode() ? 0 : style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, tabs);
+    option.shape = tabs->tabBar()->shape();
+    option.tabBarSize = tabs->tabBar()->sizeHint();
+    return style->subElementRect(QStyle::SE_TabWidgetTabContents, &option, tabs).size();
+}
+
+int PagesNeed(const QTabWidget* tabs) {
+    const int width = PageArea(tabs).width();
+    int need = 0;
+    for (int i = 0; i < tabs->count(); ++i)
+        need = std::max(need, pageNeed(tabs->widget(i), width));
+    return need;
+}
+
+// The style's roomy tabs are taller than the plain ones: they stay only while their row leaves
+// the pages the height they need, as well as fitting the width.
+void FitTabs(QTabWidget* tabs) {
+    QTabBar* bar = tabs->tabBar();
+    const int need = PagesNeed(tabs);
+    SetTabPadding(bar, PlatformTabs);
+    if (bar->sizeHint().width() <= tabs->width() && PageArea(tabs).height() >= need) return;
+    for (int padding : {6, 4}) {
+        SetTabPadding(bar, padding);
+        if (bar->sizeHint().width() <= tabs->width()) return;
+    }
+    SetTabPadding(bar, 2);
+}
 
 ElementList WindowElements(QWidget* window) {
     ElementList out;

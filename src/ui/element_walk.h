@@ -11,6 +11,8 @@
 #include <QWidget>
 #include <optional>
 
+class QTabWidget;
+
 namespace huebit {
 
 using ElementList = QList<QPointer<QWidget>>;
@@ -51,5 +53,18 @@ void ApplyInterfaceFont(const ElementList& elements, std::optional<int> base,
 /// Fixes the fonts of the elements that keep their size (tags -100 and 100) as they are now, so
 /// a change on a parent does not reach them through inheritance.
 void PinFixedFonts(const ElementList& elements);
+
+/// The room a page control leaves its pages below the tab row its tabs ask for now, at the
+/// control's present size.
+QSize PageArea(const QTabWidget* tabs);
+/// The height the neediest page of `tabs` asks for at the width of PageArea: from its layout or
+/// its own measure, else down to its lowest control.
+int PagesNeed(const QTabWidget* tabs);
+/// The tabs of a page control, in one row without scroll buttons: the style's own while they
+/// fit its width and leave the pages the height they need (PagesNeed), else plain tabs with
+/// less room around their captions the narrower the width. The interface font walk fits every
+/// page control whose tag is not -100; pages that re-place their controls for the new font
+/// only afterwards ask for more or less, so the window fits its page control again then.
+void FitTabs(QTabWidget* tabs);
 
 } // namespace huebit

@@ -14,6 +14,7 @@
 #include "ui/component_editors.h"
 #include "ui/decoration.h"
 #include "ui/element_hint.h"
+#include "ui/element_walk.h"
 #include "ui/image_button.h"
 #include "ui/indicator_wiring.h"
 #include "ui/options_wiring.h"
@@ -161,9 +162,11 @@ void THuebit::FitClientToFont() {
         w->updateGeometry();
     for (QLayout* l : PageControl1->findChildren<QLayout*>())
         l->invalidate();
+    // The pages have placed their controls for the font by now: the tabs are chosen again by
+    // what the pages need, and the room is the one the tabs chosen leave.
+    FitTabs(PageControl1);
     const QSize full(m_shell.fullClientWidth, m_shell.fullClientHeight);
-    const QWidget* stack = PageControl1->widget(0)->parentWidget();
-    const QSize room = stack->size();
+    const QSize room = PageArea(PageControl1);
     int width = std::max(room.width(), PageControl1->tabBar()->sizeHint().width() -
                                            (PageControl1->width() - room.width()));
     for (int i = 0; i < PageControl1->count(); ++i)

@@ -108,6 +108,10 @@ void WebPage::placeRows() {
                                 ChoiceHeight);
 }
 
+QSize WebPage::minimumSizeHint() const {
+    return {Left + GridSize.width(), ChoiceHeight + SelectorHeight + 1 + GridSize.height()};
+}
+
 void WebPage::refresh(const NamedColorPicking& named) {
     // The model already holds the change; the controls must not report it back.
     const QSignalBlocker blockBox(namedColorBox);

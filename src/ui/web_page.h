@@ -20,6 +20,8 @@ public:
 
     /// Shows the order, the lines, the selected line and the grid as `named` holds them.
     void refresh(const NamedColorPicking& named);
+    /// The grid's width, and the height at which the rows above it have closed up on it.
+    QSize minimumSizeHint() const override;
 
     std::array<QToolButton*, 3> orderButtons{}; ///< "###", "ABC", "АБВ"
     QToolButton* copyNameButton = nullptr;

@@ -201,13 +201,13 @@ private slots:
 void FontFitTest::nothingIsCutOrOverlapsOnAnyPage_data() {
     QTest::addColumn<int>("points");
     QTest::addColumn<QString>("language");
-    for (int points : {8, 9, 10, 11, 12})
+    // English as well: its shorter captions leave the tabs room for the style's roomy tabs at
+    // sizes where the Russian ones need the plain tabs, and their taller row must not cost the
+    // pages their height.
+    for (int points : {8, 9, 10, 11, 12}) {
         QTest::addRow("%d pt", points) << points << QString();
-    // English from the default font up. At 11 and 12 points the shorter English captions let
-    // the palette tabs keep the style's roomy tabs, whose taller bar leaves the palette page a
-    // pixel short: not yet fitted.
-    for (int points : {8, 9, 10})
         QTest::addRow("English, %d pt", points) << points << QStringLiteral("English.lng");
+    }
 }
 
 void FontFitTest::nothingIsCutOrOverlapsOnAnyPage() {
@@ -228,20 +228,28 @@ void FontFitTest::nothingIsCutOrOverlapsOnAnyPage() {
 void FontFitTest::aLargeFontGrowsTheWindowInsteadOfCutting_data() {
     QTest::addColumn<int>("points");
     QTest::addColumn<bool>("beforeShown"); // as the settings file sets it at start
+    QTest::addColumn<QString>("language");
     for (int points : {14, 16, 20})
-        QTest::addRow("%d pt", points) << points << false;
-    QTest::addRow("20 pt before the window is shown") << 20 << true;
+        QTest::addRow("%d pt", points) << points << false << QString();
+    QTest::addRow("20 pt before the window is shown") << 20 << true << QString();
+    for (int points : {14, 16, 20})
+        QTest::addRow("English, %d pt", points) << points << false << QStringLiteral("English.lng");
 }
 
 void FontFitTest::aLargeFontGrowsTheWindowInsteadOfCutting() {
     QFETCH(int, points);
     QFETCH(bool, beforeShown);
-    THuebit w;
+    QFETCH(QString, language);
+    const EnglishDataFolder data;
+    QVERIFY(data.ready());
+    THuebit w({}, nullptr, language);
     if (beforeShown) setFontSize(w, points);
     showSettled(w);
     if (!beforeShown) setFontSize(w, points);
-    QTRY_VERIFY(w.width() > THuebit::ClientWidth);
-    QVERIFY(w.height() > THuebit::ClientHeight);
+    QTRY_VERIFY(w.height() > THuebit::ClientHeight);
+    // The Russian captions widen it too; the English ones fit the layout's width up to 16 points.
+    if (language.isEmpty() || points > 16) QTRY_VERIFY(w.width() > THuebit::ClientWidth);
+    QVERIFY(w.width() >= THuebit::ClientWidth);
     // The mini-window opens to the grown size.
     QCOMPARE(QSize(w.shell().fullClientWidth, w.shell().fullClientHeight), w.size());
     if (beforeShown) { // the same size as a font set on the shown window gets
@@ -252,7 +260,8 @@ void FontFitTest::aLargeFontGrowsTheWindowInsteadOfCutting() {
     }
     QStringList faults = faultsOnEveryPage(w);
     // The selection page keeps the layout's places at any size: not yet fitted above 12 points.
-    faults.removeIf([](const QString& f) { return f.startsWith(QStringLiteral("/Подбор")); });
+    const QString selection = "/" + w.pages()->tabText(0).trimmed();
+    faults.removeIf([&](const QString& f) { return f.startsWith(selection); });
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 

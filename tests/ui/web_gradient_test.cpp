@@ -59,6 +59,19 @@ void expectLaidOut(QWidget* page) {
     }
 }
 
+// Two controls of `page` that overlap, or one that sticks out of it; empty when none.
+QString crowded(const QWidget* page) {
+    const QList<QWidget*> children = page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (const QWidget* c : children) {
+        if (!page->rect().contains(c->geometry())) return c->objectName() + " sticks out";
+        for (const QWidget* other : children) {
+            if (other != c && c->geometry().intersects(other->geometry()))
+                return c->objectName() + " overlaps " + other->objectName();
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 class WebGradientTest : public QObject {
@@ -72,6 +85,7 @@ private slots:
     void pointerReadoutOverTheGrid();
     void gradientControls();
     void pagesAreLaidOutWhole();
+    void theWebPageAsksForTheHeightItsRowsTake();
     void exclusiveChoicesAreRadioButtonsToAssistiveTechnology();
 };
 
@@ -191,6 +205,22 @@ void WebGradientTest::gradientControls() {
     QVERIFY(r->gradientStartButton->isEnabled());
     w.model().ApplyColor(RGB(7, 7, 7), coNormal);
     QCOMPARE(w.model().Gradient().start, RGB(9, 9, 9));
+}
+
+// The palette tabs keep the style's taller tabs only while the pages below get what they ask
+// for: the page asks for the height at which its rows have closed up on the grid, whatever
+// size it was last given.
+void WebGradientTest::theWebPageAsksForTheHeightItsRowsTake() {
+    WebPage page;
+    page.show(); // a hidden page is placed only when shown
+    for (const QSize last : {QSize(640, 480), QSize(262, 133)}) {
+        page.resize(last);
+        const QSize need = page.minimumSizeHint();
+        page.resize(need);
+        QVERIFY2(crowded(&page).isEmpty(), qPrintable(crowded(&page)));
+        page.resize(need - QSize(0, 1));
+        QVERIFY(!crowded(&page).isEmpty());
+    }
 }
 
 void WebGradientTest::pagesAreLaidOutWhole() {
