@@ -76,13 +76,16 @@ int main(int argc, char* argv[]) {
     huebit::FollowInterfaceLanguage(app, startLanguage.isEmpty());
     huebit::ApplyAppLook();
     QAccessible::isActive();
-    overlap.finishFontDatabase();
-    QFontMetrics(QApplication::font()).height();
 
     // From here a termination signal closes the program, the settings written, even while the
     // window's creation waits in a message box.
     huebit::ProgramEnd programEnd(huebit::CloseModalWindows);
-    huebit::THuebit window(settings, nullptr, startLanguage);
+    // The window's first steps (its native window, the request for the screen copy) need no
+    // font: the fonts go on being read meanwhile, and the controls wait for them.
+    huebit::THuebit window(settings, nullptr, startLanguage, [&overlap] {
+        overlap.finishFontDatabase();
+        QFontMetrics(QApplication::font()).height();
+    });
     huebit::FollowInterfaceLanguage(app, window.appearance().builtInLanguage());
     QObject::connect(&window.appearance(), &huebit::WindowAppearance::languageChanged, &app,
                      [&app](bool builtIn) { huebit::FollowInterfaceLanguage(app, builtIn); });

@@ -133,10 +133,16 @@ X11ShmCapture::X11ShmCapture(xcb_connection_t* connection) {
     m_connection = connection;
     m_root = screen->root;
     m_depth = screen->root_depth;
+    // Both questions go out before either answer is waited for: one round trip for the two.
+    const xcb_get_geometry_cookie_t geometry = xcb_get_geometry(connection, m_root);
     xcb_shm_query_version_reply_t* version =
         xcb_shm_query_version_reply(connection, xcb_shm_query_version(connection), nullptr);
     m_routes = std::make_shared<X11CopyRoutes>(version != nullptr);
     std::free(version);
+    if (xcb_get_geometry_reply_t* g = xcb_get_geometry_reply(connection, geometry, nullptr)) {
+        m_areaAtCreation = QRect(0, 0, g->width, g->height);
+        std::free(g);
+    }
 }
 
 X11ShmCapture::~X11ShmCapture() = default;
@@ -169,7 +175,10 @@ QSize X11ShmCapture::desktopSize() {
 
 void X11ShmCapture::copyAhead() {
     if (m_ahead || !m_connection || xcb_connection_has_error(m_connection)) return;
-    const QRect area = desktopArea();
+    // At start the copy follows the capture's creation by a few milliseconds: the size asked
+    // then saves a round trip that would wait for the native window's making. Later copies ask.
+    const QRect area = m_areaAtCreation.isEmpty() ? desktopArea() : m_areaAtCreation;
+    m_areaAtCreation = QRect();
     if (area.isEmpty()) return;
     m_ahead = std::make_unique<X11HeldCopy>(m_connection, m_root, m_depth, area, m_routes);
 }

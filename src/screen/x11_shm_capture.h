@@ -53,6 +53,9 @@ private:
     unsigned m_root = 0;
     unsigned char m_depth = 0;
     std::shared_ptr<X11CopyRoutes> m_routes;
+    /// The root's size as asked beside the shared-memory question at creation, in the same
+    /// round trip: the first copy ahead uses it instead of asking again.
+    QRect m_areaAtCreation;
     std::unique_ptr<X11HeldCopy> m_ahead;
 };
 

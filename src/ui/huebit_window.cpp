@@ -65,7 +65,8 @@
 
 namespace huebit {
 
-THuebit::THuebit(SettingsLocation settings, QWidget* parent, const QString& startLanguage)
+THuebit::THuebit(SettingsLocation settings, QWidget* parent, const QString& startLanguage,
+                 const std::function<void()>& beforeControls)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       m_settingsLocation(std::move(settings)), m_startLanguage(startLanguage) {
     setObjectName(QStringLiteral("Huebit"));
@@ -85,6 +86,8 @@ THuebit::THuebit(SettingsLocation settings, QWidget* parent, const QString& star
     // built, and the creation sequence takes that copy at its place. Any question to the server
     // waits behind the copy, so the start asks its questions before this (see main).
     m_screenRefresh.PrepareCreationCopy();
+    // Nothing above needs a font; the controls below are measured in theirs.
+    if (beforeControls) beforeControls();
     m_titleStrip = new TitleStrip(this);
     buildPages();
     buildStatusStrip();

@@ -28,6 +28,7 @@
 #include <QPoint>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 class QMenu;
@@ -61,8 +62,12 @@ public:
     /// (tests) every default holds and closing writes nothing.
     /// `startLanguage`: the language file a first start loads before the settings file
     /// (StartLanguage); empty for the built-in texts.
+    /// `beforeControls` runs once the native window exists and the server copies the screen,
+    /// before the first control is made: the start waits there for the font database that a
+    /// second thread reads meanwhile (StartupOverlap).
     explicit THuebit(SettingsLocation settings = {}, QWidget* parent = nullptr,
-                     const QString& startLanguage = {});
+                     const QString& startLanguage = {},
+                     const std::function<void()>& beforeControls = {});
 
     /// Attaches the floating panel, created right after the main window.
     void setColPanel(TColPanel* panel);

@@ -47,6 +47,7 @@ class HuebitWindowTest : public QObject {
 private slots:
     void initTestCase() { ApplyAppLook(); }
     void windowConstants();
+    void theFontWaitComesAfterTheNativeWindowAndBeforeAnyControl();
     void titleStripLayout();
     void viewsShowTheStartColour();
     void viewsFollowApplyColor();
@@ -77,6 +78,26 @@ void HuebitWindowTest::windowConstants() {
     QVERIFY(help && help->isHidden());
     auto* indicator = w.findChild<ColorSwatch*>("Panel56");
     QCOMPARE(indicator->geometry(), QRect(4, 474, 29, 29));
+}
+
+// main waits for the font thread in this hook: the native window and the screen copy's request
+// come before it, and no control is made before the fonts are there.
+void HuebitWindowTest::theFontWaitComesAfterTheNativeWindowAndBeforeAnyControl() {
+    const qsizetype before = QApplication::allWidgets().size();
+    int calls = 0;
+    qsizetype widgetsThen = -1;
+    bool nativeThen = false;
+    THuebit w({}, nullptr, {}, [&] {
+        ++calls;
+        widgetsThen = QApplication::allWidgets().size();
+        for (QWidget* widget : QApplication::allWidgets()) {
+            if (qobject_cast<THuebit*>(widget)) nativeThen = widget->internalWinId() != 0;
+        }
+    });
+    QCOMPARE(calls, 1);
+    QCOMPARE(widgetsThen, before + 1); // the window alone
+    QVERIFY(nativeThen);
+    QVERIFY(w.findChild<QTabWidget*>("PageControl1")); // the controls follow
 }
 
 void HuebitWindowTest::titleStripLayout() {
