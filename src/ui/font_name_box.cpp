@@ -3,6 +3,8 @@
 #include "settings/element_tags.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
 namespace huebit {
@@ -47,16 +49,71 @@ QStringList installedFamilies() {
     return PlainFamilyNames(families);
 }
 
+// The installed family `name` selects, found by resolving it as fontconfig does rather than by
+// listing every family: a name that is not installed resolves to another family.
+std::optional<QString> installedFamily(const QString& name) {
+    const QString wanted = PlainFamilyName(name);
+    if (wanted.isEmpty()) return std::nullopt;
+    QFont font(wanted);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    const QString resolved = PlainFamilyName(QFontInfo(font).family());
+    if (QFontDatabase::isPrivateFamily(resolved)) return std::nullopt;
+    return MatchFontFamily({resolved}, wanted);
+}
+
 } // namespace
 
 FontNameBox::FontNameBox(QWidget* parent) : WholeLinesBox(parent) {
     setItemDelegate(new OwnFaceDelegate(this));
-    addItems(installedFamilies());
     // As wide as about fourteen characters, whatever the names: measuring every name in its own
     // face would load every font at start.
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(14);
     SetUniformLines(this);
+}
+
+int FontNameBox::indexOfFamily(const QString& name) const {
+    QStringList families;
+    for (int i = 0; i < count(); ++i)
+        families.append(itemText(i));
+    const auto family = MatchFontFamily(families, name);
+    return family ? int(families.indexOf(*family)) : -1;
+}
+
+int FontNameBox::offerFamily(const QString& name) {
+    if (const int index = indexOfFamily(name); index >= 0 || m_listed) return index;
+    const auto family = installedFamily(name);
+    if (!family) return -1;
+    addItem(*family);
+    return count() - 1;
+}
+
+void FontNameBox::listInstalledFamilies() {
+    if (m_listed) return;
+    m_listed = true;
+    const QString shown = currentIndex() < 0 ? QString() : currentText();
+    QStringList families = installedFamilies();
+    // A family shown that the list would leave out (one fontconfig resolved to) stays shown.
+    if (!shown.isEmpty() && !MatchFontFamily(families, shown)) families.append(shown);
+    const QSignalBlocker quiet(this);
+    clear();
+    addItems(families);
+    setCurrentIndex(shown.isEmpty() ? -1 : indexOfFamily(shown));
+}
+
+void FontNameBox::showPopup() {
+    listInstalledFamilies();
+    WholeLinesBox::showPopup();
+}
+
+void FontNameBox::showEvent(QShowEvent* event) {
+    listInstalledFamilies();
+    WholeLinesBox::showEvent(event);
+}
+
+void FontNameBox::focusInEvent(QFocusEvent* event) {
+    listInstalledFamilies();
+    WholeLinesBox::focusInEvent(event);
 }
 
 } // namespace huebit

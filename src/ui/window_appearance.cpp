@@ -4,6 +4,7 @@
 #include "settings/element_tags.h"
 #include "ui/extra_text_binding.h"
 #include "ui/font_group.h"
+#include "ui/font_name_box.h"
 #include "ui/indicator_mode_group.h"
 #include "ui/language_group.h"
 #include "ui/modal_dialogs.h"
@@ -52,33 +53,20 @@ void WindowAppearance::SetFontSize(int points) {
     m_groups.font.SpinEdit3->setValue(points);
 }
 
-namespace {
-
-// The list's index of the family that `name` selects; -1 for none.
-int familyIndex(const QComboBox& list, const QString& name) {
-    QStringList families;
-    for (int i = 0; i < list.count(); ++i)
-        families.append(list.itemText(i));
-    const auto family = MatchFontFamily(families, name);
-    return family ? int(families.indexOf(*family)) : -1;
-}
-
-} // namespace
-
 void WindowAppearance::SelectFontName(const QString& name) {
     // Kept even when the font is not installed now, so the next save does not lose it.
     if (!name.isEmpty()) m_options.fontName = name;
-    QComboBox* list = m_groups.font.ComboBox3;
-    if (const int index = familyIndex(*list, name); index >= 0) list->setCurrentIndex(index);
+    FontNameBox* list = m_groups.font.ComboBox3;
+    if (const int index = list->offerFamily(name); index >= 0) list->setCurrentIndex(index);
 }
 
 void WindowAppearance::ShowFontInUse() {
-    QComboBox* list = m_groups.font.ComboBox3;
+    FontNameBox* list = m_groups.font.ComboBox3;
     if (list->currentIndex() >= 0) return;
     // The family the list's own text is drawn in, as fontconfig resolves it: the application's
     // default font names a generic family that is not in the list.
     const QSignalBlocker quiet(list);
-    list->setCurrentIndex(familyIndex(*list, QFontInfo(list->font()).family()));
+    list->setCurrentIndex(list->offerFamily(QFontInfo(list->font()).family()));
 }
 
 void WindowAppearance::FontSizeChanged(int value) {
