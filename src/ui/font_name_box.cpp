@@ -3,7 +3,6 @@
 #include "settings/element_tags.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
@@ -49,18 +48,6 @@ QStringList installedFamilies() {
     return PlainFamilyNames(families);
 }
 
-// The installed family `name` selects, found by resolving it as fontconfig does rather than by
-// listing every family: a name that is not installed resolves to another family.
-std::optional<QString> installedFamily(const QString& name) {
-    const QString wanted = PlainFamilyName(name);
-    if (wanted.isEmpty()) return std::nullopt;
-    QFont font(wanted);
-    font.setStyleStrategy(QFont::NoFontMerging);
-    const QString resolved = PlainFamilyName(QFontInfo(font).family());
-    if (QFontDatabase::isPrivateFamily(resolved)) return std::nullopt;
-    return MatchFontFamily({resolved}, wanted);
-}
-
 } // namespace
 
 FontNameBox::FontNameBox(QWidget* parent) : WholeLinesBox(parent) {
@@ -82,7 +69,10 @@ int FontNameBox::indexOfFamily(const QString& name) const {
 
 int FontNameBox::offerFamily(const QString& name) {
     if (const int index = indexOfFamily(name); index >= 0 || m_listed) return index;
-    const auto family = installedFamily(name);
+    // The installed families' names cost next to nothing once the font database is read, as
+    // the first text drawn reads it; what the start spares is the list's lines. Resolving the
+    // name as a font instead would load a font engine for it.
+    const auto family = MatchFontFamily(installedFamilies(), name);
     if (!family) return -1;
     addItem(*family);
     return count() - 1;
@@ -92,12 +82,9 @@ void FontNameBox::listInstalledFamilies() {
     if (m_listed) return;
     m_listed = true;
     const QString shown = currentIndex() < 0 ? QString() : currentText();
-    QStringList families = installedFamilies();
-    // A family shown that the list would leave out (one fontconfig resolved to) stays shown.
-    if (!shown.isEmpty() && !MatchFontFamily(families, shown)) families.append(shown);
     const QSignalBlocker quiet(this);
     clear();
-    addItems(families);
+    addItems(installedFamilies());
     setCurrentIndex(shown.isEmpty() ? -1 : indexOfFamily(shown));
 }
 
