@@ -43,12 +43,18 @@ bool splitIntoTwoMonitors(const XvfbDisplay& display) {
     return list && list->startsWith("Monitors: 2");
 }
 
+// What these tests need beyond the usual tools: xrandr splits the display into monitors.
+QString missingMonitorTools() {
+    QStringList missing = MissingTools();
+    if (QStandardPaths::findExecutable(QStringLiteral("xrandr")).isEmpty()) missing << "xrandr";
+    return missing.join(' ');
+}
+
 } // namespace
 
 TEST(MonitorsE2E, AColourShownOnlyOnTheSecondMonitorIsPicked) {
-    QStringList missing = MissingTools();
-    if (QStandardPaths::findExecutable(QStringLiteral("xrandr")).isEmpty()) missing << "xrandr";
-    if (!missing.isEmpty()) GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
+    if (const QString missing = missingMonitorTools(); !missing.isEmpty())
+        GTEST_SKIP() << "missing tools: " << missing.toStdString();
     XvfbDisplay display({3840, 1080});
     ASSERT_TRUE(display.ok());
     ASSERT_TRUE(splitIntoTwoMonitors(display));
@@ -96,9 +102,8 @@ TEST(MonitorsE2E, AColourShownOnlyOnTheSecondMonitorIsPicked) {
 // Opened on an ordinary monitor and dragged onto one of ratio 2, the window shows the title
 // strip's larger drawing there pixel for pixel, not the ordinary one enlarged.
 TEST(MonitorsE2E, TheTitleStripIsDrawnAnewOnAMonitorOfAnotherRatio) {
-    QStringList missing = MissingTools();
-    if (QStandardPaths::findExecutable(QStringLiteral("xrandr")).isEmpty()) missing << "xrandr";
-    if (!missing.isEmpty()) GTEST_SKIP() << "missing tools: " << missing.join(' ').toStdString();
+    if (const QString missing = missingMonitorTools(); !missing.isEmpty())
+        GTEST_SKIP() << "missing tools: " << missing.toStdString();
     XvfbDisplay display({3840, 1080});
     ASSERT_TRUE(display.ok());
     ASSERT_TRUE(splitIntoTwoMonitors(display));
