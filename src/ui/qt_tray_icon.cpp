@@ -1,6 +1,9 @@
 #include "ui/qt_tray_icon.h"
 
+#include "ui/first_paint.h"
+
 #include <QMenu>
+#include <QPointer>
 
 namespace huebit {
 
@@ -9,16 +12,31 @@ constexpr int TrayWatchMs = 1000;
 } // namespace
 
 QtTrayIcon::QtTrayIcon(const QIcon& icon, QMenu* menu, QObject* parent)
-    : QObject(parent), m_icon(icon) {
-    m_icon.setContextMenu(menu); // the secondary button opens it
-    connect(&m_icon, &QSystemTrayIcon::activated, this,
+    : QObject(parent), m_picture(icon), m_menu(menu) {
+    m_watch.setInterval(TrayWatchMs);
+    connect(&m_watch, &QTimer::timeout, this, [this] { checkTray(); });
+}
+
+QSystemTrayIcon& QtTrayIcon::icon() {
+    if (m_icon) return *m_icon;
+    m_icon = std::make_unique<QSystemTrayIcon>(m_picture);
+    m_icon->setContextMenu(m_menu); // the secondary button opens it
+    connect(m_icon.get(), &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 // Only a single primary click acts; the second click of a double click and
                 // the middle button add nothing.
                 if (reason == QSystemTrayIcon::Trigger && primaryClicked) primaryClicked();
             });
-    m_watch.setInterval(TrayWatchMs);
-    connect(&m_watch, &QTimer::timeout, this, [this] { checkTray(); });
+    return *m_icon;
+}
+
+void QtTrayIcon::placeAfterFirstPaintOf(QWidget& window) {
+    m_waitingForWindow = true;
+    AfterFirstPaint(window, [this, guard = QPointer<QtTrayIcon>(this)] {
+        if (!guard) return;
+        m_waitingForWindow = false;
+        if (m_requested) place();
+    });
 }
 
 bool QtTrayIcon::available() const {
@@ -31,15 +49,19 @@ bool QtTrayIcon::shown() const {
 
 void QtTrayIcon::show() {
     m_requested = true;
+    if (!m_waitingForWindow) place();
+}
+
+void QtTrayIcon::place() {
     m_wasAvailable = available();
-    m_icon.show();
+    icon().show();
     m_watch.start();
 }
 
 void QtTrayIcon::remove() {
     m_requested = false;
     m_watch.stop();
-    m_icon.hide();
+    if (m_icon) m_icon->hide();
 }
 
 void QtTrayIcon::checkTray() {
@@ -48,8 +70,8 @@ void QtTrayIcon::checkTray() {
     m_wasAvailable = now;
     if (now) {
         // Asked again, so the icon lands in the new tray whatever the backend did meanwhile.
-        m_icon.hide();
-        m_icon.show();
+        icon().hide();
+        icon().show();
     }
     if (availabilityChanged) availabilityChanged(now);
 }

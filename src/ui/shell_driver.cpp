@@ -30,11 +30,18 @@ QMenu* makeTrayMenu(QWidget* owner) {
     return menu;
 }
 
+// The window comes first: the tray icon is placed once it has been painted.
+std::unique_ptr<TrayIcon> makeTrayIcon(QWidget& window, QMenu* menu, QObject* parent) {
+    auto tray = std::make_unique<QtTrayIcon>(window.windowIcon(), menu, parent);
+    tray->placeAfterFirstPaintOf(window);
+    return tray;
+}
+
 } // namespace
 
 ShellDriver::ShellDriver(ShellParts parts, QObject* parent)
     : QObject(parent), m_parts(std::move(parts)), m_trayMenu(makeTrayMenu(&m_parts.window)),
-      m_tray(std::make_unique<QtTrayIcon>(m_parts.window.windowIcon(), m_trayMenu, this)),
+      m_tray(makeTrayIcon(m_parts.window, m_trayMenu, this)),
       m_rules(m_parts.state, m_parts.options, *this, *m_tray) {
     setOpacity(0); // created invisible; the fade brings it in
     m_fadeTick.setInterval(FadeIntervalMs);
