@@ -181,16 +181,18 @@ int main(int argc, char** argv) {
     xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(c);
 
+    // Two builds of Huebit against each other (AGAINST in the script): both with the file.
+    const std::string bareSettings = std::getenv("HUEBIT_COMPARE_BOTH") ? settings : std::string();
     // Warm the caches (shared libraries, fonts) once for each.
-    measure(c, bare, {});
+    measure(c, bare, bareSettings);
     measure(c, huebit, settings);
     Series floor, ours;
     for (int i = 0; i < runs; ++i) {
         // Alternating which goes first keeps a slow spell of the machine from favouring one.
         const bool bareFirst = i % 2 == 0;
-        if (bareFirst) floor.add(measure(c, bare, {}));
+        if (bareFirst) floor.add(measure(c, bare, bareSettings));
         ours.add(measure(c, huebit, settings));
-        if (!bareFirst) floor.add(measure(c, bare, {}));
+        if (!bareFirst) floor.add(measure(c, bare, bareSettings));
         std::printf("run %d: bare %.1f ms %.1f MiB, Huebit %.1f ms %.1f MiB\n", i + 1,
                     floor.ms.back(), floor.rss.back(), ours.ms.back(), ours.rss.back());
         std::fflush(stdout);

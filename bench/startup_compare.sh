@@ -8,6 +8,8 @@
 #             registry up, started the way the first GTK program of a GNOME or KDE session starts
 #             them. The launcher names its bus on the root window too, and Qt's accessibility
 #             bridge joins that bus in both programs.
+# AGAINST=path/to/another/huebit puts that build in the bare window's place, with the same file,
+# to compare two builds interleaved ("bare Qt" in the figures is then the other build).
 # CASES="private" or CASES="registry" runs one of them. NO_SESSION_BUS=1 runs one case on the
 # bus the environment names instead (without one, D-Bus may fork each program to look for a
 # launcher).
@@ -32,12 +34,17 @@ print(address)')
     echo "session bus: $DBUS_SESSION_BUS_ADDRESS"
     echo "accessibility bus: $a11y"
     exec "$build/bench/huebit_startup_compare" "$build/src/huebit" \
-        "$build/bench/huebit_bare_window" "$HUEBIT_COMPARE_SETTINGS" "$runs"
+        "${HUEBIT_COMPARE_FLOOR}" "$HUEBIT_COMPARE_SETTINGS" "$runs"
 fi
 
 cmake --build "$build" -j2 --target huebit huebit_bare_window huebit_startup_compare \
     huebit_settings_bench >/dev/null
 build=$(cd "$build" && pwd)
+floor="$build/bench/huebit_bare_window"
+if [ -n "${AGAINST:-}" ]; then
+    floor=$(realpath "$AGAINST")
+    export HUEBIT_COMPARE_BOTH=1
+fi
 work=$(mktemp -d)
 exec 3> >(cat > "$work/display")
 Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
@@ -53,8 +60,7 @@ xprop -root -spy >/dev/null 2>&1 &
 holder=$!
 "$build/bench/huebit_settings_bench" --full-file "$work/Huebit.cnf"
 compare() {
-    "$build/bench/huebit_startup_compare" "$build/src/huebit" "$build/bench/huebit_bare_window" \
-        "$work/Huebit.cnf" "$runs"
+    "$build/bench/huebit_startup_compare" "$build/src/huebit" "$floor" "$work/Huebit.cnf" "$runs"
 }
 
 if [ "${NO_SESSION_BUS:-0}" = 1 ]; then
@@ -78,6 +84,7 @@ for case in ${CASES:-private registry}; do
     registry)
         echo "== registry: a standard session bus with the accessibility registry up"
         HUEBIT_COMPARE_STAGE=registry HUEBIT_COMPARE_SETTINGS="$work/Huebit.cnf" \
+            HUEBIT_COMPARE_FLOOR="$floor" \
             dbus-run-session -- "$0" "$build" "$runs"
         ;;
     *) echo "unknown case: $case" >&2; exit 2 ;;

@@ -92,7 +92,8 @@ int main(int argc, char* argv[]) {
     huebit::FollowInterfaceLanguage(app, window.appearance().builtInLanguage());
     QObject::connect(&window.appearance(), &huebit::WindowAppearance::languageChanged, &app,
                      [&app](bool builtIn) { huebit::FollowInterfaceLanguage(app, builtIn); });
-    huebit::TColPanel panel(window.model(), window.settingsBuffer());
+    // The panel starts hidden: what it shows is made once the window is on the screen.
+    huebit::TColPanel panel(window.model(), window.settingsBuffer(), &window);
     window.setColPanel(&panel);
     instance.setPickHandler([&window](huebit::Color c) { return window.TakePickedColor(c); });
     instance.setForwardHandler([&window](const QByteArray& id) {

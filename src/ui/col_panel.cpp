@@ -6,6 +6,7 @@
 #include "ui/contrast_view.h"
 #include "ui/element_hint.h"
 #include "ui/extra_text_binding.h"
+#include "ui/first_paint.h"
 #include "ui/panel_button.h"
 #include "ui/qt_color.h"
 #include "ui/sample_view.h"
@@ -13,6 +14,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QToolButton>
 #include <QWindow>
@@ -57,7 +59,8 @@ bool primaryAlone(const QMouseEvent* e) {
 
 } // namespace
 
-TColPanel::TColPanel(ColorModel& model, const SettingsBuffer& settings)
+TColPanel::TColPanel(ColorModel& model, const SettingsBuffer& settings,
+                     QWidget* partsAfterFirstPaintOf)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_model(model) {
     setObjectName(QStringLiteral("ColPanel"));
@@ -65,6 +68,17 @@ TColPanel::TColPanel(ColorModel& model, const SettingsBuffer& settings)
     // A second window beside the main one: it never keeps the program running by itself.
     setAttribute(Qt::WA_QuitOnClose, false);
     setGeometry(PanelGeometryFromSettings(settings, QRect(220, 582, 247, 73)));
+    if (!partsAfterFirstPaintOf) {
+        buildParts();
+        return;
+    }
+    AfterFirstPaint(*partsAfterFirstPaintOf, [panel = QPointer<TColPanel>(this)] {
+        if (panel) panel->buildParts();
+    });
+}
+
+void TColPanel::buildParts() {
+    if (m_face) return;
     m_face = new SampleView(QStringLiteral("Panel1"), this);
     BindExtraText(m_face, "accessibleName", QStringLiteral("Выносная панель"));
     m_face->setGeometry(rect());
@@ -98,7 +112,8 @@ TColPanel::TColPanel(ColorModel& model, const SettingsBuffer& settings)
 }
 
 void TColPanel::refresh(unsigned what) {
-    if (!(what & ChangedFloatingPanel)) return;
+    // Parts made later start from the model's state.
+    if (!(what & ChangedFloatingPanel) || !m_face) return;
     const FloatingPanelState& s = m_model.FloatingPanel();
     m_face->showSample(s.face, s.faceText, s.caption, s.font);
     m_contrast->showPair(s.faceText, s.face);
@@ -116,11 +131,13 @@ void TColPanel::ShowHide() {
         return;
     }
     m_model.UnfreezeFloatingPanel();
+    buildParts();
     setControlsShown(false);
     show();
 }
 
 void TColPanel::setVisible(bool visible) {
+    if (visible) buildParts();
     if (visible && !isVisible()) setGeometry(KeepPanelOnScreen(geometry(), screenGeometries()));
     QWidget::setVisible(visible);
 }
@@ -132,8 +149,10 @@ void TColPanel::showEvent(QShowEvent* event) {
 }
 
 void TColPanel::resizeEvent(QResizeEvent* event) {
-    m_face->setGeometry(rect());
-    placeContrast();
+    if (m_face) {
+        m_face->setGeometry(rect());
+        placeContrast();
+    }
     QWidget::resizeEvent(event);
 }
 

@@ -2,6 +2,7 @@
 // The floating colour panel: a borderless, always-on-top window that repeats the sample.
 // It lives for the whole run and starts hidden. Its three small buttons (resize, close,
 // freeze) and the size readout appear while the pointer is over the strip at its left edge.
+// What it shows can be made once the main window is on the screen, or when first needed.
 
 #include "core/color_model.h"
 #include "settings/settings_buffer.h"
@@ -20,19 +21,24 @@ class SampleView;
 class TColPanel : public QWidget {
     Q_OBJECT
 public:
-    /// Takes its size and place from the settings lines the main window loaded.
-    explicit TColPanel(ColorModel& model, const SettingsBuffer& settings = SettingsBuffer());
+    /// Takes its size and place from the settings lines the main window loaded. With
+    /// `partsAfterFirstPaintOf` its face and buttons are made only once that window has first
+    /// been painted, or earlier when the panel is shown or asked for them.
+    explicit TColPanel(ColorModel& model, const SettingsBuffer& settings = SettingsBuffer(),
+                       QWidget* partsAfterFirstPaintOf = nullptr);
 
     void refresh(unsigned what);
     /// "Показать/скрыть выносную панель": hides a shown panel, shows a hidden one unfrozen.
     void ShowHide();
-    SampleView* face() const { return m_face; }
-    QLabel* sizeReadout() const { return m_readout; }
+    SampleView* face() { return buildParts(), m_face; }
+    QLabel* sizeReadout() { return buildParts(), m_readout; }
     /// The contrast of the face's text on the face; shown only while the panel has room for it.
-    ContrastView* contrastReadout() const { return m_contrast; }
-    QToolButton* resizeButton() const { return m_resize; }
-    QToolButton* closeButton() const { return m_close; }
-    QToolButton* freezeButton() const { return m_freeze; }
+    ContrastView* contrastReadout() { return buildParts(), m_contrast; }
+    QToolButton* resizeButton() { return buildParts(), m_resize; }
+    QToolButton* closeButton() { return buildParts(), m_close; }
+    QToolButton* freezeButton() { return buildParts(), m_freeze; }
+    /// The face and buttons exist.
+    bool partsBuilt() const { return m_face != nullptr; }
     /// Showing the panel, by any command, first brings it onto the screens (a stored place may
     /// name a monitor that is gone) and up to its smallest size.
     void setVisible(bool visible) override;
@@ -47,6 +53,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildParts();
     void faceMouse(QEvent* event);
     void resizeMouse(QEvent* event);
     void setControlsShown(bool shown);
@@ -54,12 +61,12 @@ private:
     void placeContrast();
 
     ColorModel& m_model;
-    SampleView* m_face;
-    QLabel* m_readout;
-    ContrastView* m_contrast;
-    QToolButton* m_resize;
-    QToolButton* m_close;
-    QToolButton* m_freeze;
+    SampleView* m_face = nullptr;
+    QLabel* m_readout = nullptr;
+    ContrastView* m_contrast = nullptr;
+    QToolButton* m_resize = nullptr;
+    QToolButton* m_close = nullptr;
+    QToolButton* m_freeze = nullptr;
     QPoint m_resizeStart; // the pointer's screen position at the last resize step
     QPoint m_moveOffset;  // where the face was pressed, for a move made by hand
     bool m_manualMove = false;

@@ -1,12 +1,16 @@
 // Work left until the window is on the screen: it runs after the window's first paint, once,
 // also when no exposure ever comes, and not at all once the window is gone; the tray icon is
-// such work.
+// such work, and so are the floating panel's parts.
+#include "core/color_model.h"
+#include "ui/col_panel.h"
 #include "ui/first_paint.h"
 #include "ui/qt_tray_icon.h"
+#include "ui/sample_view.h"
 
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QPixmap>
+#include <QToolButton>
 #include <QPointer>
 #include <QtTest>
 #include <memory>
@@ -39,6 +43,7 @@ private slots:
     void runsWithoutAnExposureOnceTheWaitIsOver();
     void nothingOnceTheWindowIsGone();
     void theTrayIconWaitsForTheWindow();
+    void theFloatingPanelsPartsWaitForTheWindowUnlessShown();
 };
 
 void FirstPaintTest::runsOnceAfterTheFirstPaint() {
@@ -107,6 +112,28 @@ void FirstPaintTest::theTrayIconWaitsForTheWindow() {
     second.show();
     spinFor(FirstPaintWaitMs + 100);
     QVERIFY(!removed.placed());
+}
+
+void FirstPaintTest::theFloatingPanelsPartsWaitForTheWindowUnlessShown() {
+    ColorModel model;
+    QWidget window;
+    window.resize(100, 80);
+    window.winId();
+    TColPanel later(model, SettingsBuffer(), &window);
+    QVERIFY(!later.partsBuilt());
+    model.FloatingPanelShown(); // the face's state moves on while no face exists
+    window.show();
+    QTRY_VERIFY(later.partsBuilt());
+    QCOMPARE(later.face()->background(), model.FloatingPanel().face);
+
+    // Shown before its window is painted: made at once.
+    QWidget second;
+    second.winId();
+    TColPanel early(model, SettingsBuffer(), &second);
+    early.ShowHide();
+    QVERIFY(early.partsBuilt());
+    QVERIFY(early.isVisible());
+    QVERIFY(!early.closeButton()->isVisible());
 }
 
 QTEST_MAIN(FirstPaintTest)
