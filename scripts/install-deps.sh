@@ -10,7 +10,7 @@ set -euo pipefail
 run_packages=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n
-    libjpeg62-turbo-dev libxcb1-dev libxcb-shm0-dev libfontconfig-dev
+    libjpeg62-turbo-dev libxcb1-dev libxcb-shm0-dev
 )
 # The tests and what they drive, the benchmarks, clang for the fuzz targets, the package checks.
 test_packages=(

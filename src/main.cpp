@@ -42,10 +42,6 @@ int main(int argc, char* argv[]) {
         if (const int code = huebit::RefuseUnusableDisplay(argc, argv); code != 0) return code;
     }
     huebit::ReturnLargeBlocksToTheSystem();
-    // Fontconfig's configuration loads on a second core while QApplication is made, which
-    // mostly waits for the X server; the first text drawn needs it.
-    huebit::StartupOverlap overlap;
-    overlap.beginFontConfig();
     // Qt takes the launch token out of the environment; a copy already running may need it.
     const QByteArray startupId = qgetenv("DESKTOP_STARTUP_ID");
     QApplication app(argc, argv);
@@ -73,6 +69,7 @@ int main(int argc, char* argv[]) {
     // accessibility bus launcher runs (GNOME, KDE) the bridge also asks it whether
     // accessibility is on and joins its bus: round trips the main thread only waits for, while
     // a second thread reads the installed fonts.
+    huebit::StartupOverlap overlap;
     overlap.beginFontDatabase();
     // Qt's Russian before the window where the start is likely Russian; set right below once
     // the settings file has chosen.

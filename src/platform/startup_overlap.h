@@ -1,7 +1,6 @@
 #pragma once
-// Parts of the start that need neither the window nor the main thread, run on a second core:
-// fontconfig's configuration while QApplication is made, then Qt's font database while the main
-// thread starts the accessibility bridge, which mostly waits for the session bus.
+// A part of the start that needs neither the window nor the main thread, run on a second core
+// while the main thread starts the accessibility bridge, which mostly waits for the session bus.
 
 #include <thread>
 
@@ -14,17 +13,13 @@ public:
     StartupOverlap& operator=(const StartupOverlap&) = delete;
     ~StartupOverlap();
 
-    /// Loads fontconfig's configuration and font caches, which Qt's font database reads first.
-    /// Needs no QApplication. Nothing without a session bus address in the environment.
-    void beginFontConfig();
-    /// Reads the installed fonts into Qt's font database, once the configuration is loaded.
-    /// Nothing without a session bus address in the environment.
+    /// Reads the installed fonts into Qt's font database. Nothing without a session bus address
+    /// in the environment.
     void beginFontDatabase();
-    /// Waits for both.
+    /// Waits for the font database.
     void finishFontDatabase();
 
 private:
-    std::thread m_config;
     std::thread m_fonts;
 };
 
