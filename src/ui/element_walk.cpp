@@ -115,11 +115,14 @@ int pageNeed(const QWidget* page, int width) {
     return page->childrenRect().bottom() + 1;
 }
 
+constexpr char TabsLeftToWindow[] = "tabsLeftToWindow";
+
 void setElementFont(QWidget* w, const QFont& font, const QSet<QWidget*>& elements) {
     if (auto* group = qobject_cast<QGroupBox*>(w)) fitGroupTitle(group, font);
     setFontKeepingParentsOut(w, font);
     setPartsFont(w, w->font(), elements);
-    if (auto* tabs = qobject_cast<QTabWidget*>(w); tabs && ElementTag(tabs) != FixedFontTag)
+    if (auto* tabs = qobject_cast<QTabWidget*>(w);
+        tabs && ElementTag(tabs) != FixedFontTag && !tabs->property(TabsLeftToWindow).toBool())
         FitTabs(tabs);
 }
 
@@ -160,6 +163,10 @@ void FitTabs(QTabWidget* tabs) {
         if (bar->sizeHint().width() <= tabs->width()) return;
     }
     SetTabPadding(bar, 2);
+}
+
+void LeaveTabsToWindow(QTabWidget* tabs) {
+    tabs->setProperty(TabsLeftToWindow, true);
 }
 
 ElementList WindowElements(QWidget* window) {

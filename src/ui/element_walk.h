@@ -63,8 +63,12 @@ int PagesNeed(const QTabWidget* tabs);
 /// The tabs of a page control, in one row without scroll buttons: the style's own while they
 /// fit its width and leave the pages the height they need (PagesNeed), else plain tabs with
 /// less room around their captions the narrower the width. The interface font walk fits every
-/// page control whose tag is not -100; pages that re-place their controls for the new font
-/// only afterwards ask for more or less, so the window fits its page control again then.
+/// page control whose tag is not -100 and that its window does not fit itself; pages that
+/// re-place their controls for the new font only afterwards ask for more or less, so the window
+/// fits its page control again then.
 void FitTabs(QTabWidget* tabs);
+/// The window fits the tabs of `tabs` after every interface font walk, once the pages are laid
+/// out for the new font: the walk leaves them alone rather than measure every page twice.
+void LeaveTabsToWindow(QTabWidget* tabs);
 
 } // namespace huebit

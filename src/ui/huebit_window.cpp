@@ -118,6 +118,8 @@ void THuebit::buildPages() {
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(0, 23, ClientWidth, 483 - 23);
+    // FitClientToFont chooses its tabs after every font change, with the pages laid out.
+    LeaveTabsToWindow(PageControl1);
     m_selection = new SelectionPage(m_model, m_paletteImages);
     m_screen = new ScreenPage;
     m_settings = new SettingsPage(m_model);

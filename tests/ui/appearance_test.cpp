@@ -5,6 +5,7 @@
 #include "settings/settings_file.h"
 #include "settings/settings_walk.h"
 #include "ui/app_look.h"
+#include "ui/element_walk.h"
 #include "ui/font_group.h"
 #include "ui/huebit_window.h"
 #include "ui/sample_view.h"
@@ -24,6 +25,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -112,6 +114,7 @@ private slots:
     void settingsFileRestoresFontAndIndicatorMode();
     void fontSurvivesTheStayOnTopSwitch();
     void oneWalkGivesTheFontsOfTheTwo();
+    void theWindowFitsItsTabsAfterEveryFontChange();
 };
 
 void AppearanceTest::sizeFollowsTheTags() {
@@ -510,6 +513,31 @@ void AppearanceTest::oneWalkGivesTheFontsOfTheTwo() {
     }
     QCOMPARE(once.findChild<QWidget*>("CheckBox11")->font().family(), family);
     QCOMPARE(once.findChild<QWidget*>("CheckBox11")->font().pointSize(), 13);
+}
+
+// The font walk fits the tabs of every page control but the one its window fits itself, after
+// the walk, once the pages are laid out for the new font (THuebit::FitClientToFont).
+void AppearanceTest::theWindowFitsItsTabsAfterEveryFontChange() {
+    QWidget window;
+    std::array<QTabWidget*, 2> controls{};
+    for (QTabWidget*& tabs : controls) {
+        tabs = new QTabWidget(&window);
+        tabs->resize(120, 80);
+        for (const char* caption : {"Подбор ", "Экран ", "Настройка "})
+            tabs->addTab(new QWidget, QString::fromUtf8(caption));
+    }
+    LeaveTabsToWindow(controls[1]);
+    ApplyInterfaceFontSize(WindowElements(&window), 20);
+    QVERIFY(controls[0]->tabBar()->property("huebitTabPadding").isValid()); // fitted: too narrow
+    QVERIFY(!controls[1]->tabBar()->property("huebitTabPadding").isValid()); // left as it was
+
+    THuebit w;
+    auto* pages = w.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    QVERIFY(pages && !pages->tabBar()->property("huebitTabPadding").isValid());
+    w.appearance().SetFontSize(20);
+    QVERIFY(!pages->tabBar()->property("huebitTabPadding").isValid()); // not yet shown: not fitted
+    w.show();
+    QTRY_VERIFY(pages->tabBar()->property("huebitTabPadding").isValid()); // fitted on showing
 }
 
 QTEST_MAIN(AppearanceTest)
