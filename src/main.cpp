@@ -17,7 +17,9 @@
 #include "shell/desktop_session.h"
 #include "ui/app_look.h"
 #include "ui/col_panel.h"
+#include "ui/first_paint.h"
 #include "ui/huebit_window.h"
+#include "ui/lazy_page.h"
 #include "ui/language_template.h"
 #include "ui/modal_dialogs.h"
 #include "ui/window_appearance.h"
@@ -102,6 +104,8 @@ int main(int argc, char* argv[]) {
                       [&window] { window.CloseQueryOnQuit(); }});
     QObject::connect(&window, &huebit::THuebit::closed, &programEnd,
                      &huebit::ProgramEnd::closeSequenceRan);
+    // The pages the window does not show at first are made once it is on the screen.
+    huebit::AfterFirstPaint(window, [&window] { huebit::MakeAllPages(&window); });
     huebit::ArmStartupProbe(window);
     window.show();
     const int code = app.exec();

@@ -50,9 +50,12 @@ QString ReleaseNotesText() {
     return BuiltInReleaseNotes();
 }
 
-AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
+AboutPage::AboutPage(QWidget* parent) : LazyPage(CaptionCount, parent) {
     setObjectName(QStringLiteral("TabSheet4"));
     setAutoFillBackground(true);
+}
+
+void AboutPage::makeControls() {
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image4"));
     ShowDecoration(picture, "about.jpg", QSize(120, 120));

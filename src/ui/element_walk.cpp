@@ -116,6 +116,7 @@ int pageNeed(const QWidget* page, int width) {
 }
 
 constexpr char TabsLeftToWindow[] = "tabsLeftToWindow";
+constexpr char PendingCaptions[] = "pendingCaptions";
 
 void setElementFont(QWidget* w, const QFont& font, const QSet<QWidget*>& elements) {
     if (auto* group = qobject_cast<QGroupBox*>(w)) fitGroupTitle(group, font);
@@ -231,10 +232,17 @@ void SetCaption(QWidget* w, const QString& caption) {
     if (!old.isEmpty() && w->accessibleName() == old) w->setAccessibleName(caption);
 }
 
+void SetPendingCaptionCount(QWidget* page, int count) {
+    page->setProperty(PendingCaptions, count > 0 ? QVariant(count) : QVariant());
+}
+
 QList<QWidget*> CaptionedElements(const ElementList& elements) {
     QList<QWidget*> out;
     for (const QPointer<QWidget>& w : elements) {
-        if (w && HasCaption(w) && TakesCaptionLine(ElementTag(w))) out.append(w);
+        if (!w) continue;
+        if (HasCaption(w) && TakesCaptionLine(ElementTag(w))) out.append(w);
+        for (int i = w->property(PendingCaptions).toInt(); i > 0; --i)
+            out.append(nullptr);
     }
     return out;
 }
@@ -243,7 +251,7 @@ QStringList Captions(const QList<QWidget*>& captioned) {
     QStringList out;
     out.reserve(captioned.size());
     for (const QWidget* w : captioned)
-        out.append(Caption(w));
+        out.append(w ? Caption(w) : QString());
     return out;
 }
 

@@ -27,6 +27,10 @@ QWidget* ElementAt(QWidget* deepest);
 /// The element's tag: 0 unless set (SetElementTag).
 int ElementTag(const QWidget* w);
 
+/// A page whose controls are not made yet counts the captioned elements they will bring: the
+/// caption list holds a null entry for each, right after the page's own caption. 0 when made.
+void SetPendingCaptionCount(QWidget* page, int count);
+
 /// Labels that show text, panels (MarkAsPanel), buttons, group boxes and the pages of a page
 /// control have a caption, hidden ones too; pictures, edits, lists, page controls and status
 /// bars do not, nor does a control kept out of the language file. A panel keeps its caption
@@ -37,8 +41,9 @@ QString Caption(const QWidget* w);
 void SetCaption(QWidget* w, const QString& caption);
 
 /// The elements that take a language file's caption lines, in line order: every captioned
-/// element whose tag is not 100.
+/// element whose tag is not 100, and a null entry for each caption a page has still to make.
 QList<QWidget*> CaptionedElements(const ElementList& elements);
+/// Their captions; a null string for an element still to be made.
 QStringList Captions(const QList<QWidget*>& captioned);
 
 /// Interface font size `base`: every element whose tag is neither -100 nor 100 takes base + tag

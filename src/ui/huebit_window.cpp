@@ -324,12 +324,15 @@ void THuebit::wireScreen() {
                 StatusBar1->clearMessage();
                 StatusBar1->setNotice(text);
             });
-    WireScreenPage({*m_screen, m_screenPicker, m_export, [this] { CaptureScreen(); },
-                    [this] {
-                        m_model.ApplyColor(m_screenPicker.PickedScreenColor(), coNormal);
-                        ShowPage(0);
-                    },
-                    [this] { SaveScreenImage(); }});
+    // The page makes its controls when first shown, or once the window has been painted.
+    m_screen->whenMade([this] {
+        WireScreenPage({*m_screen, m_screenPicker, m_export, [this] { CaptureScreen(); },
+                        [this] {
+                            m_model.ApplyColor(m_screenPicker.PickedScreenColor(), coNormal);
+                            ShowPage(0);
+                        },
+                        [this] { SaveScreenImage(); }});
+    });
     // Entering the screen page captures two ticks later, once the page has been painted.
     m_delayedScreenRefresh.setInterval(10);
     connect(&m_delayedScreenRefresh, &QTimer::timeout, this, [this] {
@@ -486,6 +489,11 @@ bool THuebit::TakePickedColor(Color c) {
     m_model.ApplyColor(c, coNormal);
     m_model.PushPreviousColor(); // recorded even when it was the current colour already
     return true;
+}
+
+ScreenPage* THuebit::screenPage() const {
+    m_screen->make();
+    return m_screen;
 }
 
 void THuebit::ShowAbout() { m_shellDriver->rules().ShowAbout(); }

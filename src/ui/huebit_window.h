@@ -78,7 +78,8 @@ public:
     TitleStrip* titleStrip() const { return m_titleStrip; }
     SelectionPage* selectionPage() const { return m_selection; }
     SettingsPage* settingsPage() const { return m_settings; }
-    ScreenPage* screenPage() const { return m_screen; }
+    /// The screen page, its controls made.
+    ScreenPage* screenPage() const;
     ComponentEditing& editing() { return m_editing; }
     PalettePicking& palettePicking() { return m_palettePicking; }
     NamedColorPicking& namedColors() { return m_namedColors; }

@@ -89,8 +89,19 @@ void wireMarkers(RefinePages& r, PalettePicking& picking) {
                      [&picking](Qt::MouseButton) { picking.GreyMarkerPressed(); });
 }
 
+// The readout is the view's hint; the status line takes it as the pointer's hint, so only while
+// the interactive hint is on.
+void showReadoutAsHint(ImageView* view, PaletteId id, PalettePicking& picking) {
+    QObject::connect(&picking, &PalettePicking::statusTextChanged, view,
+                     [view, id](PaletteId changed, const QString& text) {
+                         if (changed == id) view->setStatusTip(text);
+                     });
+}
+
+// The grid's press and release select a line; its drag and readout are the common ones.
 void wireNamedColors(WebPage& web, NamedColorPicking& named, PalettePicking& picking) {
     ImageView* grid = web.aPalImage4;
+    showReadoutAsHint(grid, PaletteId::NamedGrid, picking);
     QObject::connect(grid, &ImageView::pressed, &named,
                      [&named](Qt::MouseButton b, int x, int y) { named.GridPress(b, x, y); });
     QObject::connect(grid, &ImageView::moved, &picking,
@@ -179,17 +190,11 @@ QMenu* WirePalettes(const PaletteWiring& w) {
         {page.aPalImage1, PaletteId::Tile}, {page.aPalImage2, PaletteId::Ring},
         {page.cPalImage2, PaletteId::Flow}, {r.cPalImage1, PaletteId::Grey},
         {r.bPalImage2, PaletteId::Refine},  {r.Image6, PaletteId::Saturation},
-        {r.Image3, PaletteId::Gradient},    {page.webPage->aPalImage4, PaletteId::NamedGrid},
+        {r.Image3, PaletteId::Gradient},
     };
     for (auto [view, id] : views) {
-        // The grid's press and release are the named colours' own (wireNamedColors).
-        if (id != PaletteId::NamedGrid) wireElement(view, id, w.palettes);
-        // The readout is the view's hint; the status line takes it as the pointer's hint, so
-        // only while the interactive hint is on.
-        QObject::connect(&w.palettes, &PalettePicking::statusTextChanged, view,
-                         [view, id](PaletteId changed, const QString& text) {
-                             if (changed == id) view->setStatusTip(text);
-                         });
+        wireElement(view, id, w.palettes);
+        showReadoutAsHint(view, id, w.palettes);
     }
     wireStrip(page.Image1, StripId::UserPalette, w.swatches);
     wireStrip(page.Image2, StripId::PreviousColors, w.swatches);
@@ -201,7 +206,10 @@ QMenu* WirePalettes(const PaletteWiring& w) {
                      [show = w.showStatus](const QString& text) { show(text); });
     wireMatching(r, w.swatches);
     wireMarkers(r, w.palettes);
-    wireNamedColors(*page.webPage, w.namedColors, w.palettes);
+    // The named colours' page makes its controls when first shown.
+    page.webPage->whenMade([web = page.webPage, &named = w.namedColors, &palettes = w.palettes] {
+        wireNamedColors(*web, named, palettes);
+    });
     wireGradient(r, w.model);
     QMenu* menu = wirePaletteMenu(page, w.model);
     wirePageSets(w);

@@ -66,9 +66,12 @@ void frame(const QString& name, QWidget* parent, QRect at) {
 
 } // namespace
 
-ScreenPage::ScreenPage(QWidget* parent) : QWidget(parent) {
+ScreenPage::ScreenPage(QWidget* parent) : LazyPage(CaptionCount, parent) {
     setObjectName(QStringLiteral("TabSheet2"));
     setAutoFillBackground(true);
+}
+
+void ScreenPage::makeControls() {
     buildAreaGroup();
     buildColorGroup();
     buildButtons();
@@ -80,7 +83,7 @@ ScreenPage::ScreenPage(QWidget* parent) : QWidget(parent) {
 
 void ScreenPage::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    placeForFont();
+    if (made()) placeForFont();
 }
 
 void ScreenPage::placeForFont() {
@@ -125,10 +128,12 @@ void ScreenPage::placeForFont() {
 }
 
 QSize ScreenPage::minimumSizeHint() const {
+    if (!made()) return QWidget::minimumSizeHint();
     return {LargeSideLeft + m_side->minimumSizeHint().width() + GroupEdges, 0};
 }
 
 int ScreenPage::heightForWidth(int) const {
+    if (!made()) return 0;
     int bottom = colorGroup->geometry().bottom();
     for (const QWidget* w : {static_cast<QWidget*>(applyButton), static_cast<QWidget*>(refreshButton),
                              static_cast<QWidget*>(copyButtons[2])})

@@ -3,7 +3,8 @@
 // arrow cross, the current and chosen readouts, the step and diameter edits, the copy buttons,
 // " Применить" and "Обновить ".
 
-#include <QWidget>
+#include "ui/lazy_page.h"
+
 #include <array>
 
 class QGroupBox;
@@ -18,9 +19,13 @@ namespace huebit {
 class ColorSwatch;
 class ImageView;
 
-class ScreenPage : public QWidget {
+class ScreenPage : public LazyPage {
     Q_OBJECT
 public:
+    /// The captioned elements among the controls.
+    static constexpr int CaptionCount = 29;
+
+    /// The controls are made when first needed (LazyPage).
     explicit ScreenPage(QWidget* parent = nullptr);
 
     QGroupBox* areaGroup = nullptr;   // " Выберите участок "
@@ -49,6 +54,7 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
+    void makeControls() override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -47,10 +47,12 @@ QIcon copyNameIcon() {
 
 } // namespace
 
-WebPage::WebPage(QWidget* parent) : QWidget(parent) {
+WebPage::WebPage(QWidget* parent) : LazyPage(CaptionCount, parent) {
     setObjectName(QStringLiteral("TabSheetWeb"));
     setAutoFillBackground(true);
+}
 
+void WebPage::makeControls() {
     const char* captions[] = {"###", "ABC", "АБВ"};
     const char* hints[] = {"Сортировать по цвету", "Сортировать по англ. названию",
                            "Сортировать по русскому названию"};
@@ -90,7 +92,7 @@ WebPage::WebPage(QWidget* parent) : QWidget(parent) {
 
 void WebPage::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    placeRows();
+    if (made()) placeRows();
 }
 
 // A larger palette-tab font leaves the page a few rows shorter than the layout's: the rows
@@ -113,6 +115,7 @@ QSize WebPage::minimumSizeHint() const {
 }
 
 void WebPage::refresh(const NamedColorPicking& named) {
+    if (!made()) return;
     // The model already holds the change; the controls must not report it back.
     const QSignalBlocker blockBox(namedColorBox);
     QStringList shown;

@@ -2,7 +2,8 @@
 // The "Web " page: the three order choices and the copy-name button, the selector of the named
 // colours, and their grid.
 
-#include <QWidget>
+#include "ui/lazy_page.h"
+
 #include <array>
 
 class QComboBox;
@@ -13,12 +14,17 @@ namespace huebit {
 class ImageView;
 class NamedColorPicking;
 
-class WebPage : public QWidget {
+class WebPage : public LazyPage {
     Q_OBJECT
 public:
+    /// The captioned elements among the controls.
+    static constexpr int CaptionCount = 4;
+
+    /// The controls are made when first needed (LazyPage).
     explicit WebPage(QWidget* parent = nullptr);
 
-    /// Shows the order, the lines, the selected line and the grid as `named` holds them.
+    /// Shows the order, the lines, the selected line and the grid as `named` holds them; nothing
+    /// while the controls are not made.
     void refresh(const NamedColorPicking& named);
     /// The grid's width, and the height at which the rows above it have closed up on it.
     QSize minimumSizeHint() const override;
@@ -29,6 +35,7 @@ public:
     ImageView* aPalImage4 = nullptr;    ///< the grid
 
 protected:
+    void makeControls() override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

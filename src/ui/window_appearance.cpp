@@ -7,6 +7,7 @@
 #include "ui/font_name_box.h"
 #include "ui/indicator_mode_group.h"
 #include "ui/language_group.h"
+#include "ui/lazy_page.h"
 #include "ui/modal_dialogs.h"
 
 #include <QComboBox>
@@ -37,6 +38,9 @@ void WindowAppearance::CollectElements() {
     m_elements = WindowElements(&m_window);
     PinFixedFonts(m_elements);
     m_builtInCaptions = Captions(captionedElements());
+    m_waitingCaptions = QStringList(m_builtInCaptions.size(), QString());
+    for (LazyPage* page : m_window.findChildren<LazyPage*>())
+        page->whenMade([this, page] { pageMade(*page); });
     m_groups.language.ComboBox2->addItem(ExtraText("Русский"));
     m_groups.language.ComboBox2->setCurrentIndex(0);
     m_groups.language.ComboBox2->installEventFilter(this);
@@ -96,21 +100,56 @@ void WindowAppearance::ReleaseFontWalks() {
 }
 
 void WindowAppearance::walkFont(std::optional<int> size, const QString& name) {
+    if (size) m_walkedSize = size;
+    if (!name.isEmpty()) m_walkedName = name;
     emit fontChanging();
     ApplyInterfaceFont(m_elements, size, name);
     // After the refits the new fonts have queued (FontRefit).
     QMetaObject::invokeMethod(this, [this] { emit fontChanged(); }, Qt::QueuedConnection);
 }
 
+void WindowAppearance::pageMade(LazyPage& page) {
+    m_elements = WindowElements(&m_window);
+    const ElementList made = WindowElements(&page);
+    if (m_walkedSize || !m_walkedName.isEmpty()) {
+        ApplyInterfaceFont(made, m_walkedSize, m_walkedName);
+        // The window fits the new controls once they have taken the font in (FontRefit).
+        QMetaObject::invokeMethod(this, [this] { emit fontChanged(); }, Qt::QueuedConnection);
+    }
+    const QList<QWidget*> captioned = captionedElements();
+    for (int i = 0; i < captioned.size() && i < m_builtInCaptions.size(); ++i) {
+        if (!captioned[i] || captioned[i] == &page || !page.isAncestorOf(captioned[i])) continue;
+        m_builtInCaptions[i] = Caption(captioned[i]);
+        if (!m_waitingCaptions[i].isNull()) SetCaption(captioned[i], m_waitingCaptions[i]);
+        m_waitingCaptions[i] = QString();
+    }
+}
+
+QStringList WindowAppearance::captionsInForce(const QList<QWidget*>& captioned) const {
+    QStringList captions = Captions(captioned);
+    for (int i = 0; i < captioned.size() && i < m_waitingCaptions.size(); ++i)
+        if (!captioned[i]) captions[i] = m_waitingCaptions[i];
+    return captions;
+}
+
+void WindowAppearance::showCaptions(const QList<QWidget*>& captioned,
+                                    const QStringList& captions) {
+    for (int i = 0; i < captioned.size() && i < captions.size(); ++i) {
+        if (captioned[i])
+            SetCaption(captioned[i], captions[i]);
+        else if (i < m_waitingCaptions.size())
+            m_waitingCaptions[i] = captions[i];
+    }
+}
+
 void WindowAppearance::LoadLanguage() {
     const QList<QWidget*> captioned = captionedElements();
-    QStringList captions = Captions(captioned);
+    QStringList captions = captionsInForce(captioned);
     if (!huebit::LoadLanguage(m_languageBuffer, m_texts, captions)) {
         showErrorBox(LanguageErrorText());
         return;
     }
-    for (int i = 0; i < captioned.size(); ++i)
-        SetCaption(captioned[i], captions[i]);
+    showCaptions(captioned, captions);
     languageApplied(false);
 }
 
@@ -171,9 +210,8 @@ void WindowAppearance::loadLanguageFile(const QString& path) {
 void WindowAppearance::applyBuiltInLanguage() {
     m_texts.reset();
     ResetExtraTexts();
-    const QList<QWidget*> captioned = captionedElements();
-    for (int i = 0; i < captioned.size() && i < m_builtInCaptions.size(); ++i)
-        SetCaption(captioned[i], m_builtInCaptions[i]);
+    // Controls still to be made show their built-in captions when made.
+    showCaptions(captionedElements(), m_builtInCaptions);
     languageApplied(true);
 }
 
@@ -184,7 +222,8 @@ void WindowAppearance::languageApplied(bool builtIn) {
     emit languageChanged(builtIn);
 }
 
-QByteArray WindowAppearance::LanguageTemplate() const {
+QByteArray WindowAppearance::LanguageTemplate() {
+    MakeAllPages(&m_window);
     return LanguageFileBytes(m_texts, Captions(captionedElements()));
 }
 

@@ -18,6 +18,7 @@ namespace huebit {
 class FontGroup;
 class IndicatorModeGroup;
 class LanguageGroup;
+class LazyPage;
 
 class WindowAppearance : public QObject {
     Q_OBJECT
@@ -29,10 +30,12 @@ public:
     };
     WindowAppearance(QWidget& window, Groups groups, UiTexts& texts, ShellOptions& options);
 
-    /// Takes the element list once the layout is complete; later walks use this order.
+    /// Takes the element list once the layout is complete; later walks use this order. A page
+    /// that makes its controls later (LazyPage) takes the font and captions in force then.
     void CollectElements();
     const ElementList& elements() const { return m_elements; }
-    /// The elements that take caption lines, in line order.
+    /// The elements that take caption lines, in line order; null for those of a page that has
+    /// not made its controls yet.
     QList<QWidget*> captionedElements() const { return CaptionedElements(m_elements); }
 
     /// The size spin box set as the user sets it (its change re-fonts the window).
@@ -66,8 +69,9 @@ public:
     const QList<LanguageEntry>& languages() const { return m_languages; }
     LanguageBuffer& languageBuffer() { return m_languageBuffer; }
 
-    /// A complete language file of the texts and captions now in force.
-    QByteArray LanguageTemplate() const;
+    /// A complete language file of the texts and captions now in force: every page's controls
+    /// are made for it.
+    QByteArray LanguageTemplate();
 
     /// The start-up directory, one of the folders whose "*.lng" files the selector offers.
     void setStartupDirectory(const QString& dir);
@@ -87,6 +91,13 @@ signals:
 
 private:
     void walkFont(std::optional<int> size, const QString& name);
+    /// A page has made its controls: they join the walk, take the interface font and the
+    /// captions the language in force gave them while they were waiting.
+    void pageMade(LazyPage& page);
+    /// The captions in force, those of controls still to be made included (null: built-in).
+    QStringList captionsInForce(const QList<QWidget*>& captioned) const;
+    /// Shows `captions` on the elements, or keeps them for those still to be made.
+    void showCaptions(const QList<QWidget*>& captioned, const QStringList& captions);
     void FontSizeChanged(int value);
     void FontNameChanged();
     void showErrorBox(const QString& text);
@@ -106,6 +117,12 @@ private:
     std::optional<QStringList> m_languageFolders;
     QList<LanguageEntry> m_languages;
     QStringList m_builtInCaptions;
+    /// By caption line: the caption a control still to be made takes when made; null for the
+    /// built-in one.
+    QStringList m_waitingCaptions;
+    /// The last interface font walk's size and family, for controls made later.
+    std::optional<int> m_walkedSize;
+    QString m_walkedName;
     bool m_builtIn = true;
     std::function<void(const QString&)> m_errorBox;
     /// The language list that the event filter watches, compared by address only: its group

@@ -8,6 +8,7 @@
 #include "ui/element_walk.h"
 #include "ui/font_group.h"
 #include "ui/huebit_window.h"
+#include "ui/lazy_page.h"
 #include "ui/sample_view.h"
 #include "ui/selection_page.h"
 #include "ui/settings_page.h"
@@ -35,6 +36,7 @@ using namespace huebit;
 namespace {
 
 QWidget* element(THuebit& w, const char* name) {
+    MakeAllPages(&w);
     auto* found = w.findChild<QWidget*>(QString::fromLatin1(name));
     if (!found) qFatal("no element %s", name);
     return found;
@@ -49,6 +51,7 @@ QComboBox* openFontList(THuebit& w) {
 }
 
 QLabel* labelWithText(THuebit& w, const QString& text) {
+    MakeAllPages(&w);
     for (QLabel* l : w.findChildren<QLabel*>()) {
         if (l->text() == text) return l;
     }
@@ -86,6 +89,7 @@ struct WindowState {
 
 WindowState stateOf(THuebit& w) {
     WindowState s;
+    MakeAllPages(&w);
     s.captions = Captions(w.appearance().captionedElements());
     for (int i = 0; i < UiTextCount; ++i)
         s.texts << w.uiTexts()[i];
@@ -226,6 +230,7 @@ void AppearanceTest::firstStartShowsTheFontInUseByItsPlainName() {
 
 void AppearanceTest::captionsFitTheCodePageAndFollowTheLayout() {
     THuebit w;
+    MakeAllPages(&w);
     const QList<QWidget*> captioned = w.appearance().captionedElements();
     const QStringList captions = Captions(captioned);
     for (int i = 0; i < captioned.size(); ++i) {
@@ -291,6 +296,7 @@ void AppearanceTest::shortFilesEmptyTheMissingCaptions() {
     w.appearance().LoadLanguage();
     QCOMPARE(w.uiTexts()[0], QStringLiteral("text 0"));
     QCOMPARE(w.uiTexts()[50], QStringLiteral("text 50"));
+    MakeAllPages(&w);
     for (const QString& c : Captions(w.appearance().captionedElements()))
         QVERIFY(c.isEmpty());
     QCOMPARE(w.pages()->tabText(0), QString());
@@ -301,6 +307,7 @@ void AppearanceTest::shortFilesEmptyTheMissingCaptions() {
     lines << "Selection"
           << "Tiles";
     w.appearance().languageBuffer() = LanguageFromBytes(fileOfLines(lines));
+    MakeAllPages(&w);
     const QList<QWidget*> captioned = w.appearance().captionedElements();
     SetCaption(captioned[0], "Title"); // the title strip's icon plate comes first
     w.appearance().LoadLanguage();
@@ -319,6 +326,7 @@ void AppearanceTest::markupInCaptionsIsShownAsWritten() {
     w.appearance().languageBuffer() = LanguageFromBytes(fileOfLines(lines));
     w.appearance().LoadLanguage();
     int labels = 0;
+    MakeAllPages(&w);
     for (QWidget* c : w.appearance().captionedElements()) {
         QCOMPARE(Caption(c), markup);
         auto* label = qobject_cast<QLabel*>(c);
@@ -350,6 +358,7 @@ bool isPanelName(const QString& name) {
 
 void AppearanceTest::captionLinesNameTheLayoutsControls() {
     THuebit w;
+    MakeAllPages(&w);
     const QList<QWidget*> captioned = w.appearance().captionedElements();
     // The controls this window has come first; the lines after them, up to 240, belong to
     // controls of the standard layout it does not have, and the template leaves them empty.
@@ -397,6 +406,7 @@ void AppearanceTest::everyCaptionLineLoadsOntoItsControlAndBack() {
         lines << QStringLiteral("L%1").arg(line);
     w.appearance().languageBuffer() = LanguageFromBytes(fileOfLines(lines));
     w.appearance().LoadLanguage();
+    MakeAllPages(&w);
     const QList<QWidget*> captioned = w.appearance().captionedElements();
     for (int i = 0; i < captioned.size(); ++i)
         QCOMPARE(Caption(captioned[i]), QStringLiteral("L%1").arg(LanguageCaptionsLine + i));

@@ -3,6 +3,7 @@
 #include "ui/col_panel.h"
 #include "ui/huebit_style.h"
 #include "ui/huebit_window.h"
+#include "ui/lazy_page.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +18,7 @@ using namespace huebit;
 namespace {
 
 template <typename T> T* element(QWidget& w, const char* name) {
+    MakeAllPages(&w);
     auto* found = w.findChild<T*>(QString::fromLatin1(name));
     if (!found) qFatal("no element %s", name);
     return found;
@@ -33,6 +35,7 @@ private slots:
     void noStyleSheetAnywhere() {
         THuebit window;
         TColPanel panel(window.model(), window.settingsBuffer());
+        MakeAllPages(&window);
         QVERIFY(qobject_cast<HuebitStyle*>(QApplication::style()));
         QVERIFY(qApp->styleSheet().isEmpty());
         for (QWidget* top : {static_cast<QWidget*>(&window), static_cast<QWidget*>(&panel)}) {
@@ -46,6 +49,7 @@ private slots:
     // Titles sit on the frame line 6 pixels down; the contents start below the line.
     void groupBoxGeometry() {
         THuebit window;
+        MakeAllPages(&window);
         for (QGroupBox* box : window.findChildren<QGroupBox*>()) {
             if (box->title().isEmpty()) continue;
             QStyleOptionGroupBox option;

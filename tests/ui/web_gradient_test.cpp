@@ -3,6 +3,7 @@
 #include "palettes/named_colors.h"
 #include "ui/app_look.h"
 #include "ui/huebit_window.h"
+#include "ui/lazy_page.h"
 #include "ui/image_view.h"
 #include "ui/indicator_mode_group.h"
 #include "ui/pixel_buffer_view.h"
@@ -91,6 +92,7 @@ private slots:
 
 void WebGradientTest::startsInColourOrderWithNothingSelected() {
     THuebit w;
+    MakeAllPages(&w);
     WebPage* web = w.selectionPage()->webPage;
     QVERIFY(web->orderButtons[0]->isChecked());
     QCOMPARE(web->namedColorBox->count(), 140);
@@ -103,6 +105,7 @@ void WebGradientTest::startsInColourOrderWithNothingSelected() {
 
 void WebGradientTest::gridPressDragAndRelease() {
     THuebit w;
+    MakeAllPages(&w);
     WebPage* web = w.selectionPage()->webPage;
     ImageView* grid = web->aPalImage4;
     QTest::mouseClick(grid, Qt::LeftButton, {}, cell(19, 6));
@@ -131,6 +134,7 @@ void WebGradientTest::gridPressDragAndRelease() {
 
 void WebGradientTest::choicesAndCopyButton() {
     THuebit w;
+    MakeAllPages(&w);
     WebPage* web = w.selectionPage()->webPage;
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setText(QStringLiteral("untouched"));
@@ -163,6 +167,7 @@ void WebGradientTest::choicesAndCopyButton() {
 
 void WebGradientTest::selectorKeysApplyTheLine() {
     THuebit w;
+    MakeAllPages(&w);
     QComboBox* box = w.selectionPage()->webPage->namedColorBox;
     QTest::keyClick(box, Qt::Key_Down);
     QCOMPARE(box->currentIndex(), 0);
@@ -174,6 +179,7 @@ void WebGradientTest::selectorKeysApplyTheLine() {
 
 void WebGradientTest::pointerReadoutOverTheGrid() {
     THuebit w;
+    MakeAllPages(&w);
     w.show(); // the status line takes the hint of what lies under the pointer
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.ShowPage(0);
@@ -187,6 +193,7 @@ void WebGradientTest::pointerReadoutOverTheGrid() {
 
 void WebGradientTest::gradientControls() {
     THuebit w;
+    MakeAllPages(&w);
     RefinePages* r = w.selectionPage()->refinePages;
     w.model().ApplyColor(RGB(0, 0, 0), coNormal);
     QTest::mouseClick(r->gradientStartButton, Qt::RightButton);
@@ -225,6 +232,7 @@ void WebGradientTest::theWebPageAsksForTheHeightItsRowsTake() {
 
 void WebGradientTest::pagesAreLaidOutWhole() {
     THuebit w;
+    MakeAllPages(&w);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     SelectionPage* page = w.selectionPage();
@@ -238,6 +246,7 @@ void WebGradientTest::pagesAreLaidOutWhole() {
 // with the chosen one checked; its toggle action chooses.
 void WebGradientTest::exclusiveChoicesAreRadioButtonsToAssistiveTechnology() {
     THuebit w;
+    MakeAllPages(&w);
     WebPage* web = w.selectionPage()->webPage;
     IndicatorModeGroup* modes = w.settingsPage()->indicatorGroup;
     const struct {
