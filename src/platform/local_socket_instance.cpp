@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
@@ -17,6 +16,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -75,6 +75,38 @@ bool makePrivateFolder(const QString& path) {
     return ::lstat(encoded(path).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
            info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
 }
+
+// Held while a start asks for a running copy and, finding none, takes the socket, so two starts
+// at once do not both listen. The system lets go of it with the descriptor, also when a start
+// dies: no lock is ever left behind to be judged stale.
+class StartLock {
+public:
+    explicit StartLock(const QString& path)
+        : m_fd(::open(encoded(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600)) {}
+    ~StartLock() {
+        if (m_fd >= 0) ::close(m_fd);
+    }
+    StartLock(const StartLock&) = delete;
+    StartLock& operator=(const StartLock&) = delete;
+
+    /// Waits for the lock until `deadline`; false only when another start held it throughout.
+    /// Where no lock can be made at all the copies go unguarded, not stopped.
+    bool take(const QDeadlineTimer& deadline) {
+        if (m_fd < 0) return true;
+        while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EWOULDBLOCK && errno != EINTR) return true;
+            if (deadline.hasExpired()) return false;
+            QThread::msleep(5);
+        }
+        return true;
+    }
+    void release() {
+        if (m_fd >= 0) ::flock(m_fd, LOCK_UN);
+    }
+
+private:
+    int m_fd;
+};
 
 // The socket's address; false when the path does not fit one.
 bool addressOf(const QString& path, sockaddr_un& address) {
@@ -157,13 +189,9 @@ LocalSocketInstance::Claim LocalSocketInstance::claim(const QByteArray& startupI
     // Only a lock of this user's own holds a start back; anything else in its place goes.
     if (entryExists(lockPath) && !ownEntry(lockPath, S_IFREG))
         ::unlink(encoded(lockPath).constData());
-    QLockFile lock(lockPath);
+    StartLock lock(lockPath);
     while (!deadline.hasExpired()) {
-        // A folder where no lock can be made at all leaves the copies unguarded, not stopped.
-        if (!lock.tryLock(int(deadline.remainingTime())) &&
-            lock.error() == QLockFile::LockFailedError) {
-            break;
-        }
+        if (!lock.take(deadline)) break;
         const Ask answer = ask(startupId, int(deadline.remainingTime()));
         if (answer == Ask::Nobody) {
             // No copy answers: a socket file left behind is stale.
@@ -174,7 +202,7 @@ LocalSocketInstance::Claim LocalSocketInstance::claim(const QByteArray& startupI
             }
             return Claim::First; // without the socket this copy still runs, just unguarded
         }
-        lock.unlock();
+        lock.release();
         if (answer == Ask::Shown) return Claim::Forwarded;
         // The running copy is closing: wait for it to end, then run.
         QThread::msleep(50);

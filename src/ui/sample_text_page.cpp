@@ -112,9 +112,21 @@ QSize SampleTextPage::minimumSizeHint() const {
 
 void SampleTextPage::showEditor(const SampleTextEditor& editor) {
     if (textEdit->text() != editor.text) textEdit->setText(editor.text);
-    textEdit->setFont(ToQFont(editor.font.font));
+    m_look = editor.font;
+    m_lookShown = false;
+    if (isVisible()) showEditorLook();
+}
+
+void SampleTextPage::showEvent(QShowEvent* event) {
+    if (!m_lookShown) showEditorLook();
+    QWidget::showEvent(event);
+}
+
+void SampleTextPage::showEditorLook() {
+    m_lookShown = true;
+    textEdit->setFont(ToQFont(m_look.font));
     QPalette pal = textEdit->palette();
-    pal.setColor(QPalette::Text, ToQColor(editor.font.color));
+    pal.setColor(QPalette::Text, ToQColor(m_look.color));
     textEdit->setPalette(pal);
 }
 

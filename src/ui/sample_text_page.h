@@ -20,6 +20,8 @@ public:
     explicit SampleTextPage(QWidget* parent = nullptr);
 
     /// Shows the box's text in its font and colour; the caret stays where the user left it.
+    /// While the page is hidden the text is taken at once and the font and colour when the page
+    /// next shows: a new font family costs a font of its own to load.
     void showEditor(const SampleTextEditor& editor);
     /// The parameters group, which a large interface font widens.
     QSize minimumSizeHint() const override;
@@ -32,6 +34,15 @@ public:
     QToolButton* toggleButton = nullptr; // shows or hides the sample text, hidden
     QLabel* toggleLabel = nullptr;       // "- показать/скрыть текст", hidden
     QCheckBox* aaaBox = nullptr;         // "Текст по уровню AAA (7:1)", under the buttons
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void showEditorLook();
+
+    FontChoice m_look;
+    bool m_lookShown = true;
 };
 
 /// The edit box's background, RGB(255, 255, 221).

@@ -8,6 +8,8 @@
 #include <QtTest>
 
 #include <QLockFile>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <QScopeGuard>
 #include <QSemaphore>
 #include <algorithm>
@@ -372,6 +374,31 @@ private slots:
         close(planted);
         QCOMPARE(claimed, Claim::First);
         QVERIFY2(heard.isEmpty(), heard.constData());
+    }
+
+    // A lock file left behind by a start that died holds no start back; a start still asking
+    // holds the next one back until its patience runs out, and not after.
+    void onlyAStartStillAskingHoldsTheNextBack() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("s"));
+        const QByteArray lockPath = QFile::encodeName(path + QStringLiteral(".lock"));
+        QFile leftover(QString::fromLocal8Bit(lockPath));
+        QVERIFY(leftover.open(QIODevice::WriteOnly));
+        leftover.write(QByteArray::number(getpid()) + "\nhuebit\nhost\n");
+        leftover.close();
+        {
+            LocalSocketInstance first(path, 3000);
+            QCOMPARE(first.claim({}), Claim::First);
+        }
+        const int asking = ::open(lockPath.constData(), O_RDWR);
+        QVERIFY(asking >= 0 && ::flock(asking, LOCK_EX) == 0);
+        {
+            LocalSocketInstance held(path, 300);
+            QCOMPARE(held.claim({}), Claim::NoAnswer);
+        }
+        ::close(asking);
+        LocalSocketInstance next(path, 3000);
+        QCOMPARE(next.claim({}), Claim::First);
     }
 
     // Another user's lock, naming a live process, holds no start back.

@@ -334,8 +334,11 @@ void SampleTest::parametersPageLayout() {
              QStringLiteral("Включение/отключение отображения примера текста"));
     QVERIFY(page->toggleLabel->isHidden());
     QCOMPARE(page->toggleLabel->text(), QStringLiteral("- показать/скрыть текст"));
-    // It previews the sample's text in its font and colour.
+    // It previews the sample's text in its font and colour, once shown.
     QCOMPARE(page->textEdit->text(), QStringLiteral("Цвет текста"));
+    p.window.show();
+    p.window.pages()->setCurrentIndex(2);
+    p.window.settingsPage()->PageControl5->setCurrentIndex(2);
     QCOMPARE(QFontInfo(page->textEdit->font()).pixelSize(), 19);
     QCOMPARE(page->textEdit->palette().color(QPalette::Text), ToQColor(DefaultSampleTextColor));
     page->toggleButton->click();
