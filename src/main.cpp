@@ -17,9 +17,7 @@
 #include "shell/desktop_session.h"
 #include "ui/app_look.h"
 #include "ui/col_panel.h"
-#include "ui/first_paint.h"
 #include "ui/huebit_window.h"
-#include "ui/lazy_page.h"
 #include "ui/language_template.h"
 #include "ui/modal_dialogs.h"
 #include "ui/window_appearance.h"
@@ -104,8 +102,6 @@ int main(int argc, char* argv[]) {
                       [&window] { window.CloseQueryOnQuit(); }});
     QObject::connect(&window, &huebit::THuebit::closed, &programEnd,
                      &huebit::ProgramEnd::closeSequenceRan);
-    // The pages the window does not show at first are made once it is on the screen.
-    huebit::AfterFirstPaint(window, [&window] { huebit::MakeAllPages(&window); });
     huebit::ArmStartupProbe(window);
     window.show();
     const int code = app.exec();

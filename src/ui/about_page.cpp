@@ -50,7 +50,7 @@ QString ReleaseNotesText() {
     return BuiltInReleaseNotes();
 }
 
-AboutPage::AboutPage(QWidget* parent) : LazyPage(CaptionCount, parent) {
+AboutPage::AboutPage(QWidget* parent) : LazyPage(CaptionCount, {}, parent) {
     setObjectName(QStringLiteral("TabSheet4"));
     setAutoFillBackground(true);
 }

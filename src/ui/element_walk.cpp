@@ -236,12 +236,16 @@ void SetPendingCaptionCount(QWidget* page, int count) {
     page->setProperty(PendingCaptions, count > 0 ? QVariant(count) : QVariant());
 }
 
+int PendingCaptionCount(const QWidget* page) {
+    return page->property(PendingCaptions).toInt();
+}
+
 QList<QWidget*> CaptionedElements(const ElementList& elements) {
     QList<QWidget*> out;
     for (const QPointer<QWidget>& w : elements) {
         if (!w) continue;
         if (HasCaption(w) && TakesCaptionLine(ElementTag(w))) out.append(w);
-        for (int i = w->property(PendingCaptions).toInt(); i > 0; --i)
+        for (int i = PendingCaptionCount(w); i > 0; --i)
             out.append(nullptr);
     }
     return out;

@@ -30,6 +30,7 @@ int ElementTag(const QWidget* w);
 /// A page whose controls are not made yet counts the captioned elements they will bring: the
 /// caption list holds a null entry for each, right after the page's own caption. 0 when made.
 void SetPendingCaptionCount(QWidget* page, int count);
+int PendingCaptionCount(const QWidget* page);
 
 /// Labels that show text, panels (MarkAsPanel), buttons, group boxes and the pages of a page
 /// control have a caption, hidden ones too; pictures, edits, lists, page controls and status

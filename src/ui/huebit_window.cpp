@@ -15,6 +15,8 @@
 #include "ui/decoration.h"
 #include "ui/element_hint.h"
 #include "ui/element_walk.h"
+#include "ui/first_paint.h"
+#include "ui/lazy_page.h"
 #include "ui/image_button.h"
 #include "ui/indicator_wiring.h"
 #include "ui/options_wiring.h"
@@ -521,6 +523,11 @@ bool THuebit::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) FormActivate();
     if (event->type() == QEvent::Show && m_fitOnShow)
         QMetaObject::invokeMethod(this, [this] { FitClientToFont(); }, Qt::QueuedConnection);
+    // The pages not shown at first are made once the window is on the screen.
+    if (event->type() == QEvent::Show && !m_pagesScheduled) {
+        m_pagesScheduled = true;
+        AfterFirstPaint(*this, [this] { MakeAllPages(this); });
+    }
     return QWidget::event(event);
 }
 

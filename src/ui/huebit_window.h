@@ -86,6 +86,7 @@ public:
     HintOptions& hintOptions() { return m_hintOptions; }
     const HintOptions& hintOptions() const { return m_hintOptions; }
     const SampleOptions& sampleOptions() const { return m_sampleOptions; }
+    SampleOptions& sampleOptions() { return m_sampleOptions; }
     ShellOptions& shellOptions() { return m_shellOptions; }
     /// The mini-window, hover view, tray, fades and keep-on-screen.
     ShellDriver& shellDriver() { return *m_shellDriver; }
@@ -223,6 +224,7 @@ private:
     SettingsBuffer m_settingsBuffer;
     bool m_closeQueried = false; // FormCloseQuery ran: the settings are written, the window gone
     bool m_fitOnShow = false;    // the interface font changed while the window was hidden
+    bool m_pagesScheduled = false; // the pages not shown at first are made after the first paint
 
     TitleStrip* m_titleStrip = nullptr;
     QTabWidget* PageControl1 = nullptr;

@@ -6,8 +6,14 @@
 
 namespace huebit {
 
-LazyPage::LazyPage(int captionCount, QWidget* parent) : QWidget(parent) {
+LazyPage::LazyPage(int captionCount, std::function<void(LazyPage&)> controls, QWidget* parent)
+    : QWidget(parent), m_controls(std::move(controls)) {
+    setAutoFillBackground(true); // a page's window colour, as every page of the window has
     SetPendingCaptionCount(this, captionCount);
+}
+
+void LazyPage::makeControls() {
+    if (m_controls) m_controls(*this);
 }
 
 void LazyPage::setVisible(bool visible) {

@@ -13,8 +13,10 @@ namespace huebit {
 class LazyPage : public QWidget {
     Q_OBJECT
 public:
-    /// `captionCount`: the captioned elements the controls bring (PendingCaptionCount).
-    explicit LazyPage(int captionCount, QWidget* parent = nullptr);
+    /// `captionCount`: the captioned elements the controls bring (SetPendingCaptionCount).
+    /// `controls` makes them, unless a subclass makes them itself (makeControls).
+    explicit LazyPage(int captionCount, std::function<void(LazyPage&)> controls = {},
+                      QWidget* parent = nullptr);
 
     bool made() const { return m_made; }
     /// Makes the controls, once, then runs what waits for them in the order it was given.
@@ -26,9 +28,10 @@ public:
 
 protected:
     /// Makes the page's controls; runs once.
-    virtual void makeControls() = 0;
+    virtual void makeControls();
 
 private:
+    std::function<void(LazyPage&)> m_controls;
     bool m_made = false;
     std::vector<std::function<void()>> m_whenMade;
 };

@@ -28,9 +28,11 @@ QToolButton* makeButton(const char* name, const char* caption, const char* hint,
 
 } // namespace
 
-SampleTextPage::SampleTextPage(QWidget* parent) : QWidget(parent) {
+SampleTextPage::SampleTextPage(QWidget* parent) : LazyPage(CaptionCount, {}, parent) {
     setObjectName(QStringLiteral("TabSheetSample"));
-    setAutoFillBackground(true);
+}
+
+void SampleTextPage::makeControls() {
     group = new QGroupBox(QStringLiteral(" Параметры текста примера "), this);
     group->setObjectName(QStringLiteral("GroupBoxSampleText"));
     BindExtraText(group, "accessibleName", group->title().trimmed());
@@ -39,6 +41,8 @@ SampleTextPage::SampleTextPage(QWidget* parent) : QWidget(parent) {
     textEdit = new QLineEdit(group);
     textEdit->setObjectName(QStringLiteral("SampleTextEdit"));
     SetElementHint(textEdit, QStringLiteral("Пример отображения текста"));
+    // It previews the sample's own font: the interface font does not reach it.
+    SetElementTag(textEdit, -100);
     textEdit->setGeometry(10, 22, 356, 64);
     QPalette pal = textEdit->palette();
     pal.setColor(QPalette::Base, ToQColor(SampleEditBackground));
@@ -103,17 +107,20 @@ SampleTextPage::SampleTextPage(QWidget* parent) : QWidget(parent) {
     toggleLabel->setAccessibleName(toggleLabel->text());
     toggleLabel->setGeometry(34, 150, 160, 19);
     toggleLabel->hide();
+    textEdit->setText(m_editor.text);
 }
 
 // The group and the margin of 6 the layout keeps around it.
 QSize SampleTextPage::minimumSizeHint() const {
+    if (!made()) return QWidget::minimumSizeHint();
     return {group->geometry().right() + 7, group->geometry().bottom() + 7};
 }
 
 void SampleTextPage::showEditor(const SampleTextEditor& editor) {
-    if (textEdit->text() != editor.text) textEdit->setText(editor.text);
-    m_look = editor.font;
+    m_editor = editor;
     m_lookShown = false;
+    if (!made()) return;
+    if (textEdit->text() != editor.text) textEdit->setText(editor.text);
     if (isVisible()) showEditorLook();
 }
 
@@ -124,9 +131,9 @@ void SampleTextPage::showEvent(QShowEvent* event) {
 
 void SampleTextPage::showEditorLook() {
     m_lookShown = true;
-    textEdit->setFont(ToQFont(m_look.font));
+    textEdit->setFont(ToQFont(m_editor.font.font));
     QPalette pal = textEdit->palette();
-    pal.setColor(QPalette::Text, ToQColor(m_look.color));
+    pal.setColor(QPalette::Text, ToQColor(m_editor.font.color));
     textEdit->setPalette(pal);
 }
 

@@ -4,7 +4,7 @@
 
 #include "output/sample_text_settings.h"
 
-#include <QWidget>
+#include "ui/lazy_page.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -14,14 +14,18 @@ class QToolButton;
 
 namespace huebit {
 
-class SampleTextPage : public QWidget {
+class SampleTextPage : public LazyPage {
     Q_OBJECT
 public:
+    /// The captioned elements among the controls.
+    static constexpr int CaptionCount = 6;
+
+    /// The controls are made when first needed (LazyPage).
     explicit SampleTextPage(QWidget* parent = nullptr);
 
     /// Shows the box's text in its font and colour; the caret stays where the user left it.
-    /// While the page is hidden the text is taken at once and the font and colour when the page
-    /// next shows: a new font family costs a font of its own to load.
+    /// While the page is hidden the font and colour wait until it next shows: a new font family
+    /// costs a font of its own to load.
     void showEditor(const SampleTextEditor& editor);
     /// The parameters group, which a large interface font widens.
     QSize minimumSizeHint() const override;
@@ -36,12 +40,13 @@ public:
     QCheckBox* aaaBox = nullptr;         // "Текст по уровню AAA (7:1)", under the buttons
 
 protected:
+    void makeControls() override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void showEditorLook();
 
-    FontChoice m_look;
+    SampleTextEditor m_editor; ///< as last shown
     bool m_lookShown = true;
 };
 

@@ -74,11 +74,22 @@ void wireButtons(const SampleWiring& w, QMenu* menu) {
                      [&palettes] { palettes.SampleHovered(); });
 }
 
+void wireSampleControls(const SampleWiring& w);
+
 void wireSettingsPage(const SampleWiring& w) {
     SampleTextPage* page = w.settings.samplePage;
     SampleTextSettings& settings = w.sampleSettings;
     QObject::connect(&settings, &SampleTextSettings::editorChanged, page,
                      [page, &settings] { page->showEditor(settings.Editor()); });
+    QObject::connect(&w.settings, &SettingsPage::sampleSubPageEntered, &settings,
+                     [&settings] { settings.ResetSampleTextSettings(); });
+    // The sub-page makes its controls when first shown.
+    page->whenMade([w] { wireSampleControls(w); });
+}
+
+void wireSampleControls(const SampleWiring& w) {
+    SampleTextPage* page = w.settings.samplePage;
+    SampleTextSettings& settings = w.sampleSettings;
     QObject::connect(page->textEdit, &QLineEdit::textEdited, &settings,
                      [&settings](const QString& text) { settings.SetEditorText(text); });
     QObject::connect(page->fontButton, &QToolButton::clicked, &settings,
@@ -93,10 +104,9 @@ void wireSettingsPage(const SampleWiring& w) {
     QObject::connect(page->toggleButton, &QToolButton::clicked, &model,
                      [&model] { model.ToggleSampleText(); });
     SampleOptions& options = w.options;
+    page->aaaBox->setChecked(options.aaaText);
     QObject::connect(page->aaaBox, &QCheckBox::toggled, page,
                      [&options](bool on) { options.aaaText = on; });
-    QObject::connect(&w.settings, &SettingsPage::sampleSubPageEntered, &settings,
-                     [&settings] { settings.ResetSampleTextSettings(); });
 }
 
 } // namespace

@@ -66,7 +66,7 @@ void frame(const QString& name, QWidget* parent, QRect at) {
 
 } // namespace
 
-ScreenPage::ScreenPage(QWidget* parent) : LazyPage(CaptionCount, parent) {
+ScreenPage::ScreenPage(QWidget* parent) : LazyPage(CaptionCount, {}, parent) {
     setObjectName(QStringLiteral("TabSheet2"));
     setAutoFillBackground(true);
 }

@@ -4,6 +4,7 @@
 #include "ui/component_editors.h"
 #include "ui/contrast_view.h"
 #include "ui/element_hint.h"
+#include "ui/lazy_page.h"
 #include "ui/whole_lines_box.h"
 #include "ui/pixel_buffer_view.h"
 #include "ui/refine_pages.h"
@@ -27,6 +28,8 @@ namespace huebit {
 namespace {
 
 constexpr int SampleIconSize = 20;
+// The "Win " page's two captions.
+constexpr int WinPageCaptionCount = 2;
 
 QToolButton* makeFlatButton(const QString& name, const QString& text, const QString& hint,
                             QWidget* parent) {
@@ -128,22 +131,25 @@ void SelectionPage::buildPalettes() {
     cPalImage2->move(136, 2);
     SetElementHint(cPalImage2, QStringLiteral("Перетекание"));
     webPage = new WebPage;
-    auto* win = NewPage(QStringLiteral("TabSheetWin"));
     // Shown only while the colour dialog is open: what the page stands for.
-    auto* winLabels = new QVBoxLayout(win);
-    winLabels->addStretch(1);
-    for (const QString& text : {QStringLiteral("Системная палитра"), QStringLiteral("Windows")}) {
-        QLabel* l = makeLabel(text, win);
-        l->setAlignment(Qt::AlignCenter);
-        SetElementTag(l, 2);
-        winLabels->addWidget(l);
-    }
-    winLabels->addStretch(1);
+    auto* win = new LazyPage(WinPageCaptionCount, [](LazyPage& page) {
+        auto* labels = new QVBoxLayout(&page);
+        labels->addStretch(1);
+        for (const QString& text : {QStringLiteral("Системная палитра"), QStringLiteral("Windows")}) {
+            QLabel* l = makeLabel(text, &page);
+            l->setAlignment(Qt::AlignCenter);
+            SetElementTag(l, 2);
+            labels->addWidget(l);
+        }
+        labels->addStretch(1);
+    });
+    win->setObjectName(QStringLiteral("TabSheetWin"));
     PageControl2->addTab(tiles, QStringLiteral("Черепица "));
     PageControl2->addTab(ring, QStringLiteral("Круг "));
     PageControl2->addTab(webPage, QStringLiteral("Web "));
     PageControl2->addTab(win, QStringLiteral("Win "));
-    for (QWidget* page : {tiles, ring, static_cast<QWidget*>(webPage), win}) SetElementTag(page, 1);
+    for (QWidget* page : {tiles, ring, static_cast<QWidget*>(webPage), static_cast<QWidget*>(win)})
+        SetElementTag(page, 1);
 
     refinePages = new RefinePages(m_model, m_images.grey, this);
     refinePages->setGeometry(270, 2, 124, 160);

@@ -5,6 +5,7 @@
 #include "ui/font_refit.h"
 #include "ui/indicator_mode_group.h"
 #include "ui/language_group.h"
+#include "ui/lazy_page.h"
 #include "ui/sample_text_page.h"
 #include "ui/window_options_group.h"
 
@@ -21,6 +22,9 @@
 namespace huebit {
 
 namespace {
+
+// The "Шаблоны " sub-page's two button captions.
+constexpr int TemplatesCaptionCount = 2;
 
 QToolButton* makeTextButton(const QString& name, const QString& text, QWidget* parent) {
     auto* b = new QToolButton(parent);
@@ -84,11 +88,18 @@ SettingsPage::SettingsPage(ColorModel& model, QWidget* parent) : QWidget(parent)
         if (index == TemplatesSubPage) ResetTemplateEditor();
         if (index == SampleSubPage) emit sampleSubPageEntered();
     });
-    ResetTemplateEditor();
 }
 
 QWidget* SettingsPage::buildTemplatesPage() {
-    QWidget* page = NewPage(QStringLiteral("TabSheetTemplates"));
+    auto* page = new LazyPage(TemplatesCaptionCount, [this](LazyPage& page) {
+        buildTemplateEditor(&page);
+        ResetTemplateEditor();
+    });
+    page->setObjectName(QStringLiteral("TabSheetTemplates"));
+    return page;
+}
+
+void SettingsPage::buildTemplateEditor(QWidget* page) {
     Memo2 = new QPlainTextEdit(page);
     Memo2->setObjectName(QStringLiteral("Memo2"));
     SetElementHint(Memo2, QStringLiteral("Текстовые шаблоны отображения выбранного цвета"));
@@ -100,7 +111,6 @@ QWidget* SettingsPage::buildTemplatesPage() {
     SpeedButton10->setGeometry(132, 352, 120, 24);
     connect(SpeedButton7, &QToolButton::clicked, this, [this] { ApplyTemplateEditor(); });
     connect(SpeedButton10, &QToolButton::clicked, this, [this] { ResetTemplateEditor(); });
-    return page;
 }
 
 void SettingsPage::buildSampleGroup() {
@@ -172,10 +182,13 @@ void SettingsPage::ShowSubPage(int index) {
 }
 
 void SettingsPage::ResetTemplateEditor() {
+    // Made when its sub-page first shows, with the lines then.
+    if (!Memo2) return;
     Memo2->setPlainText(m_model.Templates().editorLines().join(QLatin1Char('\n')));
 }
 
 void SettingsPage::ApplyTemplateEditor() {
+    if (!Memo2) return;
     m_model.ApplyTemplateLines(Memo2->toPlainText().split(QLatin1Char('\n')));
 }
 

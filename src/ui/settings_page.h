@@ -34,7 +34,7 @@ public:
     QTabWidget* PageControl5 = nullptr; // the sub-pages
     QWidget* windowPage = nullptr;      // "Окно"
     SampleTextPage* samplePage = nullptr; // "Пример "
-    QPlainTextEdit* Memo2 = nullptr;
+    QPlainTextEdit* Memo2 = nullptr;      // null until its sub-page is made
     QToolButton* SpeedButton7 = nullptr;  // "Применить"
     QToolButton* SpeedButton10 = nullptr; // "  Сброс"
     QSpinBox* SpinEdit4 = nullptr;        // sample width
@@ -65,7 +65,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    /// "Шаблоны ": its editor is made when the sub-page first shows.
     QWidget* buildTemplatesPage();
+    void buildTemplateEditor(QWidget* page);
     void buildSampleGroup();
     ColorModel& m_model;
     bool m_programSwitch = false;

@@ -47,7 +47,7 @@ QIcon copyNameIcon() {
 
 } // namespace
 
-WebPage::WebPage(QWidget* parent) : LazyPage(CaptionCount, parent) {
+WebPage::WebPage(QWidget* parent) : LazyPage(CaptionCount, {}, parent) {
     setObjectName(QStringLiteral("TabSheetWeb"));
     setAutoFillBackground(true);
 }

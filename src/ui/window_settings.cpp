@@ -75,7 +75,10 @@ void WindowSettings::setIndicatorMode(IndicatorMode mode) {
     w.settingsPage()->indicatorGroup->setMode(mode);
 }
 void WindowSettings::setReadableTextAaa(bool on) {
-    w.settingsPage()->samplePage->aaaBox->setChecked(on);
+    // The box takes the option when its sub-page is made.
+    w.sampleOptions().aaaText = on;
+    if (SampleTextPage* page = w.settingsPage()->samplePage; page->made())
+        page->aaaBox->setChecked(on);
 }
 void WindowSettings::selectLanguage(const QString& name) { w.appearance().RestoreLanguage(name); }
 void WindowSettings::setOpenOnScreenPage(bool on) { options(w).CheckBox3->setChecked(on); }

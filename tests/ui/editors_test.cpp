@@ -364,6 +364,7 @@ void EditorsTest::templateEditorResetAndApply() {
     QCOMPARE(settings->PageControl5->tabText(1), QStringLiteral("Шаблоны "));
     QCOMPARE(settings->PageControl5->tabText(2), QStringLiteral("Пример "));
     const QStringList firstStart = FirstStartTemplates();
+    settings->PageControl5->setCurrentIndex(1); // as the user opens it
     QCOMPARE(settings->Memo2->toPlainText().split('\n'), firstStart);
     settings->Memo2->setPlainText("dR\n\nhG - two");
     QTest::mouseClick(settings->SpeedButton10, Qt::LeftButton); // reset drops the edit

@@ -9,6 +9,7 @@
 #include "ui/element_walk.h"
 #include "ui/font_color_dialog.h"
 #include "ui/huebit_window.h"
+#include "ui/lazy_page.h"
 #include "ui/language_group.h"
 #include "ui/selection_page.h"
 #include "ui/settings_page.h"
@@ -90,6 +91,12 @@ void ShowSettled(THuebit& w) {
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QTRY_VERIFY_WITH_TIMEOUT(!w.screenRefresh().Pending() && w.isVisible(), 20000);
+    // The pages not shown at first are made once the window has been painted.
+    const auto allMade = [&w] {
+        const QList<LazyPage*> pages = w.findChildren<LazyPage*>();
+        return std::all_of(pages.begin(), pages.end(), [](LazyPage* p) { return p->made(); });
+    };
+    QTRY_VERIFY(allMade());
 }
 
 struct NoColors : ColorDialog {

@@ -295,6 +295,7 @@ void SampleTest::contextMenuEntriesAndCommands() {
 
     // Unapplied typing on the parameters page is replaced by the sample's text.
     SampleTextPage* params = p.window.settingsPage()->samplePage;
+    params->make(); // as when its sub-page first shows
     params->textEdit->setText(QStringLiteral("unapplied"));
     Q_EMIT params->textEdit->textEdited(params->textEdit->text());
     menuEntry(menu, want[3])->trigger();
@@ -321,6 +322,7 @@ void SampleTest::contextMenuEntriesAndCommands() {
 void SampleTest::parametersPageLayout() {
     Program p;
     SampleTextPage* page = p.window.settingsPage()->samplePage;
+    page->make(); // as when its sub-page first shows
     QCOMPARE(p.window.settingsPage()->PageControl5->tabText(2), QStringLiteral("Пример "));
     QCOMPARE(page->group->title(), QStringLiteral(" Параметры текста примера "));
     QCOMPARE(page->textEdit->statusTip(), QStringLiteral("Пример отображения текста"));
@@ -356,6 +358,7 @@ void SampleTest::parametersPageFontApplyAndReset() {
     p.window.show();
     SettingsPage* settings = p.window.settingsPage();
     SampleTextPage* page = settings->samplePage;
+    page->make(); // as when its sub-page first shows
     p.window.pages()->setCurrentIndex(2); // as the user switches
     settings->PageControl5->setCurrentIndex(2);
     p.window.model().SelectTextTarget();
@@ -420,6 +423,7 @@ void SampleTest::applyingUnsavableCharactersSaysSo() {
     Program p;
     p.window.show();
     SampleTextPage* page = p.window.settingsPage()->samplePage;
+    page->make(); // as when its sub-page first shows
     const QString warning = SampleTextSettings::UnsavableCharactersText();
     for (const QString& text : {QStringLiteral("Готово ✓"), QStringLiteral("Готово")}) {
         p.window.statusBar()->clearMessage();
@@ -542,6 +546,7 @@ void SampleTest::aaaChoiceAimsTheReadableCommand() {
     Program p;
     p.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&p.window));
+    p.window.settingsPage()->samplePage->make(); // as when its sub-page first shows
     QCheckBox* aaa = p.window.settingsPage()->samplePage->aaaBox;
     QCOMPARE(aaa->text(), QStringLiteral("Текст по уровню AAA (7:1)"));
     QCOMPARE(aaa->accessibleName(), aaa->text());
@@ -549,6 +554,7 @@ void SampleTest::aaaChoiceAimsTheReadableCommand() {
     QVERIFY(!HasCaption(aaa)); // every language file keeps its lines
     // Whole, wrapped where it must, inside its group and the window from 8 to 20 points.
     SampleTextPage* page = p.window.settingsPage()->samplePage;
+    page->make(); // as when its sub-page first shows
     p.window.ShowPage(2);
     p.window.settingsPage()->ShowSubPage(SettingsPage::SampleSubPage);
     for (int points : {8, 12, 16, 20}) {

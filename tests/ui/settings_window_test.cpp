@@ -130,6 +130,7 @@ void SettingsWindowTest::craftedFileReachesTheWindow() {
     QVERIFY(!w.settingsPage()->SpinEdit5->isEnabled()); // the square option's click action ran
     QVERIFY(!w.settingsPage()->CheckBox10->isChecked());
     QCOMPARE(w.sampleOptions().SampleSize(), QSize(30, 30));
+    w.settingsPage()->samplePage->make(); // as when its sub-page first shows
     QVERIFY(w.settingsPage()->samplePage->aaaBox->isChecked());
     QCOMPARE(w.sampleOptions().ReadableTarget(), ReadableTargetAAA);
     QVERIFY(!w.titleStrip()->CheckBox4->isChecked());

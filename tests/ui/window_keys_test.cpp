@@ -64,6 +64,7 @@ private slots:
         QVERIFY(ContrastRatioHundredths(s.text, s.background) >= ReadableTargetAA);
         QCOMPARE(w.model().Target(), ColorTarget::Text);
         // With AAA chosen on the "Пример " sub-page the key aims at 7:1.
+        w.settingsPage()->samplePage->make(); // as when its sub-page first shows
         w.settingsPage()->samplePage->aaaBox->click();
         w.model().SetSampleColor(ColorTarget::Background, RGB(255, 255, 255));
         w.model().SetSampleColor(ColorTarget::Text, RGB(255, 201, 73));
