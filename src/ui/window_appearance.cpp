@@ -113,8 +113,18 @@ void WindowAppearance::pageMade(LazyPage& page) {
     const ElementList made = WindowElements(&page);
     if (m_walkedSize || !m_walkedName.isEmpty()) {
         ApplyInterfaceFont(made, m_walkedSize, m_walkedName);
-        // The window fits the new controls once they have taken the font in (FontRefit).
-        QMetaObject::invokeMethod(this, [this] { emit fontChanged(); }, Qt::QueuedConnection);
+        // The window fits the new controls once they have taken the font in (FontRefit): once
+        // for all the pages made in one go.
+        if (!m_refitQueued) {
+            m_refitQueued = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_refitQueued = false;
+                    emit fontChanged();
+                },
+                Qt::QueuedConnection);
+        }
     }
     const QList<QWidget*> captioned = captionedElements();
     for (int i = 0; i < captioned.size() && i < m_builtInCaptions.size(); ++i) {

@@ -123,6 +123,7 @@ private:
     /// The last interface font walk's size and family, for controls made later.
     std::optional<int> m_walkedSize;
     QString m_walkedName;
+    bool m_refitQueued = false; ///< a fit for pages made since is on its way
     bool m_builtIn = true;
     std::function<void(const QString&)> m_errorBox;
     /// The language list that the event filter watches, compared by address only: its group
