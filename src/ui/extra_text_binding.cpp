@@ -17,10 +17,33 @@ namespace {
 constexpr const char* BindingsProperty = "huebitExtraTexts";
 constexpr const char* TabBindingsProperty = "huebitTabWhatsThis";
 
+// The texts widgets bind most, set through their setters: finding a property by its name costs
+// more than setting the text.
+bool setWidgetText(QObject* o, QLatin1StringView property, const QString& text) {
+    if (!o->isWidgetType()) return false;
+    auto* w = static_cast<QWidget*>(o);
+    if (property == QLatin1StringView("statusTip")) {
+        w->setStatusTip(text);
+    } else if (property == QLatin1StringView("accessibleName")) {
+        w->setAccessibleName(text);
+    } else if (property == QLatin1StringView("accessibleDescription")) {
+        w->setAccessibleDescription(text);
+    } else if (property == QLatin1StringView("toolTip")) {
+        w->setToolTip(text);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void setText(QObject* o, const char* property, const QString& text) {
+    if (!setWidgetText(o, QLatin1StringView(property), text)) o->setProperty(property, text);
+}
+
 void Retext(QObject* o) {
     const QVariantMap bindings = o->property(BindingsProperty).toMap();
     for (auto it = bindings.cbegin(); it != bindings.cend(); ++it)
-        o->setProperty(it.key().toLatin1().constData(), ExtraText(it.value().toString()));
+        setText(o, it.key().toLatin1().constData(), ExtraText(it.value().toString()));
     if (auto* tabs = qobject_cast<QTabWidget*>(o)) {
         const QStringList builtIn = tabs->property(TabBindingsProperty).toStringList();
         for (int i = 0; i < builtIn.size() && i < tabs->count(); ++i)
@@ -34,7 +57,7 @@ void BindExtraText(QObject* o, const char* property, const QString& builtIn) {
     QVariantMap bindings = o->property(BindingsProperty).toMap();
     bindings.insert(QLatin1String(property), builtIn);
     o->setProperty(BindingsProperty, bindings);
-    o->setProperty(property, ExtraText(builtIn));
+    setText(o, property, ExtraText(builtIn));
 }
 
 void BindExtraText(QObject* o, const char* property) {

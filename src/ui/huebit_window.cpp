@@ -64,6 +64,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace huebit {
 
@@ -110,6 +111,7 @@ THuebit::THuebit(SettingsLocation settings, QWidget* parent, const QString& star
     // The layout is complete: the font and the language file walk these elements from now on.
     m_appearance->CollectElements();
     FormCreate();
+    m_selection->refresh(std::exchange(m_changedWhileCreating, 0u));
     m_creating = false;
     // Closed while a message box of the creation was open: the close runs now that it can.
     if (m_closeWhenCreated)
@@ -217,7 +219,13 @@ void THuebit::setFullClientSize(QSize size, int strip) {
 }
 
 void THuebit::wire() {
-    connect(&m_model, &ColorModel::changed, m_selection, &SelectionPage::refresh);
+    // The creation changes the model many times over: the page shows where it ends, once.
+    connect(&m_model, &ColorModel::changed, m_selection, [this](unsigned what) {
+        if (m_creating)
+            m_changedWhileCreating |= what;
+        else
+            m_selection->refresh(what);
+    });
     connect(&m_model, &ColorModel::focusRequested, this, [this] {
         // A control that cannot take the focus (hidden in the mini-window) is left alone.
         QCheckBox* box = m_titleStrip->CheckBox4;

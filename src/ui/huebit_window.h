@@ -213,6 +213,7 @@ private:
     bool m_closed = false; // the close request has been answered: nothing brings it back
     bool m_creating = true;          // the constructor runs (a message box may wait in it)
     bool m_closeWhenCreated = false; // asked to close meanwhile
+    unsigned m_changedWhileCreating = 0; // what the model changed before the page showed it
 
     ShellOptions m_shellOptions;
     WindowAppearance* m_appearance = nullptr;

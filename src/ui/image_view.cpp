@@ -14,10 +14,14 @@ ImageView::ImageView(const QString& name, QSize size, QWidget* parent) : QWidget
 }
 
 void ImageView::setImage(const QImage& image) {
+    holdImage(image);
+    update();
+}
+
+void ImageView::holdImage(const QImage& image) {
     m_image = image;
     // An image that covers the view paints every pixel itself: nothing to erase behind it.
     setAttribute(Qt::WA_OpaquePaintEvent, !image.isNull());
-    update();
 }
 
 void ImageView::paintEvent(QPaintEvent*) {

@@ -21,6 +21,8 @@ signals:
     void released(Qt::MouseButton button, int x, int y);
 
 protected:
+    /// Takes the image without asking for a paint: for a view that makes it while painting.
+    void holdImage(const QImage& image);
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -12,11 +12,16 @@ class PixelBufferView : public ImageView {
 public:
     PixelBufferView(const QString& name, const PixelBuffer& buffer, QWidget* parent);
 
-    /// Re-reads the buffer; call when the model says it changed.
+    /// The buffer has changed: the view reads it again when it next paints. A buffer that
+    /// changes several times before a paint, or while its page is hidden, is read once.
     void refresh();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     const PixelBuffer& m_buffer;
+    bool m_stale = true;
 };
 
 } // namespace huebit

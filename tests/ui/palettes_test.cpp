@@ -59,6 +59,7 @@ class PalettesTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { ApplyAppLook(); }
+    void viewsShowTheirBufferAsItIsWhenPainted();
     void rightDragEditsTheTextColourAndRecordsOnRelease();
     void modifierDragOnlyRewritesTheStatusText();
     void previousColourSlotsArePressable();
@@ -69,6 +70,22 @@ private slots:
     void windowTakesColourTextAndPaletteDrops();
     void dragOutOfAStripCarriesTheColourAndItsText();
 };
+
+void PalettesTest::viewsShowTheirBufferAsItIsWhenPainted() {
+    PixelBuffer buffer(3, 2, RGB(10, 20, 30));
+    PixelBufferView view(QStringLiteral("view"), buffer, nullptr);
+    QCOMPARE(view.grab().toImage().pixel(2, 1), qRgb(10, 20, 30));
+    // Changed twice before the next paint: the last state shows, every pixel of it.
+    buffer.fill(RGB(1, 2, 3));
+    view.refresh();
+    buffer.setPixel(2, 1, RGB(200, 100, 50));
+    view.refresh();
+    const QImage shown = view.grab().toImage();
+    QCOMPARE(shown.pixel(0, 0), qRgb(1, 2, 3));
+    QCOMPARE(shown.pixel(2, 1), qRgb(200, 100, 50));
+    // Painted again without a change: the same picture.
+    QCOMPARE(view.grab().toImage(), shown);
+}
 
 void PalettesTest::rightDragEditsTheTextColourAndRecordsOnRelease() {
     THuebit w;

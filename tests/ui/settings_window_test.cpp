@@ -5,6 +5,9 @@
 #include "ui/col_panel.h"
 #include "ui/component_editors.h"
 #include "ui/huebit_window.h"
+#include "ui/pixel_buffer_view.h"
+#include "ui/qt_color.h"
+#include "ui/sample_view.h"
 #include "ui/image_button.h"
 #include "ui/refine_pages.h"
 #include "ui/selection_page.h"
@@ -116,6 +119,12 @@ void SettingsWindowTest::craftedFileReachesTheWindow() {
     QCOMPARE(page->ComboBox1->count(), 6);
     QCOMPARE(page->ComboBox1->currentIndex(), 4);
     QCOMPARE(m.TextLine(), QStringLiteral("E 50"));
+    // The page shows the state the creation ended in: the sample, the text line, the strips.
+    QCOMPARE(page->Panel4->background(), RGB(10, 20, 30));
+    QCOMPARE(page->Panel4->textColor(), RGB(200, 100, 50));
+    QCOMPARE(page->Edit1->text(), QStringLiteral("E 50"));
+    const QImage strip = page->Image1->grab().toImage();
+    QCOMPARE(strip.pixel(15 * 3 + 5, 8), ToQRgb(r.userPalette[3]));
     QCOMPARE(page->PageControl2->currentIndex(), 1);
     QCOMPARE(page->editors->currentIndex(), 1);
     QCOMPARE(page->refinePages->currentIndex(), 2);
