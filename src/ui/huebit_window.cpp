@@ -41,6 +41,7 @@
 #include "ui/title_strip.h"
 #include "ui/window_options_group.h"
 #include "ui/window_keys.h"
+#include "ui/window_opacity.h"
 #include "ui/window_pick.h"
 
 #include <QCheckBox>
@@ -85,6 +86,7 @@ THuebit::THuebit(SettingsLocation settings, QWidget* parent, const QString& star
     // The native window is made before the server is asked for the screen copy: making it asks
     // the server questions, which would wait behind the copy.
     winId();
+    AskForOpacityProperty();
     // Nothing of the program is on the screen yet: the server copies it while the window is
     // built, and the creation sequence takes that copy at its place. Any question to the server
     // waits behind the copy, so the start asks its questions before this (see main).

@@ -113,6 +113,8 @@ void ShellDriver::removeTrayIcon() {
 }
 
 void ShellDriver::setStayOnTop(bool on) {
+    // Nothing to take away from a window that is not above: the start asks the server nothing.
+    if (!on && !m_stayOnTop) return;
     m_stayOnTop = on;
     QWidget& w = m_parts.window;
     // On X11 the window manager is asked directly: changing the window's flags through Qt

@@ -5,16 +5,34 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <optional>
 
 namespace huebit {
 
 namespace {
 
+constexpr char OpacityName[] = "_NET_WM_WINDOW_OPACITY";
+
+xcb_connection_t* x11Connection() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+// The question, once asked; its answer is read at the first use.
+std::optional<xcb_intern_atom_cookie_t>& askedOpacity() {
+    static std::optional<xcb_intern_atom_cookie_t> cookie;
+    return cookie;
+}
+
+xcb_intern_atom_cookie_t askOpacity(xcb_connection_t* connection) {
+    return xcb_intern_atom(connection, 0, sizeof OpacityName - 1, OpacityName);
+}
+
 xcb_atom_t opacityAtom(xcb_connection_t* connection) {
     static const xcb_atom_t atom = [connection] {
-        const char name[] = "_NET_WM_WINDOW_OPACITY";
-        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-            connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
+        const xcb_intern_atom_cookie_t cookie =
+            askedOpacity() ? *askedOpacity() : askOpacity(connection);
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
         const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
         std::free(reply);
         return found;
@@ -23,9 +41,8 @@ xcb_atom_t opacityAtom(xcb_connection_t* connection) {
 }
 
 bool setOnX11(QWidget* window, int alpha) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection()) return false;
-    xcb_connection_t* connection = x11->connection();
+    xcb_connection_t* connection = x11Connection();
+    if (!connection) return false;
     const xcb_atom_t atom = opacityAtom(connection);
     if (atom == XCB_ATOM_NONE) return false;
     // 0xFFFFFFFF is opaque; alpha 255 maps onto it exactly.
@@ -37,6 +54,11 @@ bool setOnX11(QWidget* window, int alpha) {
 }
 
 } // namespace
+
+void AskForOpacityProperty() {
+    if (xcb_connection_t* connection = x11Connection(); connection && !askedOpacity())
+        askedOpacity() = askOpacity(connection);
+}
 
 void SetWindowAlpha(QWidget* window, int alpha) {
     if (!setOnX11(window, alpha)) window->setWindowOpacity(alpha / 255.0);

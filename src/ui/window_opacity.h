@@ -10,4 +10,9 @@ namespace huebit {
 
 void SetWindowAlpha(QWidget* window, int alpha);
 
+/// Asks the X server for the opacity property's name now, without waiting for the answer: a
+/// start that asks before its screen copy has the answer at hand when the window first sets
+/// its opacity, instead of a question that queues behind the copy.
+void AskForOpacityProperty();
+
 } // namespace huebit
