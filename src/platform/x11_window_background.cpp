@@ -1,5 +1,7 @@
 #include "platform/x11_window_background.h"
 
+#include "platform/x11_connection.h"
+
 #include <QGuiApplication>
 #include <xcb/xcb.h>
 
@@ -20,8 +22,7 @@ int depthOf(xcb_connection_t* c, xcb_drawable_t drawable) {
 
 bool ShowPixmapAsBackground(quintptr window, quint32 pixmap) {
     if (!qGuiApp || QGuiApplication::platformName() != QLatin1String("xcb")) return false;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* c = X11Connection();
     if (!c || xcb_connection_has_error(c) || !window || !pixmap) return false;
     // A background of another depth is refused by the server (a window with an alpha visual).
     const int depth = depthOf(c, xcb_drawable_t(window));

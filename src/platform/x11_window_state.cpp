@@ -1,5 +1,7 @@
 #include "platform/x11_window_state.h"
 
+#include "platform/x11_connection.h"
+
 #include <QGuiApplication>
 #include <xcb/xcb.h>
 
@@ -16,11 +18,6 @@ namespace {
 struct FreeReply {
     void operator()(void* p) const { std::free(p); }
 };
-
-xcb_connection_t* x11Connection() {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
 
 // The three atoms, asked for together once: atoms last as long as the server, and each question
 // answered later is a round trip the start waits for.
@@ -68,7 +65,7 @@ xcb_window_t rootOf(xcb_connection_t* c) {
 } // namespace
 
 bool SetWindowManagerState(QWindow* window, WindowManagerState state, bool on) {
-    xcb_connection_t* c = x11Connection();
+    xcb_connection_t* c = X11Connection();
     if (!c || !window) return false;
     const auto w = xcb_window_t(window->winId());
     const StateAtoms& atoms = stateAtoms(c);
@@ -101,7 +98,7 @@ bool SetWindowManagerState(QWindow* window, WindowManagerState state, bool on) {
 }
 
 bool HasWindowManagerState(QWindow* window, WindowManagerState state) {
-    xcb_connection_t* c = x11Connection();
+    xcb_connection_t* c = X11Connection();
     if (!c || !window) return false;
     const StateAtoms& atoms = stateAtoms(c);
     const std::vector<xcb_atom_t> states =

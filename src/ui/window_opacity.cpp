@@ -1,5 +1,7 @@
 #include "ui/window_opacity.h"
 
+#include "platform/x11_connection.h"
+
 #include <QGuiApplication>
 #include <QWidget>
 #include <xcb/xcb.h>
@@ -12,11 +14,6 @@ namespace huebit {
 namespace {
 
 constexpr char OpacityName[] = "_NET_WM_WINDOW_OPACITY";
-
-xcb_connection_t* x11Connection() {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
 
 // The question, once asked; its answer is read at the first use.
 std::optional<xcb_intern_atom_cookie_t>& askedOpacity() {
@@ -41,7 +38,7 @@ xcb_atom_t opacityAtom(xcb_connection_t* connection) {
 }
 
 bool setOnX11(QWidget* window, int alpha) {
-    xcb_connection_t* connection = x11Connection();
+    xcb_connection_t* connection = X11Connection();
     if (!connection) return false;
     const xcb_atom_t atom = opacityAtom(connection);
     if (atom == XCB_ATOM_NONE) return false;
@@ -56,7 +53,7 @@ bool setOnX11(QWidget* window, int alpha) {
 } // namespace
 
 void AskForOpacityProperty() {
-    if (xcb_connection_t* connection = x11Connection(); connection && !askedOpacity())
+    if (xcb_connection_t* connection = X11Connection(); connection && !askedOpacity())
         askedOpacity() = askOpacity(connection);
 }
 
