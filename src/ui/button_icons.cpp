@@ -1,8 +1,16 @@
 #include "ui/button_icons.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
+
+#include <algorithm>
+#include <map>
+#include <tuple>
 
 namespace huebit {
 
@@ -124,13 +132,47 @@ QPixmap draw(ButtonIcon which, int size, qreal ratio) {
     return pixmap;
 }
 
+// Draws a picture at the size a button asks for when it first paints at that size, instead of
+// every size the screens might need while the window is still being made.
+class DrawnIconEngine final : public QIconEngine {
+public:
+    explicit DrawnIconEngine(ButtonIcon which) : m_which(which) {}
+
+    QIconEngine* clone() const override { return new DrawnIconEngine(m_which); }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        const int side = std::min(size.width(), size.height());
+        if (side <= 0) return {};
+        const auto key = std::make_tuple(side, mode);
+        if (const auto it = m_drawn.find(key); it != m_drawn.end()) return it->second;
+        QPixmap picture = draw(m_which, side, 1);
+        // Greyed as Qt greys any other icon's picture for a disabled button.
+        if (mode == QIcon::Disabled || mode == QIcon::Selected) {
+            QStyleOption option;
+            option.palette = QApplication::palette();
+            picture = QApplication::style()->generatedIconPixmap(mode, picture, &option);
+        }
+        return m_drawn.emplace(key, picture).first->second;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        QPixmap picture = pixmap(rect.size() * ratio, mode, state);
+        picture.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect.topLeft(), picture);
+    }
+
+private:
+    ButtonIcon m_which;
+    std::map<std::tuple<int, QIcon::Mode>, QPixmap> m_drawn;
+};
+
 } // namespace
 
-QIcon DrawButtonIcon(ButtonIcon which, int size) {
-    QIcon icon;
-    icon.addPixmap(draw(which, size, 1));
-    icon.addPixmap(draw(which, size, 2));
-    return icon;
+QIcon DrawButtonIcon(ButtonIcon which) {
+    return QIcon(new DrawnIconEngine(which));
 }
 
 } // namespace huebit

@@ -7,7 +7,7 @@ namespace huebit {
 
 enum class ButtonIcon { FloatingPanel, SwapColors, SampleText, CopyText, CopyBitmap, CopyVector };
 
-/// The picture at `size` × `size` logical pixels, with a double-density copy for dense screens.
-QIcon DrawButtonIcon(ButtonIcon which, int size);
+/// The picture, drawn at each size and density a button paints it at, when it first does.
+QIcon DrawButtonIcon(ButtonIcon which);
 
 } // namespace huebit

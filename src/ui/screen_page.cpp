@@ -271,7 +271,7 @@ void ScreenPage::buildButtons() {
         copyButtons[i] = makeToolButton(QStringLiteral("ScreenCopyButton%1").arg(i),
                                         QString::fromUtf8(hints[i]), this,
                                         QRect(360, 278 + 40 * i, 35, 35));
-        copyButtons[i]->setIcon(DrawButtonIcon(icons[i], IconSize));
+        copyButtons[i]->setIcon(DrawButtonIcon(icons[i]));
         copyButtons[i]->setIconSize(QSize(IconSize, IconSize));
     }
     applyButton = new QPushButton(QStringLiteral(" Применить"), this);

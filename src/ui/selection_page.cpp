@@ -219,7 +219,7 @@ void SelectionPage::buildSample() {
         QToolButton* b = makeFlatButton(QString::fromLatin1(name), QString(),
                                         QString::fromUtf8(hint), this);
         b->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        b->setIcon(DrawButtonIcon(icon, SampleIconSize));
+        b->setIcon(DrawButtonIcon(icon));
         b->setIconSize(QSize(SampleIconSize, SampleIconSize));
         return b;
     };

@@ -1,5 +1,6 @@
 // The program's own style: the look the layout's coordinates assume, without a style sheet.
 #include "ui/app_look.h"
+#include "ui/button_icons.h"
 #include "ui/col_panel.h"
 #include "ui/huebit_style.h"
 #include "ui/huebit_window.h"
@@ -110,6 +111,34 @@ private slots:
         }
         SetTabPadding(bar, PlatformTabs);
         QCOMPARE(bar->tabRect(1).size(), platform);
+    }
+
+    // Each button picture is drawn at the density it is shown at, not scaled from another, and
+    // greyed for a disabled button.
+    void buttonPicturesAtEachDensity() {
+        for (ButtonIcon which : {ButtonIcon::FloatingPanel, ButtonIcon::SwapColors,
+                                 ButtonIcon::SampleText, ButtonIcon::CopyText,
+                                 ButtonIcon::CopyBitmap, ButtonIcon::CopyVector}) {
+            const QIcon icon = DrawButtonIcon(which);
+            const QImage single = icon.pixmap(QSize(20, 20), 1.0).toImage();
+            const QPixmap dense = icon.pixmap(QSize(20, 20), 2.0);
+            QCOMPARE(single.size(), QSize(20, 20));
+            QCOMPARE(dense.size(), QSize(40, 40));
+            QCOMPARE(dense.devicePixelRatio(), 2.0);
+            QVERIFY(dense.toImage() != single.scaled(40, 40).convertToFormat(
+                                           dense.toImage().format()));
+            // Asked twice, the same picture.
+            QCOMPARE(icon.pixmap(QSize(20, 20), 1.0).toImage(), single);
+            const QImage disabled = icon.pixmap(QSize(20, 20), 1.0, QIcon::Disabled).toImage();
+            QCOMPARE(disabled.size(), single.size());
+            QVERIFY(disabled != single);
+            // Something is drawn, and something is left clear.
+            int opaque = 0;
+            for (int y = 0; y < single.height(); ++y)
+                for (int x = 0; x < single.width(); ++x)
+                    opaque += qAlpha(single.pixel(x, y)) == 255;
+            QVERIFY(opaque > 20 && opaque < 400);
+        }
     }
 };
 
