@@ -40,15 +40,15 @@ private:
     mutable bool m_measuring = false;
 };
 
-QStringList installedFamilies() {
+} // namespace
+
+QStringList InstalledFamilyNames() {
     QStringList families;
     for (const QString& family : QFontDatabase::families()) {
         if (!QFontDatabase::isPrivateFamily(family)) families.append(family);
     }
     return PlainFamilyNames(families);
 }
-
-} // namespace
 
 FontNameBox::FontNameBox(QWidget* parent) : WholeLinesBox(parent) {
     setItemDelegate(new OwnFaceDelegate(this));
@@ -72,7 +72,7 @@ int FontNameBox::offerFamily(const QString& name) {
     // The installed families' names cost next to nothing once the font database is read, as
     // the first text drawn reads it; what the start spares is the list's lines. Resolving the
     // name as a font instead would load a font engine for it.
-    const auto family = MatchFontFamily(installedFamilies(), name);
+    const auto family = MatchFontFamily(InstalledFamilyNames(), name);
     if (!family) return -1;
     addItem(*family);
     return count() - 1;
@@ -84,7 +84,7 @@ void FontNameBox::listInstalledFamilies() {
     const QString shown = currentIndex() < 0 ? QString() : currentText();
     const QSignalBlocker quiet(this);
     clear();
-    addItems(installedFamilies());
+    addItems(InstalledFamilyNames());
     setCurrentIndex(shown.isEmpty() ? -1 : indexOfFamily(shown));
 }
 

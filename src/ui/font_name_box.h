@@ -11,6 +11,9 @@
 
 namespace huebit {
 
+/// The installed families' plain names, each once, private (system) families left out.
+QStringList InstalledFamilyNames();
+
 class FontNameBox : public WholeLinesBox {
     Q_OBJECT
 public:

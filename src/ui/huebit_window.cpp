@@ -19,7 +19,6 @@
 #include "ui/lazy_page.h"
 #include "ui/image_button.h"
 #include "ui/indicator_wiring.h"
-#include "ui/options_wiring.h"
 #include "ui/color_drag_drop.h"
 #include "ui/palette_exchange_wiring.h"
 #include "ui/palette_wiring.h"
@@ -42,6 +41,7 @@
 #include "ui/window_options_group.h"
 #include "ui/window_keys.h"
 #include "ui/window_opacity.h"
+#include "ui/window_page_options.h"
 #include "ui/window_pick.h"
 
 #include <QCheckBox>
@@ -96,9 +96,7 @@ THuebit::THuebit(SettingsLocation settings, QWidget* parent, const QString& star
     m_titleStrip = new TitleStrip(this);
     buildPages();
     buildStatusStrip();
-    m_appearance = new WindowAppearance(
-        *this, {*m_settings->languageGroup, *m_settings->indicatorGroup, *m_settings->fontGroup},
-        m_uiTexts, m_shellOptions);
+    m_appearance = new WindowAppearance(*this, m_uiTexts, m_shellOptions);
     // A large interface font grows the window rather than cutting captions; each font is fitted
     // to the layout's size first, so a smaller font gets the layout back.
     connect(m_appearance, &WindowAppearance::fontChanging, this, [this] {
@@ -256,7 +254,6 @@ void THuebit::wire() {
     connect(Image17, &ImageButton::clicked, this, [] {
         QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().filePath("hHuebit.pdf")));
     });
-    wireClipboard();
     wireSample();
     wireScreen();
     wireShell();
@@ -273,10 +270,15 @@ void THuebit::wireShell() {
                                          if (!m_screenRefresh.answersLater()) CaptureScreen();
                                      }},
                                     this);
-    WireWindowOptions(*m_settings->options, m_shellOptions, m_hintOptions, *m_shellDriver);
+    m_pageOptions = new WindowPageOptions(m_shellOptions, m_hintOptions, m_sampleOptions,
+                                          *m_shellDriver, this);
+    m_settings->windowPage->whenMade([this] {
+        m_appearance->AttachControls(*m_settings->languageGroup, *m_settings->fontGroup);
+        m_pageOptions->attach(*m_settings);
+    });
     WireIndicatorFollow(*m_selection, *StatusBar1, m_model, m_editing, m_palettePicking,
                         m_screenPicker);
-    m_interactiveHints = new InteractiveHints(*StatusBar1, *m_settings->options, *m_settings,
+    m_interactiveHints = new InteractiveHints(*StatusBar1, *m_pageOptions, *m_settings,
                                               m_uiTexts, m_hintOptions, this);
     m_interactiveHints->follow(this);
 }
@@ -314,14 +316,6 @@ void THuebit::wireKeys() {
                                 StatusBar1->showHeldMessage(
                                     MakeSampleTextReadable(m_model, m_sampleOptions.ReadableTarget()));
                             }}});
-}
-
-void THuebit::wireClipboard() {
-    SettingsPage* s = m_settings;
-    connect(s->SpinEdit4, &QSpinBox::valueChanged, this, [this](int v) { m_sampleOptions.width = v; });
-    connect(s->SpinEdit5, &QSpinBox::valueChanged, this, [this](int v) { m_sampleOptions.height = v; });
-    connect(s->CheckBox11, &QCheckBox::toggled, this, [this](bool on) { m_sampleOptions.square = on; });
-    connect(s->CheckBox10, &QCheckBox::toggled, this, [this](bool on) { m_sampleOptions.contour = on; });
 }
 
 void THuebit::wireScreen() {
@@ -441,7 +435,6 @@ void THuebit::LoadSettings() {
         ApplySettings(m_settingsBuffer, target);
         m_appearance->ReleaseFontWalks();
     }
-    m_appearance->ShowFontInUse();
     // Whether or not a file was read: the stacking follows the option.
     m_shellDriver->setStayOnTop(m_shellOptions.stayOnTop);
 }
@@ -489,7 +482,7 @@ void THuebit::CommitSettings() {
 
 void THuebit::CloseQueryOnQuit() { FormCloseQuery(); }
 
-void THuebit::SetInteractiveHints(bool on) { m_interactiveHints->SetInteractiveHints(on); }
+void THuebit::SetInteractiveHints(bool on) { m_pageOptions->setInteractiveHints(on); }
 
 bool THuebit::BringForward() {
     if (m_closed) return false;

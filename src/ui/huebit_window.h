@@ -49,6 +49,7 @@ class TColPanel;
 class InteractiveHints;
 class TitleStrip;
 class WindowAppearance;
+class WindowPageOptions;
 class WindowPick;
 
 class THuebit : public QWidget {
@@ -123,6 +124,8 @@ public:
     StatusLine* statusBar() const { return StatusBar1; }
     /// "Включить интерактивную подсказку" and the automatic hint.
     InteractiveHints& interactiveHints() { return *m_interactiveHints; }
+    /// The options of the settings sub-page "Окно", held while its controls are not made.
+    WindowPageOptions& pageOptions() { return *m_pageOptions; }
     int opacity() const;
     bool closingFade() const { return m_shell.closingFade; }
 
@@ -177,7 +180,6 @@ private:
     void setFullClientSize(QSize size, int strip = StripHeight);
     void wire();
     void PageControl1Change(int index);
-    void wireClipboard();
     void wireScreen();
     /// Ctrl+C, Ctrl+B, Ctrl+Shift+B, Ctrl+P (pick from the screen) and Ctrl+Q.
     void wireKeys();
@@ -236,6 +238,7 @@ private:
     bool m_programSwitchesPage = false;
     StatusLine* StatusBar1 = nullptr;
     InteractiveHints* m_interactiveHints = nullptr;
+    WindowPageOptions* m_pageOptions = nullptr;
     ImageButton* Image5 = nullptr;  // About icon
     ImageButton* Image17 = nullptr; // help icon, hidden
     ColorSwatch* Panel56 = nullptr; // colour indicator, hidden

@@ -3,6 +3,7 @@
 #include "ui/element_walk.h"
 
 #include <QApplication>
+#include <QTabWidget>
 
 namespace huebit {
 
@@ -18,8 +19,21 @@ void LazyPage::makeControls() {
 
 void LazyPage::setVisible(bool visible) {
     // Made before Qt shows the page, so its controls show with it.
-    if (visible) make();
+    if (visible && !m_adding) make();
     QWidget::setVisible(visible);
+}
+
+void LazyPage::showEvent(QShowEvent* event) {
+    if (!m_made) {
+        make();
+        // Added first to its page control, it was shown without being made; shown now with the
+        // window, after Qt showed the page's children: the new controls show now, but those
+        // made hidden.
+        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!child->testAttribute(Qt::WA_WState_ExplicitShowHide)) child->show();
+        }
+    }
+    QWidget::showEvent(event);
 }
 
 void LazyPage::make() {
@@ -53,6 +67,13 @@ void LazyPage::whenMade(std::function<void()> then) {
         return;
     }
     m_whenMade.push_back(std::move(then));
+}
+
+int LazyPage::AddTo(QTabWidget& pages, const QString& label) {
+    m_adding = true;
+    const int index = pages.addTab(this, label);
+    m_adding = false;
+    return index;
 }
 
 void MakeAllPages(QWidget* window) {

@@ -8,6 +8,8 @@
 #include <functional>
 #include <vector>
 
+class QTabWidget;
+
 namespace huebit {
 
 class LazyPage : public QWidget {
@@ -24,15 +26,21 @@ public:
     /// Runs `then` once the controls are made: at once when they are.
     void whenMade(std::function<void()> then);
 
+    /// Adds the page to `pages` under `label` without making it: Qt shows the first page of a
+    /// page control as it is added, which is no showing on the screen. It is made when it shows.
+    int AddTo(QTabWidget& pages, const QString& label);
+
     void setVisible(bool visible) override;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     /// Makes the page's controls; runs once.
     virtual void makeControls();
 
 private:
     std::function<void(LazyPage&)> m_controls;
     bool m_made = false;
+    bool m_adding = false;
     std::vector<std::function<void()>> m_whenMade;
 };
 

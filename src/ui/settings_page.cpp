@@ -2,7 +2,6 @@
 
 #include "ui/element_hint.h"
 #include "ui/font_group.h"
-#include "ui/font_refit.h"
 #include "ui/indicator_mode_group.h"
 #include "ui/language_group.h"
 #include "ui/lazy_page.h"
@@ -23,6 +22,8 @@ namespace huebit {
 
 namespace {
 
+// The "Окно" sub-page's captioned controls: the groups' titles, the options and the labels.
+constexpr int WindowCaptionCount = 25;
 // The "Шаблоны " sub-page's two button captions.
 constexpr int TemplatesCaptionCount = 2;
 
@@ -42,52 +43,69 @@ SettingsPage::SettingsPage(ColorModel& model, QWidget* parent) : QWidget(parent)
     PageControl5 = new QTabWidget(this);
     PageControl5->setObjectName(QStringLiteral("PageControl5"));
     PageControl5->setGeometry(2, 2, 394, 428);
-    windowPage = NewPage(QStringLiteral("TabSheetWindow"));
+    windowPage = new LazyPage(WindowCaptionCount, [this](LazyPage& page) { buildWindowPage(page); });
+    windowPage->setObjectName(QStringLiteral("TabSheetWindow"));
     samplePage = new SampleTextPage;
-    PageControl5->addTab(windowPage, QStringLiteral("Окно"));
+    windowPage->AddTo(*PageControl5, QStringLiteral("Окно"));
     PageControl5->addTab(buildTemplatesPage(), QStringLiteral("Шаблоны "));
     PageControl5->addTab(samplePage, QStringLiteral("Пример "));
     // The sub-page control and its pages keep their designed fonts.
     SetElementTag(PageControl5, -100);
     for (int i = 0; i < PageControl5->count(); ++i) SetElementTag(PageControl5->widget(i), -100);
-    // The "Окно" sub-page, top to bottom: the language beside the interface font, the hidden
-    // indicator group, the options, the clipboard samples. Side by side, the two short groups
-    // leave the page its height for the larger interface fonts.
-    languageGroup = new LanguageGroup(windowPage);
-    indicatorGroup = new IndicatorModeGroup(windowPage);
-    indicatorGroup->hide();
-    fontGroup = new FontGroup(windowPage);
-    options = new WindowOptionsGroup(windowPage);
-    buildSampleGroup();
-    // Stacked from their fonts, so a larger interface font moves the groups apart instead of
-    // cutting their captions.
-    auto* column = new QVBoxLayout(windowPage);
-    column->setContentsMargins(6, 6, 6, 6);
-    column->setSpacing(6);
-    // Both lists may narrow to a short name, so the row fits the page up to the larger fonts.
-    fontGroup->ComboBox3->setMinimumContentsLength(8);
-    auto* firstRow = new QHBoxLayout;
-    firstRow->setSpacing(6);
-    firstRow->addWidget(languageGroup);
-    firstRow->addWidget(fontGroup, 1);
-    column->addLayout(firstRow);
-    // Above the sizes the page is laid out for the two go one above the other: the window grows
-    // in height there anyway, and the row would widen it.
-    const auto arrangeFirstRow = [this, firstRow] {
-        const bool stacked = languageGroup->font().pointSize() > 12;
-        firstRow->setDirection(stacked ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
-    };
-    new FontRefit({languageGroup}, arrangeFirstRow, this);
-    for (QWidget* group : {static_cast<QWidget*>(indicatorGroup), static_cast<QWidget*>(options),
-                           static_cast<QWidget*>(sampleGroup)})
-        column->addWidget(group);
-    column->addStretch(1);
     connect(PageControl5, &QTabWidget::currentChanged, this, [this](int index) {
         if (m_programSwitch) return;
         emit subPageChosen(index);
         if (index == TemplatesSubPage) ResetTemplateEditor();
         if (index == SampleSubPage) emit sampleSubPageEntered();
     });
+}
+
+void SettingsPage::buildWindowPage(LazyPage& page) {
+    // The "Окно" sub-page, top to bottom: the language beside the interface font, the hidden
+    // indicator group, the options, the clipboard samples. Side by side, the two short groups
+    // leave the page its height for the larger interface fonts.
+    languageGroup = new LanguageGroup(&page);
+    indicatorGroup = new IndicatorModeGroup(&page);
+    indicatorGroup->hide();
+    fontGroup = new FontGroup(&page);
+    options = new WindowOptionsGroup(&page);
+    buildSampleGroup();
+    // Stacked from their fonts, so a larger interface font moves the groups apart instead of
+    // cutting their captions.
+    auto* column = new QVBoxLayout(&page);
+    column->setContentsMargins(6, 6, 6, 6);
+    column->setSpacing(6);
+    // Both lists may narrow to a short name, so the row fits the page up to the larger fonts:
+    // as narrow as they are in the designed font, whatever the interface font.
+    fontGroup->ComboBox3->setMinimumContentsLength(8);
+    for (QComboBox* list : {static_cast<QComboBox*>(languageGroup->ComboBox2),
+                            static_cast<QComboBox*>(fontGroup->ComboBox3)})
+        list->setMinimumWidth(list->minimumSizeHint().width());
+    auto* firstRow = new QHBoxLayout;
+    firstRow->setSpacing(6);
+    firstRow->addWidget(languageGroup);
+    firstRow->addWidget(fontGroup, 1);
+    column->addLayout(firstRow);
+    m_firstRow = firstRow;
+    arrangeFirstRow();
+    languageGroup->installEventFilter(this);
+    for (QWidget* group : {static_cast<QWidget*>(indicatorGroup), static_cast<QWidget*>(options),
+                           static_cast<QWidget*>(sampleGroup)})
+        column->addWidget(group);
+    column->addStretch(1);
+}
+
+// Above the sizes the page is laid out for, the language and the font go one above the other:
+// the window grows in height there anyway, and the row would widen it. Arranged as the font
+// arrives, so the window's fit to the font measures the page as it will be.
+void SettingsPage::arrangeFirstRow() {
+    const bool stacked = languageGroup->font().pointSize() > 12;
+    m_firstRow->setDirection(stacked ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+}
+
+bool SettingsPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == languageGroup && event->type() == QEvent::FontChange) arrangeFirstRow();
+    return QWidget::eventFilter(watched, event);
 }
 
 QWidget* SettingsPage::buildTemplatesPage() {
@@ -147,10 +165,6 @@ void SettingsPage::buildSampleGroup() {
     row->addWidget(CheckBox11);
     row->addWidget(CheckBox10);
     row->addStretch(1);
-    // While the sample is square the height follows the width.
-    connect(CheckBox11, &QCheckBox::toggled, SpinEdit5, [this](bool square) {
-        SpinEdit5->setEnabled(!square);
-    });
 }
 
 namespace {

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class QBoxLayout;
 class QCheckBox;
 class QPlainTextEdit;
 class QSpinBox;
@@ -16,6 +17,7 @@ namespace huebit {
 class FontGroup;
 class IndicatorModeGroup;
 class LanguageGroup;
+class LazyPage;
 class SampleTextPage;
 class WindowOptionsGroup;
 
@@ -32,7 +34,8 @@ public:
     void ApplyTemplateEditor();
 
     QTabWidget* PageControl5 = nullptr; // the sub-pages
-    QWidget* windowPage = nullptr;      // "Окно"
+    /// "Окно": its controls (the groups below) are made when it is first shown.
+    LazyPage* windowPage = nullptr;
     SampleTextPage* samplePage = nullptr; // "Пример "
     QPlainTextEdit* Memo2 = nullptr;      // null until its sub-page is made
     QToolButton* SpeedButton7 = nullptr;  // "Применить"
@@ -63,13 +66,17 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildWindowPage(LazyPage& page);
+    void arrangeFirstRow();
     /// "Шаблоны ": its editor is made when the sub-page first shows.
     QWidget* buildTemplatesPage();
     void buildTemplateEditor(QWidget* page);
     void buildSampleGroup();
     ColorModel& m_model;
+    QBoxLayout* m_firstRow = nullptr; ///< the language and the font, side by side or stacked
     bool m_programSwitch = false;
 };
 

@@ -5,7 +5,6 @@
 #include "ui/extra_text_binding.h"
 #include "ui/font_group.h"
 #include "ui/font_name_box.h"
-#include "ui/indicator_mode_group.h"
 #include "ui/language_group.h"
 #include "ui/lazy_page.h"
 #include "ui/modal_dialogs.h"
@@ -18,20 +17,31 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace huebit {
 
-WindowAppearance::WindowAppearance(QWidget& window, Groups groups, UiTexts& texts,
-                                   ShellOptions& options)
-    : QObject(&window), m_window(window), m_groups(groups), m_texts(texts), m_options(options),
-      m_startupDirectory(QDir::currentPath()) {
-    connect(m_groups.font.SpinEdit3, &QSpinBox::valueChanged, this,
-            [this](int v) { FontSizeChanged(v); });
-    connect(m_groups.font.ComboBox3, &QComboBox::currentIndexChanged, this,
-            [this] { FontNameChanged(); });
-    connect(&m_groups.indicator, &IndicatorModeGroup::modeChanged, this,
-            [this](IndicatorMode mode) { m_options.indicatorMode = mode; });
-    connect(m_groups.language.ComboBox2, &QComboBox::activated, this,
+WindowAppearance::WindowAppearance(QWidget& window, UiTexts& texts, ShellOptions& options)
+    : QObject(&window), m_window(window), m_texts(texts), m_options(options),
+      m_startupDirectory(QDir::currentPath()) {}
+
+void WindowAppearance::AttachControls(LanguageGroup& language, FontGroup& font) {
+    m_languageGroup = &language;
+    m_fontGroup = &font;
+    {
+        const QSignalBlocker quiet(font.SpinEdit3);
+        font.SpinEdit3->setValue(m_options.fontSize);
+    }
+    showFamily();
+    showLanguages();
+    connect(font.SpinEdit3, &QSpinBox::valueChanged, this, [this](int v) { FontSizeChanged(v); });
+    connect(font.ComboBox3, &QComboBox::currentIndexChanged, this, [this] {
+        if (const QString name = m_fontGroup->chosenName(); !name.isEmpty()) chooseFamily(name);
+    });
+    connect(language.ComboBox2, &QComboBox::activated, this,
             [this](int index) { ChooseLanguage(index); });
+    language.ComboBox2->installEventFilter(this);
+    m_watchedLanguageList = language.ComboBox2;
 }
 
 void WindowAppearance::CollectElements() {
@@ -41,10 +51,6 @@ void WindowAppearance::CollectElements() {
     m_waitingCaptions = QStringList(m_builtInCaptions.size(), QString());
     for (LazyPage* page : m_window.findChildren<LazyPage*>())
         page->whenMade([this, page] { pageMade(*page); });
-    m_groups.language.ComboBox2->addItem(ExtraText("Русский"));
-    m_groups.language.ComboBox2->setCurrentIndex(0);
-    m_groups.language.ComboBox2->installEventFilter(this);
-    m_watchedLanguageList = m_groups.language.ComboBox2;
 }
 
 bool WindowAppearance::eventFilter(QObject* watched, QEvent* event) {
@@ -54,23 +60,33 @@ bool WindowAppearance::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void WindowAppearance::SetFontSize(int points) {
-    m_groups.font.SpinEdit3->setValue(points);
+    const int size = std::clamp(points, MinFontSize, MaxFontSize);
+    if (size == m_options.fontSize) return;
+    if (m_fontGroup) {
+        const QSignalBlocker quiet(m_fontGroup->SpinEdit3);
+        m_fontGroup->SpinEdit3->setValue(size);
+    }
+    FontSizeChanged(size);
 }
 
 void WindowAppearance::SelectFontName(const QString& name) {
     // Kept even when the font is not installed now, so the next save does not lose it.
     if (!name.isEmpty()) m_options.fontName = name;
-    FontNameBox* list = m_groups.font.ComboBox3;
-    if (const int index = list->offerFamily(name); index >= 0) list->setCurrentIndex(index);
+    const auto family = MatchFontFamily(InstalledFamilyNames(), name);
+    if (!family || *family == m_chosenFamily) return;
+    chooseFamily(*family);
+    showFamily();
 }
 
-void WindowAppearance::ShowFontInUse() {
-    FontNameBox* list = m_groups.font.ComboBox3;
-    if (list->currentIndex() >= 0) return;
-    // The family the list's own text is drawn in, as fontconfig resolves it: the application's
-    // default font names a generic family that is not in the list.
+void WindowAppearance::showFamily() {
+    if (!m_fontGroup) return;
+    FontNameBox* list = m_fontGroup->ComboBox3;
     const QSignalBlocker quiet(list);
-    list->setCurrentIndex(list->offerFamily(QFontInfo(list->font()).family()));
+    // Without a choice, the family the list's own text is drawn in, as fontconfig resolves it:
+    // the application's default font names a generic family that is not in the list.
+    const QString family =
+        m_chosenFamily.isEmpty() ? QFontInfo(list->font()).family() : m_chosenFamily;
+    list->setCurrentIndex(list->offerFamily(family));
 }
 
 void WindowAppearance::FontSizeChanged(int value) {
@@ -81,14 +97,13 @@ void WindowAppearance::FontSizeChanged(int value) {
         walkFont(value, QString());
 }
 
-void WindowAppearance::FontNameChanged() {
-    const QString name = m_groups.font.chosenName();
-    if (name.isEmpty()) return;
-    m_options.fontName = name;
+void WindowAppearance::chooseFamily(const QString& family) {
+    m_chosenFamily = family;
+    m_options.fontName = family;
     if (m_walksHeld)
-        m_heldName = name;
+        m_heldName = family;
     else
-        walkFont(std::nullopt, name);
+        walkFont(std::nullopt, family);
 }
 
 void WindowAppearance::ReleaseFontWalks() {
@@ -176,37 +191,62 @@ void WindowAppearance::setLanguageFolders(const QStringList& folders) {
 void WindowAppearance::findLanguages() {
     m_languages = FindLanguages(
         m_languageFolders.value_or(LanguageFolders(LanguagePlacesOfThisRun(m_startupDirectory))));
-    QComboBox* box = m_groups.language.ComboBox2;
+    showLanguages();
+}
+
+void WindowAppearance::showLanguages() {
+    if (!m_languageGroup) return;
+    QComboBox* box = m_languageGroup->ComboBox2;
     const QSignalBlocker block(box);
-    // The entry shown stays shown: the built-in one, a file's, or none.
-    const QString shown = box->currentIndex() < 0 ? QString() : box->currentText();
     box->clear();
     box->addItem(ExtraText("Русский"));
     for (const LanguageEntry& e : m_languages)
         box->addItem(e.name);
-    box->setCurrentIndex(shown.isEmpty() ? -1 : box->findText(shown));
+    selectShownLanguage();
+}
+
+void WindowAppearance::selectShownLanguage() {
+    if (!m_languageGroup) return;
+    QComboBox* box = m_languageGroup->ComboBox2;
+    const QSignalBlocker block(box);
+    // The entry shown stays shown: the built-in one, a file's, or none.
+    int index = -1;
+    if (m_shownLanguage && m_shownLanguage->isEmpty()) {
+        index = 0;
+    } else if (m_shownLanguage) {
+        if (const LanguageEntry* entry = FindLanguage(m_languages, *m_shownLanguage))
+            index = int(entry - m_languages.data()) + 1;
+    }
+    box->setCurrentIndex(index);
 }
 
 void WindowAppearance::RestoreLanguage(const QString& name) {
     m_options.language = name;
-    findLanguages();
     m_languageBuffer = LanguageBuffer();
+    m_languages = FindLanguages(
+        m_languageFolders.value_or(LanguageFolders(LanguagePlacesOfThisRun(m_startupDirectory))));
     const LanguageEntry* entry = FindLanguage(m_languages, name);
     // No entry found: no selection, the texts in force stay.
-    m_groups.language.ComboBox2->setCurrentIndex(entry ? int(entry - m_languages.data()) + 1 : -1);
+    m_shownLanguage = entry ? std::optional(entry->name) : std::nullopt;
+    showLanguages();
     if (entry) loadLanguageFile(entry->path);
 }
 
 void WindowAppearance::ChooseLanguage(int index) {
     if (index == 0) {
         m_options.language.clear();
+        m_shownLanguage = QString();
+        selectShownLanguage();
         applyBuiltInLanguage();
         return;
     }
     if (index < 1 || index > m_languages.size()) return;
-    m_options.language = m_languages.at(index - 1).name;
+    const LanguageEntry entry = m_languages.at(index - 1);
+    m_options.language = entry.name;
+    m_shownLanguage = entry.name;
+    selectShownLanguage();
     m_languageBuffer = LanguageBuffer();
-    loadLanguageFile(m_languages.at(index - 1).path);
+    loadLanguageFile(entry.path);
 }
 
 void WindowAppearance::loadLanguageFile(const QString& path) {
@@ -227,7 +267,7 @@ void WindowAppearance::applyBuiltInLanguage() {
 
 void WindowAppearance::languageApplied(bool builtIn) {
     m_builtIn = builtIn;
-    m_groups.language.ComboBox2->setItemText(0, ExtraText("Русский"));
+    if (m_languageGroup) m_languageGroup->ComboBox2->setItemText(0, ExtraText("Русский"));
     RetextWindows();
     emit languageChanged(builtIn);
 }

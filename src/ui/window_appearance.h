@@ -1,8 +1,8 @@
 #pragma once
 // The main window's appearance: the interface font applied through the element walk, and the
 // language file applied to the text table and the captions. The font group and the language
-// selector of the settings sub-page "Окно" drive it; the settings file restores both through the
-// same operations.
+// selector of the settings sub-page "Окно" drive it once that sub-page has made them, and show
+// what is in force; the settings file restores both through the same operations.
 
 #include "core/ui_texts.h"
 #include "settings/language_choice.h"
@@ -16,19 +16,17 @@
 namespace huebit {
 
 class FontGroup;
-class IndicatorModeGroup;
 class LanguageGroup;
 class LazyPage;
 
 class WindowAppearance : public QObject {
     Q_OBJECT
 public:
-    struct Groups {
-        LanguageGroup& language;
-        IndicatorModeGroup& indicator;
-        FontGroup& font;
-    };
-    WindowAppearance(QWidget& window, Groups groups, UiTexts& texts, ShellOptions& options);
+    WindowAppearance(QWidget& window, UiTexts& texts, ShellOptions& options);
+
+    /// The settings sub-page has made its language selector and font group: they show the
+    /// language and the font in force, and choose them from now on.
+    void AttachControls(LanguageGroup& language, FontGroup& font);
 
     /// Takes the element list once the layout is complete; later walks use this order. A page
     /// that makes its controls later (LazyPage) takes the font and captions in force then.
@@ -38,14 +36,12 @@ public:
     /// not made its controls yet.
     QList<QWidget*> captionedElements() const { return CaptionedElements(m_elements); }
 
-    /// The size spin box set as the user sets it (its change re-fonts the window).
+    /// The interface font size as the user sets it in the spin box (1-100; a change re-fonts
+    /// the window).
     void SetFontSize(int points);
-    /// Selects a stored font name in the list, compared without case; a name not in the list
-    /// changes nothing, and the list goes on showing the font in use.
+    /// Chooses the installed family a stored font name selects, compared without case; a name
+    /// no installed family carries changes nothing, and the list goes on showing the font in use.
     void SelectFontName(const QString& name);
-    /// While the list shows no family (none stored, or a stored one not installed), shows the
-    /// family the interface font is drawn in. That is no choice: nothing is re-fonted or stored.
-    void ShowFontInUse();
 
     /// While the settings file is applied at start, a stored size and name re-font the window
     /// in one walk when released, not one walk each.
@@ -99,7 +95,14 @@ private:
     /// Shows `captions` on the elements, or keeps them for those still to be made.
     void showCaptions(const QList<QWidget*>& captioned, const QStringList& captions);
     void FontSizeChanged(int value);
-    void FontNameChanged();
+    void chooseFamily(const QString& family);
+    /// The font list shows the chosen family, or while none is chosen (none stored, or a stored
+    /// one not installed) the family the interface font is drawn in. That is no choice: nothing
+    /// is re-fonted or stored.
+    void showFamily();
+    /// The language selector lists the language files found and shows the language in force.
+    void showLanguages();
+    void selectShownLanguage();
     void showErrorBox(const QString& text);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void findLanguages();
@@ -108,7 +111,8 @@ private:
     void languageApplied(bool builtIn);
 
     QWidget& m_window;
-    Groups m_groups;
+    LanguageGroup* m_languageGroup = nullptr; ///< null until the settings sub-page is made
+    FontGroup* m_fontGroup = nullptr;
     UiTexts& m_texts;
     ShellOptions& m_options;
     ElementList m_elements;
@@ -116,6 +120,10 @@ private:
     QString m_startupDirectory;
     std::optional<QStringList> m_languageFolders;
     QList<LanguageEntry> m_languages;
+    /// The selector's entry: the built-in texts (empty), a file's name, or none (no value).
+    std::optional<QString> m_shownLanguage = QString();
+    /// The installed family chosen for the interface; empty while none is.
+    QString m_chosenFamily;
     QStringList m_builtInCaptions;
     /// By caption line: the caption a control still to be made takes when made; null for the
     /// built-in one.

@@ -4,14 +4,13 @@
 #include "ui/color_indicator.h"
 #include "ui/component_editors.h"
 #include "ui/huebit_window.h"
-#include "ui/indicator_mode_group.h"
 #include "ui/refine_pages.h"
 #include "ui/sample_text_page.h"
 #include "ui/selection_page.h"
 #include "ui/settings_page.h"
 #include "ui/title_strip.h"
 #include "ui/window_appearance.h"
-#include "ui/window_options_group.h"
+#include "ui/window_page_options.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -32,8 +31,8 @@ void selectPage(QTabWidget* pages, int index) {
     pages->setCurrentIndex(index);
 }
 
-// The settings page's " Дополнительные опции ": a change of a control runs its click action.
-WindowOptionsGroup& options(THuebit& w) { return *w.settingsPage()->options; }
+// The settings sub-page "Окно": each option changes as a click on its control changes it.
+WindowPageOptions& options(THuebit& w) { return w.pageOptions(); }
 
 } // namespace
 
@@ -50,7 +49,7 @@ void WindowSettings::setSampleBackground(Color c) {
     w.model().SetSampleColor(ColorTarget::Background, c);
 }
 void WindowSettings::setSampleTextColor(Color c) { w.model().SetSampleColor(ColorTarget::Text, c); }
-void WindowSettings::switchOffInteractiveHints() { options(w).CheckBox1->setChecked(false); }
+void WindowSettings::switchOffInteractiveHints() { options(w).setInteractiveHints(false); }
 void WindowSettings::paintUserPaletteSlot(int slot, Color c) {
     w.model().PaintUserPaletteSlot(slot, c);
 }
@@ -71,9 +70,7 @@ void WindowSettings::renderColorText() { w.model().RenderColorText(false); }
 void WindowSettings::clearSampleCaption() { w.model().ClearSampleCaption(); }
 // Only the check mark: restoring the option does not switch the window's size.
 void WindowSettings::setOpenOnHover(bool on) { w.titleStrip()->CheckBox4->setChecked(on); }
-void WindowSettings::setIndicatorMode(IndicatorMode mode) {
-    w.settingsPage()->indicatorGroup->setMode(mode);
-}
+void WindowSettings::setIndicatorMode(IndicatorMode mode) { options(w).setIndicatorMode(mode); }
 void WindowSettings::setReadableTextAaa(bool on) {
     // The box takes the option when its sub-page is made.
     w.sampleOptions().aaaText = on;
@@ -81,24 +78,22 @@ void WindowSettings::setReadableTextAaa(bool on) {
         page->aaaBox->setChecked(on);
 }
 void WindowSettings::selectLanguage(const QString& name) { w.appearance().RestoreLanguage(name); }
-void WindowSettings::setOpenOnScreenPage(bool on) { options(w).CheckBox3->setChecked(on); }
-void WindowSettings::setStartInMiniWindow(bool on) { options(w).CheckBox5->setChecked(on); }
-void WindowSettings::setComponentsInHint(bool on) { options(w).CheckBox7->setChecked(on); }
+void WindowSettings::setOpenOnScreenPage(bool on) { options(w).setOpenOnScreenPage(on); }
+void WindowSettings::setStartInMiniWindow(bool on) { options(w).setStartInMiniWindow(on); }
+void WindowSettings::setComponentsInHint(bool on) { options(w).setComponentsInHint(on); }
 void WindowSettings::selectEditorPage(int i) { selectPage(w.selectionPage()->editors, i); }
 void WindowSettings::selectAuxPage(int i) { selectPage(w.selectionPage()->refinePages, i); }
-void WindowSettings::setRefreshScreenOnOpen(bool on) { options(w).CheckBox8->setChecked(on); }
-void WindowSettings::setUseIndicator(bool on) { options(w).CheckBox6->setChecked(on); }
-void WindowSettings::setStayOnTop(bool on) { options(w).CheckBox9->setChecked(on); }
-void WindowSettings::setHsvInHint(bool hsv) {
-    (hsv ? options(w).RadioButton10 : options(w).RadioButton9)->setChecked(true);
-}
+void WindowSettings::setRefreshScreenOnOpen(bool on) { options(w).setRefreshScreenOnOpen(on); }
+void WindowSettings::setUseIndicator(bool on) { options(w).setUseIndicator(on); }
+void WindowSettings::setStayOnTop(bool on) { options(w).setStayOnTop(on); }
+void WindowSettings::setHsvInHint(bool hsv) { options(w).setHsvNotation(hsv); }
 void WindowSettings::setFontSize(int points) { w.appearance().SetFontSize(points); }
 void WindowSettings::setFontName(const QString& name) { w.appearance().SelectFontName(name); }
-void WindowSettings::setSampleWidth(int pixels) { w.settingsPage()->SpinEdit4->setValue(pixels); }
-void WindowSettings::setSampleHeight(int pixels) { w.settingsPage()->SpinEdit5->setValue(pixels); }
-void WindowSettings::setSampleContour(bool on) { w.settingsPage()->CheckBox10->setChecked(on); }
-void WindowSettings::setSampleSquare(bool on) { w.settingsPage()->CheckBox11->setChecked(on); }
-void WindowSettings::setTransparency(int value) { options(w).TrackBar1->setValue(value); }
+void WindowSettings::setSampleWidth(int pixels) { options(w).setSampleWidth(pixels); }
+void WindowSettings::setSampleHeight(int pixels) { options(w).setSampleHeight(pixels); }
+void WindowSettings::setSampleContour(bool on) { options(w).setSampleContour(on); }
+void WindowSettings::setSampleSquare(bool on) { options(w).setSampleSquare(on); }
+void WindowSettings::setTransparency(int value) { options(w).setTransparency(value); }
 void WindowSettings::setLargeIndicator() { w.colorIndicator().SetLarge(true); }
 
 SettingsRecord CollectWindowSettings(const THuebit& w) {

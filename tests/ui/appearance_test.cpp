@@ -44,6 +44,7 @@ QWidget* element(THuebit& w, const char* name) {
 
 // The font list as the user first opens it: the installed families are listed then.
 QComboBox* openFontList(THuebit& w) {
+    MakeAllPages(&w);
     QComboBox* list = w.settingsPage()->fontGroup->ComboBox3;
     list->showPopup();
     list->hidePopup();
@@ -210,6 +211,7 @@ void AppearanceTest::unknownOrEmptyNamesChangeNothing() {
 // the settings file keeps; showing it is no choice, so nothing is stored.
 void AppearanceTest::firstStartShowsTheFontInUseByItsPlainName() {
     THuebit w;
+    MakeAllPages(&w);
     QComboBox* list = w.settingsPage()->fontGroup->ComboBox3;
     const QFont before = element(w, "CheckBox11")->font();
     QVERIFY(list->currentIndex() >= 0);
@@ -494,6 +496,7 @@ void AppearanceTest::fontSurvivesTheStayOnTopSwitch() {
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.appearance().SetFontSize(12);
+    MakeAllPages(&w);
     QCheckBox* above = w.settingsPage()->options->CheckBox9;
     for (int i = 0; i < 2; ++i) {
         above->click();
@@ -508,6 +511,8 @@ void AppearanceTest::fontSurvivesTheStayOnTopSwitch() {
 // own parts included, ends with the font the two walks one after the other give.
 void AppearanceTest::oneWalkGivesTheFontsOfTheTwo() {
     THuebit twice, once;
+    MakeAllPages(&twice);
+    MakeAllPages(&once);
     const QString family = QStringLiteral("DejaVu Serif");
     QVERIFY(QFontDatabase::hasFamily(family));
     ApplyInterfaceFontSize(twice.appearance().elements(), 13);

@@ -5,6 +5,7 @@
 #include "settings/settings_walk.h"
 #include "ui/font_group.h"
 #include "ui/huebit_window.h"
+#include "ui/lazy_page.h"
 #include "ui/settings_page.h"
 #include "ui/window_appearance.h"
 #include "ui/window_settings.h"
@@ -76,6 +77,7 @@ private slots:
 void FontListTest::firstStartShowsTheFontInUseUntilTheListOpens() {
     for (const Opening& opening : openings) {
         THuebit w;
+        MakeAllPages(&w);
         QComboBox* list = w.settingsPage()->fontGroup->ComboBox3;
         QWidget* sample = w.findChild<QWidget*>(QStringLiteral("CheckBox11"));
         const QFont before = sample->font();
@@ -111,6 +113,7 @@ void FontListTest::storedNamesShowBeforeAndAfterTheListOpens() {
         r.shell.fontName = c.stored;
         QVERIFY(SaveSettingsFile(file, ToSettingsBuffer(r)).isEmpty());
         THuebit w(SettingsLocation{file, QString()});
+        MakeAllPages(&w);
         QComboBox* list = w.settingsPage()->fontGroup->ComboBox3;
         QCOMPARE(items(list), QStringList{c.shown});
         QCOMPARE(list->currentText(), c.shown);

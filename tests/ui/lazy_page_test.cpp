@@ -6,6 +6,8 @@
 #include "ui/element_walk.h"
 #include "ui/huebit_window.h"
 #include "ui/lazy_page.h"
+#include "ui/indicator_mode_group.h"
+#include "ui/settings_page.h"
 #include "ui/window_appearance.h"
 
 #include <QFont>
@@ -127,11 +129,27 @@ private slots:
         auto* about = qobject_cast<LazyPage*>(w.pages()->currentWidget());
         QVERIFY(about && pages.contains(about) && about->made());
         QCOMPARE(waitingPages(w).size(), pages.size() - 1);
+        // The first page of a page control, which Qt shows as it is added, is made when it
+        // shows on the screen.
+        QVERIFY(!w.settingsPage()->windowPage->made());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         for (QWidget* c : about->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (!c->isHidden()) QVERIFY2(c->isVisible(), qPrintable(c->objectName()));
         QTRY_VERIFY(waitingPages(w).isEmpty());
+        // The window shown on the settings page: its first sub-page is made as it shows, and
+        // its controls show with it, but the one made hidden.
+        THuebit settings;
+        settings.ShowPage(2);
+        SettingsPage* page = settings.settingsPage();
+        QVERIFY(!page->windowPage->made());
+        settings.show();
+        QVERIFY(page->windowPage->made());
+        QVERIFY(QTest::qWaitForWindowExposed(&settings));
+        for (QWidget* c : page->windowPage->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (c != static_cast<QWidget*>(page->indicatorGroup))
+                QVERIFY2(c->isVisible(), qPrintable(c->objectName()));
+        QVERIFY(!page->indicatorGroup->isVisible());
     }
 };
 

@@ -12,10 +12,16 @@
 #include "ui/refine_pages.h"
 #include "ui/selection_page.h"
 #include "ui/sample_text_page.h"
+#include "ui/lazy_page.h"
 #include "ui/settings_page.h"
 #include "ui/text_line.h"
 #include "ui/title_strip.h"
+#include "ui/indicator_mode_group.h"
+#include "ui/status_line.h"
+#include "ui/color_swatch.h"
+#include "output/status_hints.h"
 #include "ui/window_options_group.h"
+#include "ui/window_page_options.h"
 #include "ui/window_settings.h"
 #include "ui/color_indicator.h"
 #include "core/ui_texts.h"
@@ -90,6 +96,7 @@ private slots:
     void floatingPanelTakesItsLines();
     void anUnwritableLocationDoesNotStopTheClose();
     void theWinPageIsNeverKept();
+    void optionsChangedBeforeTheirPageIsMadeShowWhenItIs();
 };
 
 void SettingsWindowTest::craftedFileReachesTheWindow() {
@@ -134,6 +141,9 @@ void SettingsWindowTest::craftedFileReachesTheWindow() {
     QApplication::sendEvent(w.titleStrip()->Image10, &tip);
     QCOMPARE(w.statusBar()->currentMessage(), UiTexts::defaultText(15));
     QVERIFY(w.hintOptions().hsvNotation);
+    // The "Окно" sub-page makes its controls when it first shows: they show what was loaded.
+    QVERIFY(!w.settingsPage()->windowPage->made());
+    w.settingsPage()->windowPage->make();
     QCOMPARE(w.settingsPage()->SpinEdit4->value(), 30);
     QCOMPARE(w.settingsPage()->SpinEdit5->value(), 40);
     QVERIFY(!w.settingsPage()->SpinEdit5->isEnabled()); // the square option's click action ran
@@ -257,6 +267,56 @@ void SettingsWindowTest::theWinPageIsNeverKept() {
     QCOMPARE(CollectWindowSettings(w).palettePage, 0);
     palettes->setCurrentIndex(2);
     QCOMPARE(CollectWindowSettings(w).palettePage, 2);
+}
+
+// The "Окно" options change through the same operations whether or not their controls are made
+// yet; the controls, made later, show them, held to the controls' ranges, and change them again.
+void SettingsWindowTest::optionsChangedBeforeTheirPageIsMadeShowWhenItIs() {
+    THuebit w;
+    WindowPageOptions& options = w.pageOptions();
+    SettingsPage* page = w.settingsPage();
+    QVERIFY(!page->windowPage->made());
+    options.setStayOnTop(false);
+    options.setTransparency(300);
+    options.setSampleWidth(0);
+    options.setSampleHeight(42);
+    options.setSampleSquare(true);
+    options.setHsvNotation(true);
+    options.setIndicatorMode(IndicatorMode::Unused);
+    options.setInteractiveHints(false);
+    QCOMPARE(w.statusBar()->currentMessage(), w.uiTexts()[InteractiveHintsTextIndex(false)]);
+    // The status line's double click switches the hints back on, the page still not made.
+    QTest::mouseDClick(w.statusBar(), Qt::LeftButton, {}, {100, 10});
+    QVERIFY(w.hintOptions().interactiveHints);
+    QCOMPARE(w.statusBar()->currentMessage(), w.uiTexts()[InteractiveHintsTextIndex(true)]);
+    QVERIFY(!w.shellOptions().stayOnTop);
+    QCOMPARE(w.shellOptions().transparency, 255);
+    QCOMPARE(w.sampleOptions().SampleSize(), QSize(1, 1));
+    QCOMPARE(w.sampleOptions().height, 42);
+    QVERIFY(!page->windowPage->made());
+
+    page->windowPage->make();
+    const WindowOptionsGroup* g = page->options;
+    QVERIFY(!g->CheckBox9->isChecked());
+    QCOMPARE(g->TrackBar1->value(), 255);
+    QCOMPARE(g->Panel57->color(), RGB(0, 0, 0));
+    QCOMPARE(page->SpinEdit4->value(), 1);
+    QCOMPARE(page->SpinEdit5->value(), 42);
+    QVERIFY(page->CheckBox11->isChecked());
+    QVERIFY(!page->SpinEdit5->isEnabled());
+    QVERIFY(g->RadioButton10->isChecked());
+    QVERIFY(g->CheckBox1->isChecked());
+    QVERIFY(g->CheckBox7->isEnabled() && g->RadioButton10->isEnabled());
+    QVERIFY(page->indicatorGroup->RadioButton8->isChecked());
+    // From now on the controls change the options, and the options' changes show on them.
+    g->CheckBox9->click();
+    QVERIFY(w.shellOptions().stayOnTop);
+    page->CheckBox11->click();
+    QVERIFY(page->SpinEdit5->isEnabled());
+    QCOMPARE(w.sampleOptions().SampleSize(), QSize(1, 42));
+    QTest::mouseDClick(w.statusBar(), Qt::LeftButton, {}, {100, 10});
+    QVERIFY(!g->CheckBox1->isChecked());
+    QVERIFY(!g->CheckBox7->isEnabled() && !g->RadioButton10->isEnabled());
 }
 
 QTEST_MAIN(SettingsWindowTest)

@@ -12,6 +12,7 @@
 #include "ui/huebit_window.h"
 #include "ui/image_button.h"
 #include "ui/sample_view.h"
+#include "ui/lazy_page.h"
 #include "ui/settings_page.h"
 #include "ui/shell_driver.h"
 #include "ui/title_strip.h"
@@ -166,6 +167,7 @@ void ShellTest::withoutATrayHidingMinimises() {
 
 void ShellTest::optionsHoldTheirStateAndThePreviewFollowsTheSlider() {
     Program p;
+    p.window.settingsPage()->windowPage->make();
     WindowOptionsGroup* g = p.window.settingsPage()->options;
     const struct {
         QCheckBox* box;
