@@ -52,11 +52,11 @@ QStringList InstalledFamilyNames() {
 
 FontNameBox::FontNameBox(QWidget* parent) : WholeLinesBox(parent) {
     setItemDelegate(new OwnFaceDelegate(this));
+    uniformLines(); // the delegate has made the list already
     // As wide as about fourteen characters, whatever the names: measuring every name in its own
     // face would load every font at start.
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(14);
-    SetUniformLines(this);
 }
 
 int FontNameBox::indexOfFamily(const QString& name) const {

@@ -387,7 +387,8 @@ void THuebit::FormCreate() {
     m_model.SetStartupDone(false);
     m_shellDriver->start();
     m_model.DrawRefinePalette(InitialRefineColor);
-    m_namedColors.ChooseOrder(NamedColorOrder::ByColor);
+    // The named colours are sorted and drawn when their page makes its controls.
+    m_selection->webPage->whenMade([this] { m_namedColors.ChooseOrder(NamedColorOrder::ByColor); });
     m_model.ClearPreviousColors();
     m_model.ClearUserPalette();
     m_model.SetSampleTextColor(DefaultSampleTextColor);

@@ -185,17 +185,15 @@ void SelectionPage::buildTargetAndText() {
     RadioButton2->resize(16, 20);
     textLabel = makeLabel(QStringLiteral("Т"), this);
 
-    ComboBox1 = new QComboBox(this);
+    ComboBox1 = new UniformLinesBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     SetElementHint(ComboBox1, QStringLiteral("Шаблон текстового представления"));
-    ComboBox1->setEditable(true);
+    MakeEditable(ComboBox1);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     // What the user types is the active entry; completing it to a listed one would replace it.
     ComboBox1->setCompleter(nullptr);
     LiftLengthLimit(ComboBox1->lineEdit());
     ComboBox1->resize(176, 22);
-    // One line's height stands for all: a new interface font does not lay out every line.
-    SetUniformLines(ComboBox1);
     Edit1 = new TextLine(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     SetElementHint(Edit1, QStringLiteral("Текстовое представление цвета"));

@@ -81,8 +81,6 @@ void WebPage::makeControls() {
     // A list of twenty lines below the box rather than all 140 over the screen.
     SetListBelow(namedColorBox);
     namedColorBox->setMaxVisibleItems(20);
-    // One line's height stands for all: a font change does not lay out 140 lines.
-    SetUniformLines(namedColorBox);
 
     aPalImage4 = new ImageView(QStringLiteral("aPalImage4"), GridSize, this);
     SetElementHint(aPalImage4, QStringLiteral("Цвета для экранного дизайна"));

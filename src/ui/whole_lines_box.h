@@ -1,21 +1,33 @@
 #pragma once
-// Combo-box lists of one-line entries: every line may take the first line's height, so a new
-// interface font does not lay out each line again, and an open list is widened to show its
-// lines whole, measured when it opens.
+// Combo-box lists of one-line entries. The list is made when it first opens (a list made with
+// the box would be laid out again at every interface font, opened or not); every line then
+// takes the first line's height. The whole-lines box also widens its open list to show its lines
+// whole, measured when it opens.
 
 #include <QComboBox>
 
 namespace huebit {
 
-/// One line's height stands for all in `box`'s list. Called once the box is set up: the list
-/// made earlier does not follow the box's later settings.
-void SetUniformLines(QComboBox* box);
-
-class WholeLinesBox : public QComboBox {
+class UniformLinesBox : public QComboBox {
     Q_OBJECT
 public:
-    explicit WholeLinesBox(QWidget* parent = nullptr);
+    explicit UniformLinesBox(QWidget* parent = nullptr) : QComboBox(parent) {}
+    void showPopup() override;
+
+protected:
+    /// The list, made now if it was not: one line's height stands for all.
+    QAbstractItemView* uniformLines();
+};
+
+class WholeLinesBox : public UniformLinesBox {
+    Q_OBJECT
+public:
+    explicit WholeLinesBox(QWidget* parent = nullptr) : UniformLinesBox(parent) {}
     void showPopup() override;
 };
+
+/// Makes `box` editable with a line of its own, leaving its list to be made when it first opens
+/// (QComboBox::setEditable makes the list at once).
+void MakeEditable(QComboBox* box);
 
 } // namespace huebit

@@ -14,6 +14,8 @@
 
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QListView>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -60,6 +62,7 @@ private slots:
     void longPasteIsReadWhole();
     void typedColourInTheTextLine();
     void templateEditorResetAndApply();
+    void selectorListIsMadeWhenItFirstOpens();
 };
 
 void EditorsTest::leftDragOnABarChangesTheColourLive() {
@@ -379,6 +382,25 @@ void EditorsTest::templateEditorResetAndApply() {
     settings->Memo2->setPlainText("unapplied");
     w.pages()->setCurrentIndex(2);
     QCOMPARE(settings->Memo2->toPlainText(), QStringLiteral("dR\nhG - two\n#hRhGhB"));
+}
+
+// The template selector takes typing from the start, but its list is made when it first opens:
+// until then an interface font has no list to lay out.
+void EditorsTest::selectorListIsMadeWhenItFirstOpens() {
+    THuebit w;
+    QComboBox* selector = w.selectionPage()->ComboBox1;
+    QVERIFY(selector->isEditable());
+    QVERIFY(selector->lineEdit() && !selector->lineEdit()->completer());
+    QVERIFY(!selector->findChild<QAbstractItemView*>());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    selector->showPopup();
+    auto* list = qobject_cast<QListView*>(selector->view());
+    QVERIFY(list && list->uniformItemSizes());
+    QVERIFY(list->isVisible());
+    QCOMPARE(list->model()->rowCount(), selector->count());
+    QCOMPARE(list->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    selector->hidePopup();
 }
 
 QTEST_MAIN(EditorsTest)
