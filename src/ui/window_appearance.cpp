@@ -223,12 +223,11 @@ void WindowAppearance::selectShownLanguage() {
 void WindowAppearance::RestoreLanguage(const QString& name) {
     m_options.language = name;
     m_languageBuffer = LanguageBuffer();
-    m_languages = FindLanguages(
-        m_languageFolders.value_or(LanguageFolders(LanguagePlacesOfThisRun(m_startupDirectory))));
+    findLanguages();
     const LanguageEntry* entry = FindLanguage(m_languages, name);
     // No entry found: no selection, the texts in force stay.
     m_shownLanguage = entry ? std::optional(entry->name) : std::nullopt;
-    showLanguages();
+    selectShownLanguage();
     if (entry) loadLanguageFile(entry->path);
 }
 
