@@ -3,6 +3,7 @@
 #include "ui/color_swatch.h"
 #include "ui/component_bar.h"
 #include "ui/element_hint.h"
+#include "ui/lazy_page.h"
 #include "ui/press_button.h"
 #include "ui/text_line.h"
 
@@ -37,22 +38,30 @@ void setTextIfChanged(QLineEdit* e, const QString& text) {
 }
 
 constexpr int RowTop[3] = {8, 34, 60};
+// The captioned controls each page brings: its six end buttons and the bars' troughs and fills,
+// and on the RGB page the swatches and greys.
+constexpr int RgbCaptionCount = 18;
+constexpr int HsvCaptionCount = 12;
 
 } // namespace
 
 ComponentEditors::ComponentEditors(const ColorModel& model, QWidget* parent)
     : QTabWidget(parent), m_model(model) {
     setObjectName(QStringLiteral("PageControl3"));
-    addTab(buildRgbPage(), QStringLiteral("RGB"));
-    addTab(buildHsvPage(), QStringLiteral("HSV"));
+    rgbPage = new LazyPage(RgbCaptionCount, [this](LazyPage& page) { buildRgbPage(&page); });
+    rgbPage->setObjectName(QStringLiteral("TabSheetRgb"));
+    hsvPage = new LazyPage(HsvCaptionCount, [this](LazyPage& page) { buildHsvPage(&page); });
+    hsvPage->setObjectName(QStringLiteral("TabSheetHsv"));
+    rgbPage->AddTo(*this, QStringLiteral("RGB"));
+    addTab(hsvPage, QStringLiteral("HSV"));
     // The editors' page control and its pages keep their designed fonts.
     SetElementTag(this, -100);
     for (int i = 0; i < count(); ++i) SetElementTag(widget(i), -100);
-    refresh(~0u);
+    for (LazyPage* page : {rgbPage, hsvPage})
+        page->whenMade([this] { refresh(~0u); });
 }
 
-QWidget* ComponentEditors::buildRgbPage() {
-    auto* page = NewPage(QStringLiteral("TabSheetRgb"));
+void ComponentEditors::buildRgbPage(QWidget* page) {
     const char* troughs[] = {"Panel34", "Panel39", "Panel41"};
     const char* fills[] = {"Panel35", "Panel40", "Panel42"};
     const Color fillColors[] = {RGB(230, 60, 60), RGB(40, 180, 70), RGB(60, 90, 230)};
@@ -83,11 +92,9 @@ QWidget* ComponentEditors::buildRgbPage() {
         hexEdits[i] = makeField(hexNames[i], QStringLiteral("Шестнадцатиричное значение"), page);
         hexEdits[i]->setGeometry(316, y - 1, 40, 19);
     }
-    return page;
 }
 
-QWidget* ComponentEditors::buildHsvPage() {
-    auto* page = NewPage(QStringLiteral("TabSheetHsv"));
+void ComponentEditors::buildHsvPage(QWidget* page) {
     const char* troughs[] = {"Panel49", "Panel51", "Panel53"};
     const char* fills[] = {"Panel50", "Panel52", "Panel54"};
     const Color fillColors[] = {RGB(200, 120, 220), RGB(120, 140, 230), RGB(150, 150, 170)};
@@ -105,17 +112,18 @@ QWidget* ComponentEditors::buildHsvPage() {
         hsvEdits[i] = makeField(editNames[i], QStringLiteral("Десятиричное значение"), page);
         hsvEdits[i]->setGeometry(284, y - 1, 46, 19);
     }
-    return page;
 }
 
 void ComponentEditors::refresh(unsigned what) {
     const ComponentBars& bars = m_model.Bars();
-    if (what & ChangedBars) {
+    const bool rgb = rgbPage->made();
+    const bool hsv = hsvPage->made();
+    if (rgb && (what & ChangedBars)) {
         rgbBars[0]->setFill(bars.red);
         rgbBars[1]->setFill(bars.green);
         rgbBars[2]->setFill(bars.blue);
     }
-    if (what & ChangedHsvBars) {
+    if (hsv && (what & ChangedHsvBars)) {
         hsvBars[0]->setFill(bars.hue);
         hsvBars[1]->setFill(bars.sat);
         hsvBars[2]->setFill(bars.val);
@@ -123,12 +131,12 @@ void ComponentEditors::refresh(unsigned what) {
     if (what & ChangedComponentTexts) {
         const ComponentTexts& t = m_model.Texts();
         for (int i = 0; i < 3; ++i) {
-            setTextIfChanged(decimalEdits[i], t[DecimalFields[i]]);
-            setTextIfChanged(hexEdits[i], t[HexFields[i]]);
-            setTextIfChanged(hsvEdits[i], t[HsvFields[i]]);
+            if (rgb) setTextIfChanged(decimalEdits[i], t[DecimalFields[i]]);
+            if (rgb) setTextIfChanged(hexEdits[i], t[HexFields[i]]);
+            if (hsv) setTextIfChanged(hsvEdits[i], t[HsvFields[i]]);
         }
     }
-    if (what & ChangedSwatches) {
+    if (rgb && (what & ChangedSwatches)) {
         for (int i = 0; i < 3; ++i) {
             swatches[i]->setColor(m_model.Swatches().swatch[i]);
             greys[i]->setColor(m_model.Swatches().grey[i]);

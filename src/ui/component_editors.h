@@ -1,6 +1,7 @@
 #pragma once
 // The component editors' page control: RGB bars with their swatches, greys and fields, and the
-// HSV bars with their fields.
+// HSV bars with their fields. Each page makes its controls when it first shows (or once the
+// window has been painted); until then its controls below are null.
 
 #include "core/color_model.h"
 
@@ -13,6 +14,7 @@ namespace huebit {
 
 class ColorSwatch;
 class ComponentBar;
+class LazyPage;
 class PressButton;
 
 class ComponentEditors : public QTabWidget {
@@ -20,7 +22,11 @@ class ComponentEditors : public QTabWidget {
 public:
     ComponentEditors(const ColorModel& model, QWidget* parent);
 
+    /// Shows the model's state on the pages made; a page made later shows it then.
     void refresh(unsigned what);
+
+    LazyPage* rgbPage = nullptr;
+    LazyPage* hsvPage = nullptr;
 
     // Red, green, blue; then hue, saturation, value.
     std::array<ComponentBar*, 3> rgbBars{};
@@ -34,8 +40,8 @@ public:
     std::array<ColorSwatch*, 3> greys{};      // Panel36, Panel37, Panel38
 
 private:
-    QWidget* buildRgbPage();
-    QWidget* buildHsvPage();
+    void buildRgbPage(QWidget* page);
+    void buildHsvPage(QWidget* page);
     const ColorModel& m_model;
 };
 

@@ -456,7 +456,7 @@ void THuebit::FormActivate() {
     const ComponentEditors* e = m_selection->editors;
     for (ComponentBar* bar : {e->rgbBars[0], e->rgbBars[1], e->rgbBars[2], e->hsvBars[0],
                               e->hsvBars[1], e->hsvBars[2]}) {
-        bar->update();
+        if (bar) bar->update(); // a page not made yet has no bars
     }
 }
 

@@ -4,6 +4,7 @@
 #include "ui/color_swatch.h"
 #include "ui/component_bar.h"
 #include "ui/component_editors.h"
+#include "ui/lazy_page.h"
 #include "ui/press_button.h"
 #include "ui/selection_page.h"
 #include "ui/text_line.h"
@@ -49,25 +50,35 @@ void wireField(QLineEdit* edit, ComponentField field, ComponentEditing& editing,
     });
 }
 
+// Each page's controls are wired when the page makes them.
 void wireEditors(ComponentEditors& e, ComponentEditing& editing) {
     const Bar bars[] = {Bar::Red, Bar::Green, Bar::Blue, Bar::Hue, Bar::Sat, Bar::Val};
-    for (int i = 0; i < 6; ++i) {
-        const Bar bar = bars[i];
-        wireBar(i < 3 ? e.rgbBars[i] : e.hsvBars[i - 3], bar, editing);
-        QObject::connect(e.minButtons[i], &PressButton::pushed, &editing,
-                         [&editing, bar] { editing.BarMinimum(bar); });
-        QObject::connect(e.maxButtons[i], &PressButton::pushed, &editing,
-                         [&editing, bar] { editing.BarMaximum(bar); });
-    }
-    for (int i = 0; i < 3; ++i) {
-        wireField(e.decimalEdits[i], DecimalFields[i], editing, &ComponentEditing::EnterDecimal);
-        wireField(e.hexEdits[i], HexFields[i], editing, &ComponentEditing::EnterHex);
-        wireField(e.hsvEdits[i], HsvFields[i], editing, &ComponentEditing::ApplyHsvEdits);
-        QObject::connect(e.swatches[i], &ColorSwatch::pressed, &editing,
-                         [&editing, i](Qt::MouseButton b) { editing.SwatchDown(i, b); });
-        QObject::connect(e.greys[i], &ColorSwatch::pressed, &editing,
-                         [&editing, i](Qt::MouseButton b) { editing.GreyDown(i, b); });
-    }
+    const auto wireEnds = [&e, &editing, bars](int first) {
+        for (int i = first; i < first + 3; ++i) {
+            const Bar bar = bars[i];
+            wireBar(i < 3 ? e.rgbBars[i] : e.hsvBars[i - 3], bar, editing);
+            QObject::connect(e.minButtons[i], &PressButton::pushed, &editing,
+                             [&editing, bar] { editing.BarMinimum(bar); });
+            QObject::connect(e.maxButtons[i], &PressButton::pushed, &editing,
+                             [&editing, bar] { editing.BarMaximum(bar); });
+        }
+    };
+    e.rgbPage->whenMade([&e, &editing, wireEnds] {
+        wireEnds(0);
+        for (int i = 0; i < 3; ++i) {
+            wireField(e.decimalEdits[i], DecimalFields[i], editing, &ComponentEditing::EnterDecimal);
+            wireField(e.hexEdits[i], HexFields[i], editing, &ComponentEditing::EnterHex);
+            QObject::connect(e.swatches[i], &ColorSwatch::pressed, &editing,
+                             [&editing, i](Qt::MouseButton b) { editing.SwatchDown(i, b); });
+            QObject::connect(e.greys[i], &ColorSwatch::pressed, &editing,
+                             [&editing, i](Qt::MouseButton b) { editing.GreyDown(i, b); });
+        }
+    });
+    e.hsvPage->whenMade([&e, &editing, wireEnds] {
+        wireEnds(3);
+        for (int i = 0; i < 3; ++i)
+            wireField(e.hsvEdits[i], HsvFields[i], editing, &ComponentEditing::ApplyHsvEdits);
+    });
 }
 
 // The labels "Ф" and "Т" select their targets; "Т" only while the text switch is enabled.

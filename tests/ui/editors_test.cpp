@@ -7,6 +7,7 @@
 #include "ui/component_editors.h"
 #include "ui/press_button.h"
 #include "ui/huebit_window.h"
+#include "ui/lazy_page.h"
 #include "ui/selection_page.h"
 #include "ui/settings_page.h"
 #include "ui/text_line.h"
@@ -63,10 +64,12 @@ private slots:
     void typedColourInTheTextLine();
     void templateEditorResetAndApply();
     void selectorListIsMadeWhenItFirstOpens();
+    void editorPagesMadeLaterShowTheColourAndAct();
 };
 
 void EditorsTest::leftDragOnABarChangesTheColourLive() {
     THuebit w;
+    MakeAllPages(&w);
     ComponentBar* red = w.selectionPage()->editors->rgbBars[0];
     sendMouse(red, QEvent::MouseButtonPress, {10, 5}, Qt::LeftButton, Qt::LeftButton);
     QCOMPARE(GetRValue(w.model().LastColor()), ComponentFromBarFill(10, 190));
@@ -80,6 +83,7 @@ void EditorsTest::leftDragOnABarChangesTheColourLive() {
 
 void EditorsTest::rightDragOnABarOnlyRewritesItsHint() {
     THuebit w;
+    MakeAllPages(&w);
     showActive(w);
     w.ShowPage(0);
     ComponentBar* red = w.selectionPage()->editors->rgbBars[0];
@@ -97,6 +101,7 @@ void EditorsTest::rightDragOnABarOnlyRewritesItsHint() {
 
 void EditorsTest::enterInAFieldAppliesAndMovesTheFocusAway() {
     THuebit w;
+    MakeAllPages(&w);
     showActive(w);
     QLineEdit* green = w.selectionPage()->editors->decimalEdits[1];
     green->setFocus();
@@ -111,6 +116,7 @@ void EditorsTest::enterInAFieldAppliesAndMovesTheFocusAway() {
 
 void EditorsTest::badFieldReportsInTheStatusLine() {
     THuebit w;
+    MakeAllPages(&w);
     QLineEdit* hexRed = w.selectionPage()->editors->hexEdits[0];
     hexRed->selectAll();
     QTest::keyClicks(hexRed, "1G");
@@ -122,6 +128,7 @@ void EditorsTest::badFieldReportsInTheStatusLine() {
 
 void EditorsTest::maxButtonGivesFullComponent() {
     THuebit w;
+    MakeAllPages(&w);
     QTest::mouseClick(w.selectionPage()->editors->maxButtons[0], Qt::LeftButton);
     QCOMPARE(GetRValue(w.model().LastColor()), 255);
     QTest::mouseClick(w.selectionPage()->editors->minButtons[2], Qt::LeftButton);
@@ -130,6 +137,7 @@ void EditorsTest::maxButtonGivesFullComponent() {
 
 void EditorsTest::swatchRightClickTargetsTheText() {
     THuebit w;
+    MakeAllPages(&w);
     QTest::mouseClick(w.selectionPage()->editors->swatches[0],
                       Qt::RightButton);
     QCOMPARE(w.model().Target(), ColorTarget::Text);
@@ -139,6 +147,7 @@ void EditorsTest::swatchRightClickTargetsTheText() {
 
 void EditorsTest::selectorRendersOnChoiceAndOnEveryKeystroke() {
     THuebit w;
+    MakeAllPages(&w);
     SelectionPage* page = w.selectionPage();
     page->ComboBox1->setCurrentIndex(0);
     QCOMPARE(page->Edit1->text(), QStringLiteral("RGB(136,87,249)"));
@@ -152,6 +161,7 @@ void EditorsTest::selectorRendersOnChoiceAndOnEveryKeystroke() {
 
 void EditorsTest::selectorKeepsCursorSelectionAndUndoWhileTyping() {
     THuebit w;
+    MakeAllPages(&w);
     showActive(w);
     SelectionPage* page = w.selectionPage();
     QLineEdit* field = page->ComboBox1->lineEdit();
@@ -180,6 +190,7 @@ void EditorsTest::selectorKeepsCursorSelectionAndUndoWhileTyping() {
 
 void EditorsTest::selectorDoesNotCompleteATypedText() {
     THuebit w;
+    MakeAllPages(&w);
     showActive(w);
     SelectionPage* page = w.selectionPage();
     QLineEdit* field = page->ComboBox1->lineEdit();
@@ -197,6 +208,7 @@ void EditorsTest::selectorDoesNotCompleteATypedText() {
 
 void EditorsTest::choosingTheIndexedEntryAfterTypingSelectsIt() {
     THuebit w;
+    MakeAllPages(&w);
     showActive(w);
     SelectionPage* page = w.selectionPage();
     QTest::keyClicks(page->ComboBox1->lineEdit(), "!");
@@ -215,6 +227,7 @@ void EditorsTest::choosingTheIndexedEntryAfterTypingSelectsIt() {
 
 void EditorsTest::textLineIsPaddedOnlyWhileFocused() {
     THuebit w;
+    MakeAllPages(&w);
     showActive(w);
     SelectionPage* page = w.selectionPage();
     page->ComboBox1->setCurrentIndex(0);
@@ -236,6 +249,7 @@ void openAndEscapeContextMenu(QLineEdit* line) {
 
 void EditorsTest::textLineContextMenuKeepsTheTypedText() {
     THuebit w;
+    MakeAllPages(&w);
     showActive(w);
     SelectionPage* page = w.selectionPage();
     page->ComboBox1->setCurrentIndex(0);
@@ -260,6 +274,7 @@ void EditorsTest::textLineContextMenuKeepsTheTypedText() {
 // Only the line's own popups are exempt: another widget's menu is a focus loss as before.
 void EditorsTest::otherPopupsStillCountAsFocusLoss() {
     THuebit w;
+    MakeAllPages(&w);
     showActive(w);
     SelectionPage* page = w.selectionPage();
     TextLine* line = page->Edit1;
@@ -276,6 +291,7 @@ void EditorsTest::otherPopupsStillCountAsFocusLoss() {
 
 void EditorsTest::minMaxButtonsActOnAPressWithAnyButton() {
     THuebit w;
+    MakeAllPages(&w);
     ComponentEditors* e = w.selectionPage()->editors;
     const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
     for (Qt::MouseButton b : buttons) {
@@ -309,6 +325,7 @@ void EditorsTest::minMaxButtonsActOnAPressWithAnyButton() {
 
 void EditorsTest::longPasteIsReadWhole() {
     THuebit w;
+    MakeAllPages(&w);
     showActive(w);
     SelectionPage* page = w.selectionPage();
     const QString digits(100000, QLatin1Char('7'));
@@ -348,6 +365,7 @@ void EditorsTest::longPasteIsReadWhole() {
 
 void EditorsTest::typedColourInTheTextLine() {
     THuebit w;
+    MakeAllPages(&w);
     showActive(w);
     SelectionPage* page = w.selectionPage();
     page->ComboBox1->setCurrentIndex(0);
@@ -362,6 +380,7 @@ void EditorsTest::typedColourInTheTextLine() {
 
 void EditorsTest::templateEditorResetAndApply() {
     THuebit w;
+    MakeAllPages(&w);
     SettingsPage* settings = w.settingsPage();
     QCOMPARE(settings->PageControl5->tabText(0), QStringLiteral("Окно"));
     QCOMPARE(settings->PageControl5->tabText(1), QStringLiteral("Шаблоны "));
@@ -388,6 +407,7 @@ void EditorsTest::templateEditorResetAndApply() {
 // until then an interface font has no list to lay out.
 void EditorsTest::selectorListIsMadeWhenItFirstOpens() {
     THuebit w;
+    MakeAllPages(&w);
     QComboBox* selector = w.selectionPage()->ComboBox1;
     QVERIFY(selector->isEditable());
     QVERIFY(selector->lineEdit() && !selector->lineEdit()->completer());
@@ -401,6 +421,28 @@ void EditorsTest::selectorListIsMadeWhenItFirstOpens() {
     QCOMPARE(list->model()->rowCount(), selector->count());
     QCOMPARE(list->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
     selector->hidePopup();
+}
+
+// Each editor page makes its controls when it first shows: it then shows the colour chosen while
+// it waited, and its controls act.
+void EditorsTest::editorPagesMadeLaterShowTheColourAndAct() {
+    THuebit w;
+    ComponentEditors* e = w.selectionPage()->editors;
+    QVERIFY(!e->rgbPage->made() && !e->hsvPage->made());
+    QVERIFY(!e->rgbBars[0] && !e->hsvEdits[0]);
+    w.model().ApplyColor(RGB(10, 200, 63), coNormal);
+    e->setCurrentIndex(1); // as the user chooses "HSV"
+    QVERIFY(e->hsvPage->made() && !e->rgbPage->made());
+    QCOMPARE(e->hsvEdits[2]->text(), w.model().Texts()[HsvFields[2]]);
+    QTest::mouseClick(e->maxButtons[5], Qt::LeftButton); // value to its maximum
+    const Color full = w.model().LastColor();
+    e->setCurrentIndex(0);
+    QVERIFY(e->rgbPage->made());
+    QCOMPARE(e->decimalEdits[1]->text(), w.model().Texts()[DecimalFields[1]]);
+    QCOMPARE(e->swatches[0]->color(), w.model().Swatches().swatch[0]);
+    QTest::mouseClick(e->minButtons[0], Qt::LeftButton); // red to none
+    QCOMPARE(GetRValue(w.model().LastColor()), 0);
+    QCOMPARE(GetGValue(w.model().LastColor()), GetGValue(full));
 }
 
 QTEST_MAIN(EditorsTest)

@@ -5,6 +5,7 @@
 #include "ui/component_bar.h"
 #include "ui/component_editors.h"
 #include "ui/huebit_window.h"
+#include "ui/lazy_page.h"
 #include "ui/image_button.h"
 #include "ui/pixel_buffer_view.h"
 #include "ui/qt_color.h"
@@ -62,6 +63,7 @@ private slots:
 
 void HuebitWindowTest::windowConstants() {
     THuebit w;
+    MakeAllPages(&w);
     QCOMPARE(w.windowTitle(), QStringLiteral(" Huebit"));
     QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
     QCOMPARE(w.size(), QSize(404, 507));
@@ -102,6 +104,7 @@ void HuebitWindowTest::theFontWaitComesAfterTheNativeWindowAndBeforeAnyControl()
 
 void HuebitWindowTest::titleStripLayout() {
     THuebit w;
+    MakeAllPages(&w);
     struct Place {
         const char* name;
         QRect rect;
@@ -126,6 +129,7 @@ void HuebitWindowTest::titleStripLayout() {
 
 void HuebitWindowTest::viewsShowTheStartColour() {
     THuebit w;
+    MakeAllPages(&w);
     SelectionPage* page = w.selectionPage();
     ComponentEditors* e = page->editors;
     const QStringList dec = {"136", "87", "249"}, hex = {"88", "57", "F9"}, hsv = {"258", "65", "98"};
@@ -172,6 +176,7 @@ void HuebitWindowTest::viewsShowTheStartColour() {
 
 void HuebitWindowTest::viewsFollowApplyColor() {
     THuebit w;
+    MakeAllPages(&w);
     SelectionPage* page = w.selectionPage();
     const Color c = RGB(39, 151, 63);
     w.model().ApplyColor(c, coNormal);
@@ -189,6 +194,7 @@ void HuebitWindowTest::viewsFollowApplyColor() {
 
 void HuebitWindowTest::targetSwitchAndSampleFollowTheModel() {
     THuebit w;
+    MakeAllPages(&w);
     SelectionPage* page = w.selectionPage();
     w.model().SelectTextTarget();
     QVERIFY(page->RadioButton2->isChecked());
@@ -205,6 +211,7 @@ void HuebitWindowTest::targetSwitchAndSampleFollowTheModel() {
 
 void HuebitWindowTest::appliedColourTakesTheFocusFromAField() {
     THuebit w;
+    MakeAllPages(&w);
     w.show();
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -217,6 +224,7 @@ void HuebitWindowTest::appliedColourTakesTheFocusFromAField() {
 
 void HuebitWindowTest::everyControlIsNamedAndHasNoTooltip() {
     THuebit w;
+    MakeAllPages(&w);
     const QList<QWidget*> all = w.findChildren<QWidget*>();
     for (QWidget* c : all) {
         QVERIFY2(c->toolTip().isEmpty(), qPrintable(c->objectName()));
@@ -233,6 +241,7 @@ void HuebitWindowTest::everyControlIsNamedAndHasNoTooltip() {
 
 void HuebitWindowTest::hintsGoToTheStatusLine() {
     THuebit w;
+    MakeAllPages(&w);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QWidget* close = w.titleStrip()->Image10;
@@ -248,6 +257,7 @@ void HuebitWindowTest::hintsGoToTheStatusLine() {
 
 void HuebitWindowTest::fadesInAndClosesThroughTheFade() {
     THuebit w;
+    MakeAllPages(&w);
     w.show();
     QTRY_COMPARE_WITH_TIMEOUT(w.opacity(), 255, 2000);
     QSignalSpy destroyed(&w, &QObject::destroyed);
@@ -260,6 +270,7 @@ void HuebitWindowTest::fadesInAndClosesThroughTheFade() {
 
 void HuebitWindowTest::aboutPage() {
     THuebit w;
+    MakeAllPages(&w);
     w.ShowAbout();
     QCOMPARE(w.pages()->currentIndex(), 3);
     QWidget* about = w.pages()->widget(3);
@@ -295,6 +306,7 @@ QPoint dragBy(THuebit& w, QWidget* target, QPoint at) {
 
 void HuebitWindowTest::onlyUncoveredPointsDragTheWindow() {
     THuebit w;
+    MakeAllPages(&w);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     SelectionPage* page = w.selectionPage();

@@ -4,6 +4,7 @@
 #include "core/contrast.h"
 #include "core/readable_text.h"
 #include "ui/huebit_window.h"
+#include "ui/lazy_page.h"
 #include "ui/sample_text_page.h"
 #include "ui/selection_page.h"
 #include "ui/settings_page.h"
@@ -23,6 +24,7 @@ class WindowKeysTest : public QObject {
 private slots:
     void ctrlCCopiesTheTextUnlessAFieldHoldsASelection() {
         THuebit w;
+        MakeAllPages(&w);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.model().ApplyColor(RGB(250, 100, 5), coNormal);
@@ -41,6 +43,7 @@ private slots:
 
     void bitmapKeyAndCloseKey() {
         THuebit w;
+        MakeAllPages(&w);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QGuiApplication::clipboard()->clear();
@@ -53,6 +56,7 @@ private slots:
     // Ctrl+R from a field makes the default sample's text readable.
     void readableKeyFromAField() {
         THuebit w;
+        MakeAllPages(&w);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         auto* red = w.findChild<QLineEdit*>(QStringLiteral("RdEdit"));
@@ -74,6 +78,7 @@ private slots:
 
     void nothingFiresWhileADialogIsOpen() {
         THuebit w;
+        MakeAllPages(&w);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QDialog dialog(&w);
