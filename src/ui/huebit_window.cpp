@@ -483,8 +483,6 @@ void THuebit::CommitSettings() {
 
 void THuebit::CloseQueryOnQuit() { FormCloseQuery(); }
 
-void THuebit::SetInteractiveHints(bool on) { m_pageOptions->setInteractiveHints(on); }
-
 bool THuebit::BringForward() {
     if (m_closed) return false;
     return m_shellDriver->rules().BringForward(); // out of the tray and the mini-window

@@ -141,8 +141,6 @@ public:
     void ShowAbout();
     /// Switches pages as the program does: the page-change handler does not run.
     void ShowPage(int index);
-    /// "Включить интерактивную подсказку": the status line follows the pointer or stays put.
-    void SetInteractiveHints(bool on);
     /// A request from outside the window to end the program (a termination signal): the close
     /// sequence without the fade, so the settings are written at once.
     void RequestClose();

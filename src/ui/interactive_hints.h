@@ -22,15 +22,16 @@ public:
     InteractiveHints(StatusLine& status, WindowPageOptions& options, SettingsPage& settings,
                      const UiTexts& texts, HintOptions& hints, QObject* parent);
 
-    /// The hint follows the pointer (on) or the status line changes only when written (off).
-    /// Runs on every change of "Включить интерактивную подсказку", whoever makes it.
-    void InteractiveHintsChanged(bool on);
     /// The element now under the pointer has `hint`.
     void PointerOver(const QString& hint);
     /// Adds a window whose elements' hints reach the status line.
     void follow(QWidget* window) { m_tracker.addWindow(window); }
 
 private:
+    /// The hint follows the pointer (on) or the status line changes only when written (off).
+    /// Runs on every change of "Включить интерактивную подсказку", whoever makes it.
+    void InteractiveHintsChanged(bool on);
+
     StatusLine& m_status;
     const UiTexts& m_texts;
     HintOptions& m_hints;

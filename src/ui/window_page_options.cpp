@@ -25,13 +25,6 @@ constexpr int MinSampleSide = 1;
 constexpr int MaxSampleSide = 100;
 constexpr int MaxTransparency = 255;
 
-// Sets `option` to `value`; false when it held that already.
-template <typename T> bool change(T& option, T value) {
-    if (option == value) return false;
-    option = value;
-    return true;
-}
-
 void showChecked(QAbstractButton* button, bool on) {
     const QSignalBlocker quiet(button);
     button->setChecked(on);
@@ -49,71 +42,50 @@ WindowPageOptions::WindowPageOptions(ShellOptions& shell, HintOptions& hints,
     : QObject(parent), m_shell(shell), m_hints(hints), m_sample(sample), m_driver(driver) {}
 
 void WindowPageOptions::setInteractiveHints(bool on) {
-    if (!change(m_hints.interactiveHints, on)) return;
-    emit interactiveHintsChanged(on);
-    showOptions();
+    if (set(m_hints.interactiveHints, on)) emit interactiveHintsChanged(on);
 }
 
-void WindowPageOptions::setComponentsInHint(bool on) {
-    if (change(m_hints.componentsInHint, on)) showOptions();
-}
+void WindowPageOptions::setComponentsInHint(bool on) { set(m_hints.componentsInHint, on); }
 
-void WindowPageOptions::setHsvNotation(bool hsv) {
-    if (change(m_hints.hsvNotation, hsv)) showOptions();
-}
+void WindowPageOptions::setHsvNotation(bool hsv) { set(m_hints.hsvNotation, hsv); }
 
 void WindowPageOptions::setStayOnTop(bool on) {
-    if (!change(m_shell.stayOnTop, on)) return;
-    m_driver.setStayOnTop(on);
-    showOptions();
+    if (set(m_shell.stayOnTop, on)) m_driver.setStayOnTop(on);
 }
 
-void WindowPageOptions::setOpenOnScreenPage(bool on) {
-    if (change(m_shell.openOnScreenPage, on)) showOptions();
-}
+void WindowPageOptions::setOpenOnScreenPage(bool on) { set(m_shell.openOnScreenPage, on); }
 
-void WindowPageOptions::setStartInMiniWindow(bool on) {
-    if (change(m_shell.startInMiniWindow, on)) showOptions();
-}
+void WindowPageOptions::setStartInMiniWindow(bool on) { set(m_shell.startInMiniWindow, on); }
 
-void WindowPageOptions::setRefreshScreenOnOpen(bool on) {
-    if (change(m_shell.refreshScreenOnOpen, on)) showOptions();
-}
+void WindowPageOptions::setRefreshScreenOnOpen(bool on) { set(m_shell.refreshScreenOnOpen, on); }
 
-void WindowPageOptions::setUseIndicator(bool on) {
-    if (change(m_hints.useIndicator, on)) showOptions();
-}
+void WindowPageOptions::setUseIndicator(bool on) { set(m_hints.useIndicator, on); }
 
 void WindowPageOptions::setTransparency(int value) {
-    if (change(m_shell.transparency, std::clamp(value, 0, MaxTransparency))) showOptions();
+    set(m_shell.transparency, std::clamp(value, 0, MaxTransparency));
 }
 
-void WindowPageOptions::setIndicatorMode(IndicatorMode mode) {
-    if (change(m_shell.indicatorMode, mode)) showOptions();
-}
+void WindowPageOptions::setIndicatorMode(IndicatorMode mode) { set(m_shell.indicatorMode, mode); }
 
 void WindowPageOptions::setSampleWidth(int pixels) {
-    if (change(m_sample.width, std::clamp(pixels, MinSampleSide, MaxSampleSide))) showOptions();
+    set(m_sample.width, std::clamp(pixels, MinSampleSide, MaxSampleSide));
 }
 
 void WindowPageOptions::setSampleHeight(int pixels) {
-    if (change(m_sample.height, std::clamp(pixels, MinSampleSide, MaxSampleSide))) showOptions();
+    set(m_sample.height, std::clamp(pixels, MinSampleSide, MaxSampleSide));
 }
 
-void WindowPageOptions::setSampleSquare(bool on) {
-    if (change(m_sample.square, on)) showOptions();
-}
+void WindowPageOptions::setSampleSquare(bool on) { set(m_sample.square, on); }
 
-void WindowPageOptions::setSampleContour(bool on) {
-    if (change(m_sample.contour, on)) showOptions();
-}
+void WindowPageOptions::setSampleContour(bool on) { set(m_sample.contour, on); }
 
 void WindowPageOptions::attach(SettingsPage& page) {
     m_page = &page;
     showOptions();
     WindowOptionsGroup& g = *page.options;
-    const auto follow = [this](QAbstractButton* box, void (WindowPageOptions::*set)(bool)) {
-        connect(box, &QAbstractButton::toggled, this, [this, set](bool on) { (this->*set)(on); });
+    const auto follow = [this](QAbstractButton* box, void (WindowPageOptions::*apply)(bool)) {
+        connect(box, &QAbstractButton::toggled, this,
+                [this, apply](bool on) { (this->*apply)(on); });
     };
     follow(g.CheckBox1, &WindowPageOptions::setInteractiveHints);
     follow(g.CheckBox7, &WindowPageOptions::setComponentsInHint);

@@ -48,6 +48,13 @@ signals:
     void interactiveHintsChanged(bool on);
 
 private:
+    /// Sets `option` to `value` and shows it; false when it held that already.
+    template <typename T> bool set(T& option, T value) {
+        if (option == value) return false;
+        option = value;
+        showOptions();
+        return true;
+    }
     /// The controls, when made, show the options and which of them are open.
     void showOptions();
 
